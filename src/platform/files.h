@@ -1,0 +1,32 @@
+#pragma once
+// Names in the file system: existence, deletion, the current drive and directory.
+
+#include <string>
+
+namespace platform {
+
+// True when a search for exactly this name finds an ordinary file. Hidden and
+// system files, directories and names holding "*" or "?" count as missing.
+bool FileExists(const std::string& name);
+
+// True when a directory lookup of the pattern for ordinary files finds an
+// entry; a pattern ending in a separator looks into that directory.
+bool LookupFindsOrdinaryFile(const std::string& pattern);
+
+// True when the attributes of the path can be read and mark a directory.
+bool HasDirectoryAttribute(const std::string& path);
+
+bool RemoveFile(const std::string& name);
+
+// Creates an empty file; an existing one, hidden or not, is left alone.
+bool CreateNewFile(const std::string& name);
+
+// The current directory of the current drive.
+std::string CurrentDirectory();
+bool ChangeDirectory(const std::string& directory);
+bool ChangeDrive(char letter);
+
+// The name made absolute against the current directory and drive.
+std::string FullPathName(const std::string& name);
+
+}  // namespace platform

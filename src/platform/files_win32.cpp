@@ -1,0 +1,92 @@
+#include "platform/files.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace platform {
+namespace {
+
+bool IsOrdinary(DWORD attributes) {
+  return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+bool EndsWithSeparator(const std::string& path) {
+  return !path.empty() && (path.back() == '\\' || path.back() == '/');
+}
+
+}  // namespace
+
+bool FileExists(const std::string& name) {
+  if (name.empty() || name.find_first_of("*?") != std::string::npos) return false;
+  if (EndsWithSeparator(name)) return false;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(name.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  FindClose(find);
+  return IsOrdinary(data.dwFileAttributes);
+}
+
+bool LookupFindsOrdinaryFile(const std::string& pattern) {
+  if (pattern.empty()) return false;
+  const std::string search = EndsWithSeparator(pattern) ? pattern + "*" : pattern;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(search.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  bool found = false;
+  do {
+    found = IsOrdinary(data.dwFileAttributes);
+  } while (!found && FindNextFileA(find, &data));
+  FindClose(find);
+  return found;
+}
+
+bool HasDirectoryAttribute(const std::string& path) {
+  if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool RemoveFile(const std::string& name) { return !name.empty() && DeleteFileA(name.c_str()) != 0; }
+
+bool CreateNewFile(const std::string& name) {
+  if (name.empty()) return false;
+  HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+std::string CurrentDirectory() {
+  std::vector<char> buffer(MAX_PATH + 1);
+  for (;;) {
+    const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (length == 0) return {};
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(length + 1);
+  }
+}
+
+bool ChangeDirectory(const std::string& directory) {
+  return !directory.empty() && SetCurrentDirectoryA(directory.c_str()) != 0;
+}
+
+bool ChangeDrive(char letter) {
+  // "X:" is the directory last current on that drive, or its root.
+  const char drive[3] = {letter, ':', '\0'};
+  return SetCurrentDirectoryA(drive) != 0;
+}
+
+std::string FullPathName(const std::string& name) {
+  if (name.empty()) return {};
+  std::vector<char> buffer(MAX_PATH + 1);
+  for (;;) {
+    const DWORD length = GetFullPathNameA(name.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    if (length == 0) return name;
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(length + 1);
+  }
+}
+
+}  // namespace platform

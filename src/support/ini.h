@@ -1,0 +1,26 @@
+#pragma once
+// Single keys of ini files, and one section read line by line.
+
+#include <string>
+
+// The value stored under the key, or the default when the key is missing or
+// empty. With create set, a missing file is created (empty) and a default that
+// had to be used for an existing file is stored in it.
+std::string IniReadValue(const std::string& section, const std::string& key, const std::string& file,
+                         const std::string& defaultValue, bool create);
+
+// Stores key=value; a missing file is created only with create set.
+void IniWriteValue(const std::string& section, const std::string& key, const std::string& value,
+                   const std::string& file, bool create);
+
+// The name prefixed with the current directory when that names an existing
+// file; a name holding ":" comes back as it is.
+std::string MakeAbsolutePath(const std::string& name);
+
+void CreateEmptyFile(const std::string& name);
+
+// The trimmed lines of the section, each followed by the separator; keys and
+// values receive the parts around each line's first "=". A missing file is
+// reported to the user.
+std::string IniReadSectionEntries(const std::string& section, const std::string& file, std::string& keys,
+                                  std::string& values, const std::string& separator);

@@ -1,0 +1,79 @@
+#include "support/path_text.h"
+
+#include "platform/files.h"
+#include "platform/text.h"
+
+std::string Trim(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return std::string(text.substr(first, last - first + 1));
+}
+
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+std::string ExtractFileName(const std::string& path) {
+  if (path.empty()) return {};
+  const char separator = Contains(path, "\\") ? '\\' : Contains(path, "/") ? '/' : '\\';
+  const auto last = path.rfind(separator);
+  return last == std::string::npos ? path : path.substr(last + 1);
+}
+
+std::string ExtractDirectory(const std::string& path) {
+  if (platform::LookupFindsOrdinaryFile(path) && platform::HasDirectoryAttribute(path)) return path;
+  if (path.empty()) return {};
+  // In a path holding both kinds, only "/" separates.
+  const bool both = Contains(path, "\\") && Contains(path, "/");
+  const auto last = both ? path.rfind('/') : path.find_last_of("\\/");
+  return last == std::string::npos ? path : Trim(std::string_view(path).substr(0, last + 1));
+}
+
+std::string NormalizeDirectory(std::string path) {
+  if (path.empty()) return {};
+  const bool quoted = path.back() == '"';
+  if (quoted) path.pop_back();
+  for (const char separator : {'\\', '/'}) {
+    if (!Contains(path, std::string_view(&separator, 1))) continue;
+    if (path.empty() || path.back() != separator) path += separator;
+    break;
+  }
+  if (quoted) path += '"';
+  return path;
+}
+
+std::string QuotePath(std::string path) {
+  path = Trim(path);
+  if (!Contains(path, "\"") && Contains(path, " ")) return '"' + path + '"';
+  return path;
+}
+
+std::string StripQuotes(std::string path) {
+  path = Trim(path);
+  // A lone quote has no pair to remove and comes back as it is.
+  if (path.size() >= 2 && path.front() == '"' && path.back() == '"') return path.substr(1, path.size() - 2);
+  return path;
+}
+
+std::string ReplaceText(std::string source, std::string& find, const std::string& replacement, bool exactCase) {
+  if (!exactCase) find = platform::UpperCase(find);
+  const std::string search = exactCase ? source : platform::UpperCase(source);
+
+  // Every search after a replacement starts behind it and the upper-case
+  // mapping keeps lengths, so matching the original's upper-cased copy from
+  // left to right finds exactly the matches that re-deriving the copy of the
+  // growing text would find, in linear time.
+  std::string result;
+  std::size_t copied = 0;  // source characters already in result
+  std::size_t from = 0;
+  while (from < source.size()) {
+    const std::size_t at = search.find(find, from);
+    if (at == std::string::npos) break;
+    result.append(source, copied, at - copied);
+    result += replacement;
+    copied = at + find.size();
+    from = copied + 1;
+  }
+  if (copied == 0 && result.empty()) return source;
+  result.append(source, copied, std::string::npos);
+  return result;
+}

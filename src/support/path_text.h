@@ -1,0 +1,34 @@
+#pragma once
+// Small text routines for taking paths apart, putting separators and quotes on
+// them, and replacing text inside lines of configuration files. Both "\" and
+// "/" are separators; a blank is the space character and nothing else.
+
+#include <string>
+#include <string_view>
+
+// Removes blanks (and nothing else) at both ends.
+std::string Trim(std::string_view text);
+
+bool Contains(std::string_view text, std::string_view part);
+
+// The part after the last separator ("\" when the path holds one, else "/").
+std::string ExtractFileName(const std::string& path);
+
+// The part up to and including the last separator, trimmed; an existing
+// directory given with its separator (and holding a file) comes back whole.
+std::string ExtractDirectory(const std::string& path);
+
+// The path with one trailing separator of the kind it already uses; a closing
+// double quote stays last.
+std::string NormalizeDirectory(std::string path);
+
+// The trimmed path, in double quotes when it holds a blank and no quote yet.
+std::string QuotePath(std::string path);
+
+// The trimmed path without one surrounding pair of double quotes.
+std::string StripQuotes(std::string path);
+
+// Replaces every occurrence of find in source by replacement. Unless exactCase
+// is set, matching ignores case and find is upper-cased in the caller's
+// variable. The search resumes one character behind each inserted replacement.
+std::string ReplaceText(std::string source, std::string& find, const std::string& replacement, bool exactCase);

@@ -1,0 +1,141 @@
+#include "common/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "platform/process.h"
+
+namespace fs = std::filesystem;
+
+namespace test {
+namespace {
+
+std::string Backslashed(std::string path) {
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+}  // namespace
+
+TempDir::TempDir() {
+  // Under Z:\tmp, so that the folder also has a Unix name a drive can map to.
+  static std::atomic<unsigned> counter{0};
+  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  const fs::path base = "Z:\\tmp";
+  for (unsigned attempt = 0;; ++attempt) {
+    const fs::path candidate = base / ("ambler-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    std::error_code error;
+    if (fs::create_directory(candidate, error)) {
+      path_ = candidate.string();
+      return;
+    }
+    if (attempt > 100) throw std::runtime_error("cannot create a temp folder");
+  }
+}
+
+TempDir::~TempDir() {
+  std::error_code error;
+  // Read-only or system attributes set by a test would keep files alive.
+  RunUnix("chmod -R u+rwX " + Quoted(UnixPath(path_)));
+  fs::remove_all(path_, error);
+}
+
+std::string TempDir::operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) ADD_FAILURE() << "cannot write " << path;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+bool Exists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(path, error);
+}
+
+fs::file_time_type ModificationTime(const std::string& path) {
+  std::error_code error;
+  return fs::last_write_time(path, error);
+}
+
+std::string CorpusFile(const std::string& name) {
+  const std::string path = Backslashed("Z:" AMBLER_SOURCE_DIR "/../shared/corpus/" + name);
+  return Exists(path) ? path : std::string();
+}
+
+std::string UnixPath(const std::string& windowsPath) {
+  std::string path = windowsPath;
+  if (path.size() >= 2 && (path[0] == 'Z' || path[0] == 'z') && path[1] == ':') path.erase(0, 2);
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
+
+// One argument of a Windows command line, as the C runtime splits them.
+std::string WindowsArgument(const std::string& text) {
+  std::string argument = "\"";
+  std::size_t backslashes = 0;
+  for (char c : text) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    argument.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    argument += c;
+  }
+  argument.append(backslashes * 2, '\\');
+  return argument + "\"";
+}
+
+int RunUnix(const std::string& command) {
+  // Wine hands a Unix program over without a process to wait for: the command
+  // leaves its exit code in a file, and the test waits for that file.
+  static std::atomic<unsigned> counter{0};
+  const std::string done = "/tmp/ambler-unix-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+                           "-" + std::to_string(counter++);
+  const std::string script = "(" + command + "); echo $? > " + done + ".tmp; mv " + done + ".tmp " + done;
+  if (!platform::StartProgram("Z:\\bin\\sh -c " + WindowsArgument(script), platform::WindowStyle::Hidden))
+    return -1;
+  const std::string marker = "Z:" + done;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (!Exists(marker)) {
+    if (std::chrono::steady_clock::now() > deadline) return -1;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  const int code = std::atoi(ReadFile(marker).c_str());
+  std::filesystem::remove(marker);
+  return code;
+}
+
+MappedDrive::MappedDrive(char letter, const std::string& folder) : letter_(letter) {
+  const char* prefix = std::getenv("WINEPREFIX");
+  if (!prefix) throw std::runtime_error("WINEPREFIX is not set: run the tests through scripts/test or ctest");
+  link_ = std::string(prefix) + "/dosdevices/" + static_cast<char>(std::tolower(letter)) + ":";
+  if (RunUnix("ln -sfn " + Quoted(UnixPath(folder)) + " " + Quoted(link_)) != 0)
+    throw std::runtime_error("cannot map drive " + Root());
+}
+
+MappedDrive::~MappedDrive() { RunUnix("rm -f " + Quoted(link_)); }
+
+}  // namespace test

@@ -1,0 +1,59 @@
+#pragma once
+// Real files in real folders for tests.
+
+#include <filesystem>
+#include <string>
+
+namespace test {
+
+// A new empty folder under the system's temp folder, removed with everything
+// in it when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  // The folder's path without a trailing separator.
+  const std::string& Path() const { return path_; }
+  // Path() + "\" + name.
+  std::string operator/(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+// Whole files, byte for byte.
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);
+bool Exists(const std::string& path);
+std::filesystem::file_time_type ModificationTime(const std::string& path);
+
+// The corpus of real configuration files beside the project, or empty when
+// this checkout has none.
+std::string CorpusFile(const std::string& name);
+
+// Runs a command of the Unix host from inside Wine; its exit code.
+int RunUnix(const std::string& command);
+// A Unix path for a path under Z:, Wine's drive for the host's root.
+std::string UnixPath(const std::string& windowsPath);
+
+// Makes the drive letter stand for the folder (a path under Z:) until the
+// object goes.
+class MappedDrive {
+ public:
+  MappedDrive(char letter, const std::string& folder);
+  ~MappedDrive();
+  MappedDrive(const MappedDrive&) = delete;
+  MappedDrive& operator=(const MappedDrive&) = delete;
+
+  // "T:\"
+  std::string Root() const { return std::string(1, letter_) + ":\\"; }
+
+ private:
+  char letter_;
+  std::string link_;
+};
+
+}  // namespace test

@@ -1,0 +1,94 @@
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "common/test_files.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& path) {
+  platform::TextFileReader reader(path);
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.ReadLine(line)) lines.push_back(line);
+  return lines;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(TextFileReader, EndsLinesAtCrOrCrLfButNotAtALoneLf) {
+  test::TempDir dir;
+  const auto file = dir / "a.txt";
+  const std::pair<std::string, Strings> cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\nb", {"a", "b"}},
+      {"a\rb\r", {"a", "b"}},
+      {"a\r\n\r\n", {"a", ""}},
+      {"a\nb\n", {"a\nb\n"}},
+      {"\r\n\r", {"", ""}},
+      {"a\n\r\nb", {"a\n", "b"}},
+      {std::string("x\0y\r\n\0", 6), {std::string("x\0y", 3), std::string("\0", 1)}},
+  };
+  for (const auto& [content, expected] : cases) {
+    test::WriteFile(file, content);
+    EXPECT_EQ(Lines(file), expected) << "content of " << content.size() << " bytes";
+  }
+}
+
+TEST(TextFileReader, ReadsLinesLongerThanItsBufferAndLineEndsAcrossIt) {
+  test::TempDir dir;
+  const auto file = dir / "long.txt";
+  const std::string longLine(10 * 1024 * 1024 + 7, 'x');
+  // The CR and LF of the first line end fall on both sides of a 64 KiB boundary.
+  const std::string first(64 * 1024 - 1, 'a');
+  test::WriteFile(file, first + "\r\n" + longLine + "\r\nend");
+  EXPECT_EQ(Lines(file), (Strings{first, longLine, "end"}));
+}
+
+TEST(TextFileReader, MissingFileReadsNothing) {
+  test::TempDir dir;
+  platform::TextFileReader reader(dir / "missing.txt");
+  EXPECT_FALSE(reader.IsOpen());
+  std::string line = "stale";
+  EXPECT_FALSE(reader.ReadLine(line));
+  EXPECT_EQ(line, "");
+}
+
+TEST(TextFileWriter, EndsEveryLineWithCrLfAndReadsBackTheSame) {
+  test::TempDir dir;
+  const auto file = dir / "out.txt";
+  const Strings lines = {"[Configuration]", "", "a\nb", std::string("n\0ul", 4), std::string(200000, 'z')};
+  {
+    platform::TextFileWriter writer(file);
+    for (const auto& line : lines) EXPECT_TRUE(writer.WriteLine(line));
+    EXPECT_TRUE(writer.Close());
+  }
+  std::string expected;
+  for (const auto& line : lines) expected += line + "\r\n";
+  EXPECT_EQ(test::ReadFile(file), expected);
+  EXPECT_EQ(Lines(file), lines);
+
+  {
+    platform::TextFileWriter writer(file, platform::TextFileWriter::Mode::Append);
+    EXPECT_TRUE(writer.WriteLine("more"));
+  }
+  EXPECT_EQ(test::ReadFile(file), expected + "more\r\n");
+
+  platform::TextFileWriter replaced(file);
+  EXPECT_TRUE(replaced.Close());
+  EXPECT_EQ(test::ReadFile(file), "");
+}
+
+TEST(TextFileWriter, UnwritableNameFailsWithoutAFile) {
+  test::TempDir dir;
+  platform::TextFileWriter writer(dir / "no such dir\\out.txt");
+  EXPECT_FALSE(writer.IsOpen());
+  EXPECT_FALSE(writer.WriteLine("x"));
+  EXPECT_FALSE(writer.Close());
+}
+
+}  // namespace

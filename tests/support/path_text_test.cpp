@@ -1,0 +1,177 @@
+#include "support/path_text.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "common/test_files.h"
+#include "platform/text.h"
+
+namespace {
+
+TEST(Trim, RemovesBlanksOnlyAtBothEnds) {
+  EXPECT_EQ(Trim("  a b  "), "a b");
+  EXPECT_EQ(Trim("\ta \t"), "\ta \t");
+  EXPECT_EQ(Trim("   "), "");
+}
+
+TEST(ExtractFileName, TakesThePartAfterTheLastSeparatorOfTheChosenKind) {
+  EXPECT_EQ(ExtractFileName(""), "");
+  EXPECT_EQ(ExtractFileName("C:\\TC\\"), "");
+  EXPECT_EQ(ExtractFileName("C:\\TC\\wincmd.ini"), "wincmd.ini");
+  EXPECT_EQ(ExtractFileName("/mnt/tc/wincmd.ini"), "wincmd.ini");
+  // With both kinds only "\" separates, even when a "/" stands behind it.
+  EXPECT_EQ(ExtractFileName("C:\\TC\\sub/x.ini"), "sub/x.ini");
+  EXPECT_EQ(ExtractFileName("wincmd.ini"), "wincmd.ini");
+  EXPECT_EQ(ExtractFileName(" C:\\a\\ b "), " b ");
+}
+
+TEST(ExtractDirectory, CutsBehindTheLastCountingSeparatorAndTrims) {
+  EXPECT_EQ(ExtractDirectory(""), "");
+  EXPECT_EQ(ExtractDirectory("C:\\TC\\wincmd.ini"), "C:\\TC\\");
+  EXPECT_EQ(ExtractDirectory("a/b/c.txt"), "a/b/");
+  // With both kinds only "/" separates.
+  EXPECT_EQ(ExtractDirectory("C:\\TC/sub\\x.ini"), "C:\\TC/");
+  EXPECT_EQ(ExtractDirectory("wincmd.ini"), "wincmd.ini");
+  EXPECT_EQ(ExtractDirectory("  C:\\TC\\x.ini"), "C:\\TC\\");
+}
+
+TEST(ExtractDirectory, LooksAtTheFileSystemForDirectoriesAndPatterns) {
+  test::TempDir dir;
+  test::WriteFile(dir / "Default.bar", "x");
+  test::WriteFile(dir / "Other.bar", "x");
+  // A pattern that matches files has no directory attribute.
+  EXPECT_EQ(ExtractDirectory(dir / "*.bar"), dir.Path() + "\\");
+
+  // An existing directory with a file, named with its separator, stays whole even
+  // where the mixed separators would otherwise cut it behind the "/".
+  const std::string mixed = dir.Path() + "/sub\\";
+  std::filesystem::create_directory(dir / "sub");
+  EXPECT_EQ(ExtractDirectory(mixed), dir.Path() + "/");
+  test::WriteFile(dir / "sub\\file.txt", "x");
+  EXPECT_EQ(ExtractDirectory(mixed), mixed);
+}
+
+TEST(NormalizeDirectory, AppendsOneSeparatorOfTheKindInUse) {
+  EXPECT_EQ(NormalizeDirectory(""), "");
+  EXPECT_EQ(NormalizeDirectory("E:\\TC"), "E:\\TC\\");
+  EXPECT_EQ(NormalizeDirectory("E:\\TC\\"), "E:\\TC\\");
+  EXPECT_EQ(NormalizeDirectory("E:\\"), "E:\\");
+  EXPECT_EQ(NormalizeDirectory("/mnt/tc"), "/mnt/tc/");
+  EXPECT_EQ(NormalizeDirectory("E:\\TC/sub"), "E:\\TC/sub\\");
+  EXPECT_EQ(NormalizeDirectory("C:"), "C:");
+  EXPECT_EQ(NormalizeDirectory("\"C:\\my dir\""), "\"C:\\my dir\\\"");
+  EXPECT_EQ(NormalizeDirectory("\"C:\\my dir\\\""), "\"C:\\my dir\\\"");
+  EXPECT_EQ(NormalizeDirectory("\""), "\"");
+}
+
+TEST(QuotePath, QuotesATrimmedPathWithABlankOnce) {
+  EXPECT_EQ(QuotePath("  C:\\my dir\\x.exe "), "\"C:\\my dir\\x.exe\"");
+  EXPECT_EQ(QuotePath("C:\\TC\\x.exe"), "C:\\TC\\x.exe");
+  EXPECT_EQ(QuotePath("C:\\my \"dir\\x.exe"), "C:\\my \"dir\\x.exe");
+  EXPECT_EQ(QuotePath("\"C:\\my dir\""), "\"C:\\my dir\"");
+  EXPECT_EQ(QuotePath("    "), "");
+}
+
+TEST(StripQuotes, RemovesExactlyOneSurroundingPair) {
+  EXPECT_EQ(StripQuotes(" \"C:\\my dir\" "), "C:\\my dir");
+  EXPECT_EQ(StripQuotes("\"\"x\"\""), "\"x\"");
+  EXPECT_EQ(StripQuotes("\" a \""), " a ");
+  EXPECT_EQ(StripQuotes(" \"C:\\my dir "), "\"C:\\my dir");
+  EXPECT_EQ(StripQuotes("\"\""), "");
+  EXPECT_EQ(StripQuotes("\""), "\"");
+  EXPECT_EQ(StripQuotes(""), "");
+}
+
+std::string Replace(const std::string& source, std::string find, const std::string& replacement,
+                    bool exactCase = false) {
+  return ReplaceText(source, find, replacement, exactCase);
+}
+
+TEST(ReplaceText, IgnoresCaseAndInsertsTheReplacementAsWritten) {
+  EXPECT_EQ(Replace("a=C:\\TC\\x;b=c:\\tc\\y;c=C:\\Tc", "c:\\tc", "%COMMANDER_PATH%"),
+            "a=%COMMANDER_PATH%\\x;b=%COMMANDER_PATH%\\y;c=%COMMANDER_PATH%");
+  EXPECT_EQ(Replace("E:\\TC2\\x", "E:\\TC", "%commander_path%"), "%commander_path%2\\x");
+  EXPECT_EQ(Replace("nothing here", "C:\\TC", "x"), "nothing here");
+  EXPECT_EQ(Replace("", "C:", "x"), "");
+}
+
+TEST(ReplaceText, UpperCasesTheCallersFindTextUnlessExact) {
+  std::string find = "c:\\tc";
+  ReplaceText("c:\\tc", find, "X", false);
+  EXPECT_EQ(find, "C:\\TC");
+  find = "c:\\tc";
+  EXPECT_EQ(ReplaceText("C:\\TC c:\\tc", find, "X", true), "C:\\TC X");
+  EXPECT_EQ(find, "c:\\tc");
+}
+
+TEST(ReplaceText, ResumesOneCharacterBehindEachReplacement) {
+  EXPECT_EQ(Replace("aaa", "a", "b"), "bab");
+  EXPECT_EQ(Replace("aaaa", "a", "b"), "baba");
+  EXPECT_EQ(Replace("abab", "ab", "x"), "xab");
+  EXPECT_EQ(Replace("C:C:C:", "c:", "%D%"), "%D%C:%D%");
+  // The replacement holding the find text is not searched again.
+  EXPECT_EQ(Replace("ab", "a", "aa"), "aab");
+}
+
+TEST(ReplaceText, EmptyFindInsertsBeforeEveryCharacter) {
+  EXPECT_EQ(Replace("abc", "", "X"), "XaXbXc");
+  EXPECT_EQ(Replace("a", "", "X"), "Xa");
+  EXPECT_EQ(Replace("", "", "X"), "");
+}
+
+TEST(ReplaceText, HandlesNulBytesAndBytesBeyondAscii) {
+  const std::string source("x\0C:\\TC\0\xE4\xFF", 9);
+  EXPECT_EQ(Replace(source, "c:\\tc", "%P%"), std::string("x\0%P%\0\xE4\xFF", 7));
+  // Letters beyond ASCII follow the code page's case mapping where it has one.
+  if (platform::UpperChar('\xE4') == '\xC4') {
+    EXPECT_EQ(Replace("x\xC4y", "\xE4", "ae"), "xaey");
+  }
+}
+
+// The routine as it reads step by step: the working text changes in place and
+// its upper-cased search copy is derived anew after every replacement.
+std::string LiteralReplace(const std::string& source, std::string find, const std::string& replacement) {
+  std::string text = source;
+  find = platform::UpperCase(find);
+  std::string copy = platform::UpperCase(text);
+  std::size_t p = 1;
+  for (;;) {
+    if (p > copy.size()) break;  // a search that starts past the end finds nothing
+    const std::size_t at = copy.find(find, p - 1);
+    if (at == std::string::npos) break;
+    text = text.substr(0, at) + replacement + text.substr(at + find.size());
+    copy = platform::UpperCase(text);
+    p = at + 1 + replacement.size() + 1;
+    if (p > text.size()) break;
+  }
+  return text;
+}
+
+TEST(ReplaceText, MatchesTheStepByStepRoutineOnRandomText) {
+  std::mt19937 random(20261206);
+  const std::string alphabet = "aAbB:\\ cC\xE4\xC4";
+  auto randomText = [&](std::size_t maxLength) {
+    std::string text(random() % (maxLength + 1), ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    return text;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    const std::string source = randomText(24);
+    const std::string find = randomText(3);
+    const std::string replacement = randomText(4);
+    ASSERT_EQ(Replace(source, find, replacement), LiteralReplace(source, find, replacement))
+        << "source '" << source << "' find '" << find << "' replacement '" << replacement << "'";
+  }
+}
+
+TEST(ReplaceText, KeepsAVeryLongLineWhole) {
+  std::string line;
+  for (int i = 0; i < 100000; ++i) line += "C:\\TC\\p" + std::to_string(i) + ";";
+  const std::string result = Replace(line, "c:\\tc", "%COMMANDER_PATH%");
+  EXPECT_EQ(result.size(), line.size() + 100000 * (16 - 5));
+  EXPECT_EQ(result.find("C:\\TC"), std::string::npos);
+  EXPECT_TRUE(result.ends_with("%COMMANDER_PATH%\\p99999;"));
+}
+
+}  // namespace

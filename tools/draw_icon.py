@@ -1,0 +1,75 @@
+#!/usr/bin/env python3
+"""Draws Ambler's icon: a USB stick whose body shows the two panels of a file
+manager. Writes a Windows .ico with 16, 24, 32, 48 and 256 pixel images."""
+import struct
+import sys
+
+def rounded(x, y, x0, y0, x1, y1, r):
+    if not (x0 <= x <= x1 and y0 <= y <= y1):
+        return False
+    cx = min(max(x, x0 + r), x1 - r)
+    cy = min(max(y, y0 + r), y1 - r)
+    return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+
+# Shapes in a 1x1 square, drawn in order (later ones on top); colours are RGBA.
+SHAPES = [
+    (lambda x, y: rounded(x, y, 0.34, 0.02, 0.66, 0.24, 0.03), (176, 182, 190, 255)),   # connector
+    (lambda x, y: 0.40 <= x <= 0.46 and 0.08 <= y <= 0.14, (90, 96, 104, 255)),
+    (lambda x, y: 0.54 <= x <= 0.60 and 0.08 <= y <= 0.14, (90, 96, 104, 255)),
+    (lambda x, y: rounded(x, y, 0.16, 0.20, 0.84, 0.98, 0.10), (28, 72, 140, 255)),      # body
+    (lambda x, y: rounded(x, y, 0.24, 0.32, 0.48, 0.84, 0.03), (250, 250, 245, 255)),    # left panel
+    (lambda x, y: rounded(x, y, 0.52, 0.32, 0.76, 0.84, 0.03), (255, 214, 80, 255)),     # right panel
+    (lambda x, y: 0.27 <= x <= 0.45 and any(abs(y - r) < 0.018 for r in (0.42, 0.52, 0.62, 0.72)),
+     (120, 130, 150, 255)),
+    (lambda x, y: 0.55 <= x <= 0.73 and any(abs(y - r) < 0.018 for r in (0.42, 0.52, 0.62)),
+     (150, 110, 20, 255)),
+]
+
+def pixel(px, py, size, samples=4):
+    acc = [0.0, 0.0, 0.0, 0.0]
+    for sy in range(samples):
+        for sx in range(samples):
+            x = (px + (sx + 0.5) / samples) / size
+            y = (py + (sy + 0.5) / samples) / size
+            colour = (0, 0, 0, 0)
+            for inside, c in SHAPES:
+                if inside(x, y):
+                    colour = c
+            a = colour[3] / 255.0
+            for i in range(3):
+                acc[i] += colour[i] * a
+            acc[3] += a
+    n = samples * samples
+    alpha = acc[3] / n
+    if alpha == 0:
+        return (0, 0, 0, 0)
+    return tuple(int(round(acc[i] / acc[3])) for i in range(3)) + (int(round(alpha * 255)),)
+
+def image(size):
+    rows = []
+    for py in reversed(range(size)):  # bitmaps are stored bottom-up
+        row = bytearray()
+        for px in range(size):
+            r, g, b, a = pixel(px, py, size)
+            row += bytes((b, g, r, a))
+        rows.append(bytes(row))
+    xor = b"".join(rows)
+    mask_row = ((size + 31) // 32) * 4
+    and_mask = bytes(mask_row * size)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(and_mask), 0, 0, 0, 0)
+    return header + xor + and_mask
+
+def main(path):
+    sizes = [16, 24, 32, 48, 256]
+    images = [image(s) for s in sizes]
+    out = struct.pack("<HHH", 0, 1, len(sizes))
+    offset = 6 + 16 * len(sizes)
+    for s, data in zip(sizes, images):
+        out += struct.pack("<BBBBHHII", s % 256, s % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    out += b"".join(images)
+    with open(path, "wb") as f:
+        f.write(out)
+
+if __name__ == "__main__":
+    main(sys.argv[1])
