@@ -1,5 +1,7 @@
 #include "support/path_text.h"
 
+#include <algorithm>
+
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -54,9 +56,44 @@ std::string StripQuotes(std::string path) {
   return path;
 }
 
-std::string ReplaceText(std::string source, std::string& find, const std::string& replacement, bool exactCase) {
+namespace {
+
+// Finds the (upper-cased) text in the upper-cased source, upper-casing only a
+// block of the source at a time so that a long text is walked once, in cache.
+class UpperCaseSearch {
+ public:
+  UpperCaseSearch(const std::string& source, const std::string& find) : source_(source), find_(find) {}
+
+  std::size_t Find(std::size_t from) {
+    for (;;) {
+      const std::size_t blockEnd = blockStart_ + block_.size();
+      if (from >= blockStart_ && from + find_.size() <= blockEnd) {
+        const std::size_t at = block_.find(find_, from - blockStart_);
+        if (at != std::string::npos) return blockStart_ + at;
+        if (blockEnd == source_.size()) return std::string::npos;
+        from = std::max(from, blockEnd - find_.size() + 1);
+      }
+      if (from >= source_.size()) return std::string::npos;
+      blockStart_ = from;
+      block_ = platform::UpperCase(std::string_view(source_).substr(from, kBlock + find_.size()));
+      if (block_.size() < find_.size()) return std::string::npos;
+    }
+  }
+
+ private:
+  static constexpr std::size_t kBlock = 64 * 1024;
+  const std::string& source_;
+  const std::string& find_;
+  std::string block_;
+  std::size_t blockStart_ = 0;
+};
+
+}  // namespace
+
+std::string ReplaceText(const std::string& source, std::string& find, const std::string& replacement, bool exactCase) {
   if (!exactCase) find = platform::UpperCase(find);
-  const std::string search = exactCase ? source : platform::UpperCase(source);
+  UpperCaseSearch upperCaseSearch(source, find);
+  auto next = [&](std::size_t from) { return exactCase ? source.find(find, from) : upperCaseSearch.Find(from); };
 
   // Every search after a replacement starts behind it and the upper-case
   // mapping keeps lengths, so matching the original's upper-cased copy from
@@ -66,7 +103,7 @@ std::string ReplaceText(std::string source, std::string& find, const std::string
   std::size_t copied = 0;  // source characters already in result
   std::size_t from = 0;
   while (from < source.size()) {
-    const std::size_t at = search.find(find, from);
+    const std::size_t at = next(from);
     if (at == std::string::npos) break;
     result.append(source, copied, at - copied);
     result += replacement;

@@ -31,4 +31,4 @@ std::string StripQuotes(std::string path);
 // Replaces every occurrence of find in source by replacement. Unless exactCase
 // is set, matching ignores case and find is upper-cased in the caller's
 // variable. The search resumes one character behind each inserted replacement.
-std::string ReplaceText(std::string source, std::string& find, const std::string& replacement, bool exactCase);
+std::string ReplaceText(const std::string& source, std::string& find, const std::string& replacement, bool exactCase);

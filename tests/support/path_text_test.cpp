@@ -165,6 +165,13 @@ TEST(ReplaceText, MatchesTheStepByStepRoutineOnRandomText) {
   }
 }
 
+TEST(ReplaceText, FindsMatchesLongerThanItsSearchBlocks) {
+  const std::string find(70000, 'b');
+  const std::string prefix(65530, 'a');
+  EXPECT_EQ(Replace(prefix + find + "c" + find, find, "R"), prefix + "RcR");
+  EXPECT_EQ(Replace(prefix + find.substr(1), find, "R"), prefix + find.substr(1));
+}
+
 TEST(ReplaceText, KeepsAVeryLongLineWhole) {
   std::string line;
   for (int i = 0; i < 100000; ++i) line += "C:\\TC\\p" + std::to_string(i) + ";";
