@@ -100,6 +100,15 @@ TEST_F(IniTest, BinaryFilesAndUnterminatedLinesAreReadWithoutHarm) {
   EXPECT_EQ(IniReadValue("a", "b", ini, "d", false), "last line without end");
 }
 
+TEST_F(IniTest, TenMegabyteLinesAreReadWhole) {
+  const std::string value(10 * 1024 * 1024, 'v');
+  WriteFile(ini, "[a]\r\nbig=" + value + "\r\nsmall=1\r\n[b]\r\n");
+  EXPECT_EQ(IniReadValue("a", "big", ini, "", false), value);
+  std::string keys, values;
+  EXPECT_EQ(IniReadSectionEntries("a", ini, keys, values, ";"), "big=" + value + ";small=1;");
+  EXPECT_EQ(values, value + ";1;");
+}
+
 TEST_F(IniTest, RealConfigurationFilesAreRead) {
   const std::string samrain = test::CorpusFile("samrain-wincmd.ini");
   const std::string jwu = test::CorpusFile("jwu-wincmd.ini");
