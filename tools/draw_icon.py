@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Draws Ambler's icon: a USB stick whose body shows the two panels of a file
-manager. Writes a Windows .ico with 16, 24, 32, 48 and 256 pixel images."""
+"""Draws Ambler's icon and logo: a USB stick whose body shows the two panels of
+a file manager.
+  draw_icon.py icon FILE.ico       16, 24, 32, 48 and 256 pixel images
+  draw_icon.py logo FILE.bmp       the 72 by 71 pixel logo of the main window"""
 import struct
 import sys
 
@@ -59,7 +61,23 @@ def image(size):
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(and_mask), 0, 0, 0, 0)
     return header + xor + and_mask
 
-def main(path):
+def logo(path, width=72, height=71, background=(240, 240, 240)):
+    rows = []
+    for py in reversed(range(height)):
+        row = bytearray()
+        for px in range(width):
+            r, g, b, a = pixel(px, py, height)
+            mix = lambda c, bg: int(round(c * a / 255 + bg * (255 - a) / 255))
+            row += bytes((mix(b, background[2]), mix(g, background[1]), mix(r, background[0])))
+        row += bytes((-len(row)) % 4)
+        rows.append(bytes(row))
+    pixels = b"".join(rows)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    with open(path, "wb") as f:
+        f.write(header + info + pixels)
+
+def icon(path):
     sizes = [16, 24, 32, 48, 256]
     images = [image(s) for s in sizes]
     out = struct.pack("<HHH", 0, 1, len(sizes))
@@ -72,4 +90,4 @@ def main(path):
         f.write(out)
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    {"icon": icon, "logo": logo}[sys.argv[1]](sys.argv[2])

@@ -1,3 +1,12 @@
 // Ambler's entry point. Linked as a GUI program: no console window opens.
 
-int main() { return 0; }
+#include "launcher/form1.h"
+#include "platform/program.h"
+#include "platform/win32_ui.h"
+
+int main() {
+  platform::InstallWin32WindowSystem();
+  Form1 form(StartInfo{platform::RawCommandLine(), platform::ExecutableDirectory(), platform::ExecutableBaseName()});
+  form.Load();
+  return platform::RunMessageLoop();
+}

@@ -2,6 +2,7 @@
 // Names in the file system: existence, deletion, the current drive and directory.
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -28,5 +29,23 @@ bool ChangeDrive(char letter);
 
 // The name made absolute against the current directory and drive.
 std::string FullPathName(const std::string& name);
+
+}  // namespace platform
+
+namespace platform {
+
+// True when the path names an existing directory.
+bool DirectoryExists(const std::string& path);
+
+// The immediate subdirectories of a directory, as full paths, in the order
+// the file system gives them.
+std::vector<std::string> ListSubdirectories(const std::string& directory);
+
+// The names of the plain files in a directory that match the pattern: no
+// directories, no hidden or system files.
+std::vector<std::string> ListFiles(const std::string& directory, const std::string& pattern);
+
+// The drives of the system, as "c:".
+std::vector<std::string> ListDrives();
 
 }  // namespace platform

@@ -90,3 +90,56 @@ std::string FullPathName(const std::string& name) {
 }
 
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+std::string WithSeparator(const std::string& directory) {
+  return EndsWithSeparator(directory) ? directory : directory + "\\";
+}
+
+template <typename Visit>
+void ForEachEntry(const std::string& pattern, Visit&& visit) {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    visit(data);
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+}
+
+}  // namespace
+
+bool DirectoryExists(const std::string& path) { return HasDirectoryAttribute(path); }
+
+std::vector<std::string> ListSubdirectories(const std::string& directory) {
+  std::vector<std::string> result;
+  if (directory.empty()) return result;
+  const std::string base = WithSeparator(directory);
+  ForEachEntry(base + "*", [&](const WIN32_FIND_DATAA& data) {
+    const std::string name = data.cFileName;
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
+      result.push_back(base + name);
+  });
+  return result;
+}
+
+std::vector<std::string> ListFiles(const std::string& directory, const std::string& pattern) {
+  std::vector<std::string> result;
+  if (directory.empty()) return result;
+  ForEachEntry(WithSeparator(directory) + (pattern.empty() ? "*.*" : pattern), [&](const WIN32_FIND_DATAA& data) {
+    if (IsOrdinary(data.dwFileAttributes)) result.push_back(data.cFileName);
+  });
+  return result;
+}
+
+std::vector<std::string> ListDrives() {
+  std::vector<std::string> result;
+  const DWORD mask = GetLogicalDrives();
+  for (int i = 0; i < 26; ++i)
+    if (mask & (1u << i)) result.push_back(std::string(1, static_cast<char>('a' + i)) + ":");
+  return result;
+}
+
+}  // namespace platform

@@ -17,3 +17,15 @@ MsgResult ShowMessage(const std::string& prompt, MsgButtons buttons, MsgIcon ico
 }
 
 }  // namespace platform
+
+namespace platform {
+
+std::optional<std::string> InputBox(const std::string& prompt, const std::string& title, const std::string& preset) {
+  return CurrentHost().InputBox(prompt, title.empty() ? std::string(kApplicationTitle) : title, preset);
+}
+
+void Beep() { CurrentHost().Beep(); }
+void DoEvents() { CurrentHost().DoEvents(); }
+void EndProgram() { CurrentHost().EndProgram(); }
+
+}  // namespace platform

@@ -2,6 +2,7 @@
 // Everything that waits for the user goes through the current host: the real
 // one shows Windows' own boxes, a scripted one answers in tests.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,14 @@ class Host {
   // Line breaks in the prompt are single CR characters.
   virtual MsgResult ShowMessage(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
                                 const std::string& title) = 0;
+  // A one-line input box; nothing when the user cancels.
+  virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                              const std::string& preset) = 0;
+  virtual void Beep() = 0;
+  // Lets the events that wait in the queue run.
+  virtual void DoEvents() = 0;
+  // Ends the program at once (a test's host only records it).
+  virtual void EndProgram() = 0;
 };
 
 // The host in use; the Win32 host unless a test installed its own.
@@ -28,5 +37,14 @@ void SetHost(Host* host);
 
 // A message box; an empty title shows the application's title.
 MsgResult ShowMessage(const std::string& prompt, MsgButtons buttons, MsgIcon icon, const std::string& title = {});
+
+}  // namespace platform
+
+namespace platform {
+
+std::optional<std::string> InputBox(const std::string& prompt, const std::string& title, const std::string& preset);
+void Beep();
+void DoEvents();
+void EndProgram();
 
 }  // namespace platform

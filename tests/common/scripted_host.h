@@ -1,11 +1,15 @@
 #pragma once
-// A host for tests: answers message boxes in the order a test gave, records
-// every box it was shown, and is installed for as long as it lives.
+// A host for tests: answers message boxes, input boxes and modal windows in
+// the order a test gave, records what it was asked and shown, and is installed
+// (as the host and as the window system) for as long as it lives.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "controls/window.h"
+#include "controls/window_system.h"
 #include "platform/host.h"
 
 namespace test {
@@ -17,7 +21,7 @@ struct ShownMessage {
   std::string title;
 };
 
-class ScriptedHost final : public platform::Host {
+class ScriptedHost final : public platform::Host, public ui::WindowSystem {
  public:
   ScriptedHost();
   ~ScriptedHost() override;
@@ -30,9 +34,48 @@ class ScriptedHost final : public platform::Host {
   platform::MsgResult ShowMessage(const std::string& prompt, platform::MsgButtons buttons, platform::MsgIcon icon,
                                   const std::string& title) override;
 
+  // The answers to the next input boxes, in order; nothing means Cancel.
+  void AnswerInput(std::initializer_list<std::optional<std::string>> answers);
+  struct AskedInput {
+    std::string prompt, title, preset;
+  };
+  const std::vector<AskedInput>& Inputs() const { return inputs_; }
+  std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                      const std::string& preset) override;
+
+  void Beep() override { ++beeps_; }
+  int Beeps() const { return beeps_; }
+  void DoEvents() override { ++doEvents_; }
+  int DoEventsCalls() const { return doEvents_; }
+  void EndProgram() override { ++ended_; }
+  // How often the program asked to end.
+  int Ended() const { return ended_; }
+
+  // What the user does in the next modal windows, in order; each action must
+  // end with the window hidden.
+  using WindowAction = std::function<void(ui::Window&)>;
+  void OnModal(WindowAction action) { modalActions_.push_back(std::move(action)); }
+  // The names of the windows shown so far ("*" marks a modal one), in order.
+  const std::vector<std::string>& ShownWindows() const { return shownWindows_; }
+
+  void Created(ui::Window&) override {}
+  void Shown(ui::Window& window) override;
+  void Hidden(ui::Window&) override {}
+  void RunModal(ui::Window& window) override;
+  void Destroyed(ui::Window&) override {}
+  void WindowChanged(ui::Window&) override {}
+  void ControlChanged(ui::Control&) override {}
+
  private:
   std::deque<platform::MsgResult> answers_;
   std::vector<ShownMessage> messages_;
+  std::deque<std::optional<std::string>> inputAnswers_;
+  std::vector<AskedInput> inputs_;
+  int beeps_ = 0;
+  int doEvents_ = 0;
+  int ended_ = 0;
+  std::deque<WindowAction> modalActions_;
+  std::vector<std::string> shownWindows_;
 };
 
 }  // namespace test

@@ -1,3 +1,4 @@
 #pragma once
-// Resource numbers shared by the resource script and the code that loads them.
+// Resource numbers shared by the resource script and the code that shows them.
 #define IDI_AMBLER 1
+#define IDB_LOGO 2

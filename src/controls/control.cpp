@@ -1,0 +1,89 @@
+#include "controls/control.h"
+
+#include "controls/window.h"
+#include "controls/window_system.h"
+
+namespace ui {
+
+Control::Control(Window& window, ControlKind kind, std::string name, Rect position, Control* container)
+    : window_(window), kind_(kind), name_(std::move(name)), position_(position), container_(container) {}
+
+Rect Control::WindowPosition() const {
+  Rect rect = position_;
+  for (const Control* outer = container_; outer; outer = outer->container_) {
+    rect.left += outer->position_.left;
+    rect.top += outer->position_.top;
+  }
+  return rect;
+}
+
+void Control::Changed() { CurrentWindowSystem().ControlChanged(*this); }
+
+void Control::SetCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  Changed();
+}
+
+void Control::SetFont(Font font) {
+  font_ = std::move(font);
+  Changed();
+}
+
+void Control::SetForeColor(Color color) {
+  foreColor_ = color;
+  Changed();
+}
+
+void Control::SetBackColor(Color color) {
+  backColor_ = color;
+  Changed();
+}
+
+void Control::SetAlignment(Alignment alignment) {
+  alignment_ = alignment;
+  Changed();
+}
+
+void Control::SetToolTip(std::string text) {
+  toolTip_ = std::move(text);
+  Changed();
+}
+
+void Control::SetImage(int resource) {
+  if (resource == image_) return;
+  image_ = resource;
+  Changed();
+}
+
+void Control::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  Changed();
+}
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Changed();
+}
+
+bool Control::Usable() const {
+  for (const Control* c = this; c; c = c->container_)
+    if (!c->visible_ || !c->enabled_) return false;
+  return window_.IsVisible();
+}
+
+void Control::UserClick() {
+  if (Usable()) Raise(Click);
+}
+
+void Control::UserDoubleClick() {
+  if (Usable()) Raise(DblClick);
+}
+
+void Control::UserLeave() {
+  if (Usable()) Raise(LostFocus);
+}
+
+}  // namespace ui

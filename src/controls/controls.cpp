@@ -1,0 +1,148 @@
+#include "controls/controls.h"
+
+#include <algorithm>
+
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace ui {
+namespace {
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+  return platform::UpperCase(a) == platform::UpperCase(b);
+}
+
+// A directory's full path, without a trailing separator unless it is a root.
+std::string CanonicalDirectory(const std::string& path) {
+  std::string full = platform::FullPathName(path);
+  while (full.size() > 3 && (full.back() == '\\' || full.back() == '/')) full.pop_back();
+  return full;
+}
+
+}  // namespace
+
+void TextBox::SetText(std::string text) {
+  if (text == text_) return;
+  text_ = std::move(text);
+  Changed();
+  Raise(Change);
+}
+
+void ListBox::AddItem(std::string item) { AddItem(std::move(item), ListCount()); }
+
+void ListBox::AddItem(std::string item, int index) {
+  index = std::clamp(index, 0, ListCount());
+  items_.insert(items_.begin() + index, std::move(item));
+  if (listIndex_ >= index) ++listIndex_;
+  Changed();
+}
+
+void ListBox::RemoveItem(int index) {
+  if (index < 0 || index >= ListCount()) return;
+  items_.erase(items_.begin() + index);
+  if (listIndex_ == index)
+    listIndex_ = -1;
+  else if (listIndex_ > index)
+    --listIndex_;
+  Changed();
+}
+
+void ListBox::Clear() {
+  items_.clear();
+  listIndex_ = -1;
+  Changed();
+}
+
+std::string ListBox::List(int index) const {
+  return index >= 0 && index < ListCount() ? items_[static_cast<std::size_t>(index)] : std::string();
+}
+
+void ListBox::SetListIndex(int index) {
+  if (index < -1 || index >= ListCount() || index == listIndex_) return;
+  listIndex_ = index;
+  Changed();
+  Raise(Click);
+}
+
+void ListBox::SetItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  listIndex_ = -1;
+  Changed();
+}
+
+DriveList::DriveList(Window& w, std::string name, Rect r, Control* container)
+    : Control(w, ControlKind::DriveList, std::move(name), r, container), drives_(platform::ListDrives()) {
+  const std::string current = platform::CurrentDirectory();
+  drive_ = current.size() >= 2 && current[1] == ':' ? platform::UpperCase(current.substr(0, 2)) : std::string();
+  for (char& c : drive_) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool DriveList::SetDrive(const std::string& value) {
+  if (value.empty()) return false;
+  const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(value[0])));
+  const std::string drive = std::string(1, letter) + ":";
+  drives_ = platform::ListDrives();
+  if (std::find(drives_.begin(), drives_.end(), drive) == drives_.end()) return false;
+  if (drive == drive_) return true;
+  drive_ = drive;
+  Changed();
+  Raise(Change);
+  return true;
+}
+
+bool DirList::SetPath(const std::string& path) {
+  if (path.empty() || !platform::DirectoryExists(path)) return false;
+  const std::string canonical = CanonicalDirectory(path);
+  if (canonical == path_) return true;
+  path_ = canonical;
+  std::vector<std::string> subdirectories = platform::ListSubdirectories(path_);
+  std::stable_sort(subdirectories.begin(), subdirectories.end(), [](const std::string& a, const std::string& b) {
+    return platform::UpperCase(a) < platform::UpperCase(b);
+  });
+  SetItems(std::move(subdirectories));
+  Raise(Change);
+  return true;
+}
+
+void DirList::UserOpen(int index) {
+  if (Usable() && index >= 0 && index < ListCount()) SetPath(List(index));
+}
+
+bool FileList::SetPath(const std::string& path) {
+  if (path.empty() || !platform::DirectoryExists(path)) return false;
+  const std::string canonical = CanonicalDirectory(path);
+  if (canonical == path_) return true;
+  path_ = canonical;
+  Refresh();
+  Raise(Change);
+  return true;
+}
+
+void FileList::SetPattern(std::string pattern) {
+  if (pattern == pattern_) return;
+  pattern_ = std::move(pattern);
+  Refresh();
+}
+
+void FileList::SetFileName(const std::string& name) {
+  if (name.find_first_of("*?") != std::string::npos) {
+    SetPattern(name);
+    return;
+  }
+  for (int i = 0; i < ListCount(); ++i) {
+    if (SameTextIgnoringCase(List(i), name)) {
+      SetListIndex(i);
+      return;
+    }
+  }
+}
+
+void FileList::Refresh() {
+  std::vector<std::string> files = path_.empty() ? std::vector<std::string>() : platform::ListFiles(path_, pattern_);
+  std::stable_sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
+    return platform::UpperCase(a) < platform::UpperCase(b);
+  });
+  SetItems(std::move(files));
+}
+
+}  // namespace ui

@@ -1,0 +1,20 @@
+#pragma once
+// The running program: its command line, its file and its folder.
+
+#include <string>
+
+namespace platform {
+
+// What followed the program's name on its command line, without the one
+// blank that separates them, and otherwise exactly as it was passed.
+std::string RawCommandLine();
+// The part of a full command line that RawCommandLine() returns.
+std::string ArgumentsOf(const std::string& commandLine);
+
+// The folder that holds the running executable, without trailing separator
+// (a drive root keeps it: "E:\").
+std::string ExecutableDirectory();
+// The executable's file name without its extension.
+std::string ExecutableBaseName();
+
+}  // namespace platform

@@ -1,0 +1,58 @@
+#include "platform/program.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace platform {
+namespace {
+
+std::string ExecutablePath() {
+  std::vector<char> buffer(MAX_PATH + 1);
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace
+
+std::string ArgumentsOf(const std::string& commandLine) {
+  // The program's name ends at its closing quote, or at the first blank or tab.
+  std::size_t end = 0;
+  if (!commandLine.empty() && commandLine[0] == '"') {
+    end = commandLine.find('"', 1);
+    end = end == std::string::npos ? commandLine.size() : end + 1;
+  } else {
+    end = commandLine.find_first_of(" \t");
+    if (end == std::string::npos) end = commandLine.size();
+  }
+  if (end < commandLine.size() && (commandLine[end] == ' ' || commandLine[end] == '\t')) ++end;
+  return commandLine.substr(end);
+}
+
+std::string RawCommandLine() {
+  const char* line = GetCommandLineA();
+  return ArgumentsOf(line ? line : "");
+}
+
+std::string ExecutableDirectory() {
+  const std::string path = ExecutablePath();
+  const auto separator = path.find_last_of("\\/");
+  if (separator == std::string::npos) return {};
+  // A drive root keeps its separator.
+  return separator <= 2 ? path.substr(0, separator + 1) : path.substr(0, separator);
+}
+
+std::string ExecutableBaseName() {
+  std::string name = ExecutablePath();
+  const auto separator = name.find_last_of("\\/");
+  if (separator != std::string::npos) name.erase(0, separator + 1);
+  const auto dot = name.rfind('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return name;
+}
+
+}  // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+// The Win32 binding of the window objects: native windows and controls made
+// from them, kept in step with them, and user input routed back to them.
+
+namespace platform {
+
+// Makes the Win32 binding the window system of the program.
+void InstallWin32WindowSystem();
+
+// Runs the program's message loop until it ends.
+int RunMessageLoop();
+
+}  // namespace platform
