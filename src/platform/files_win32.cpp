@@ -136,9 +136,11 @@ std::vector<std::string> ListFiles(const std::string& directory, const std::stri
 
 std::vector<std::string> ListDrives() {
   std::vector<std::string> result;
-  const DWORD mask = GetLogicalDrives();
-  for (int i = 0; i < 26; ++i)
-    if (mask & (1u << i)) result.push_back(std::string(1, static_cast<char>('a' + i)) + ":");
+  // Asked letter by letter: the drive mask can lag behind a drive just mapped.
+  for (char letter = 'a'; letter <= 'z'; ++letter) {
+    const char root[4] = {letter, ':', '\\', '\0'};
+    if (GetDriveTypeA(root) != DRIVE_NO_ROOT_DIR) result.push_back(std::string(1, letter) + ":");
+  }
   return result;
 }
 

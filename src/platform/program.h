@@ -5,6 +5,9 @@
 
 namespace platform {
 
+// The whole command line, the program's name included.
+std::string CommandLine();
+
 // What followed the program's name on its command line, without the one
 // blank that separates them, and otherwise exactly as it was passed.
 std::string RawCommandLine();

@@ -33,10 +33,12 @@ std::string ArgumentsOf(const std::string& commandLine) {
   return commandLine.substr(end);
 }
 
-std::string RawCommandLine() {
+std::string CommandLine() {
   const char* line = GetCommandLineA();
-  return ArgumentsOf(line ? line : "");
+  return line ? line : "";
 }
+
+std::string RawCommandLine() { return ArgumentsOf(CommandLine()); }
 
 std::string ExecutableDirectory() {
   const std::string path = ExecutablePath();

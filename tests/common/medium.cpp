@@ -1,0 +1,62 @@
+#include "common/medium.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/text_file.h"
+
+namespace test {
+namespace {
+
+std::string BuiltProgram(const char* unixPath) {
+  std::string path = std::string("Z:") + unixPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+}  // namespace
+
+std::string AmblerExe() { return BuiltProgram(AMBLER_EXE); }
+std::string StandInExe() { return BuiltProgram(STANDIN_EXE); }
+
+Medium::Medium(char letter) : drive_(letter, dir_.Path()) {}
+
+void Medium::MakeDirectory(const std::string& relative) const {
+  std::filesystem::create_directories(dir_ / relative);
+}
+
+void Medium::Write(const std::string& relative, const std::string& bytes) const { WriteFile(dir_ / relative, bytes); }
+
+std::string Medium::Read(const std::string& relative) const { return ReadFile(dir_ / relative); }
+
+void Medium::PutTotalCommander(const std::string& relative) const {
+  std::filesystem::copy_file(StandInExe(), dir_ / relative, std::filesystem::copy_options::overwrite_existing);
+}
+
+void Medium::PutLauncher(const std::string& relative) const {
+  std::filesystem::copy_file(AmblerExe(), dir_ / relative, std::filesystem::copy_options::overwrite_existing);
+}
+
+std::vector<Medium::Start> Medium::Received(const std::string& folder, bool wait) const {
+  const std::string record = dir_ / (folder.empty() ? "received.txt" : folder + "\\received.txt");
+  // The stand-in may be between opening its record and writing both lines.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  std::vector<std::string> lines;
+  for (;;) {
+    lines.clear();
+    platform::TextFileReader reader(record);
+    std::string line;
+    while (reader.ReadLine(line)) lines.push_back(line);
+    const bool complete = lines.size() % 2 == 0 && (!wait || !lines.empty());
+    if (complete || std::chrono::steady_clock::now() > deadline) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  std::vector<Start> starts;
+  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) starts.push_back({lines[i], lines[i + 1]});
+  return starts;
+}
+
+}  // namespace test

@@ -1,0 +1,172 @@
+#include "controls/window.h"
+
+#include <gtest/gtest.h>
+
+#include "common/scripted_host.h"
+#include "common/test_files.h"
+
+namespace {
+
+// A window whose handlers write what they see into a log.
+class Probe : public ui::Window {
+ public:
+  Probe() : ui::Window("Probe") {}
+  std::vector<std::string> log;
+  ui::TextBox* text = nullptr;
+  ui::TextBox* echo = nullptr;
+  ui::ListBox* list = nullptr;
+  ui::Button* ok = nullptr;
+  ui::Frame* frame = nullptr;
+  ui::DirList* dirs = nullptr;
+  ui::FileList* files = nullptr;
+  ui::DriveList* drives = nullptr;
+  int loads = 0;
+
+ protected:
+  void Design() override {
+    SetCaption("Probe");
+    frame = &Add<ui::Frame>("frame", ui::Rect{100, 100, 2000, 2000});
+    text = &Add<ui::TextBox>("text", ui::Rect{0, 0, 1000, 300}, frame);
+    echo = &Add<ui::TextBox>("echo", ui::Rect{0, 400, 1000, 300});
+    list = &Add<ui::ListBox>("list", ui::Rect{});
+    ok = &Add<ui::Button>("ok", ui::Rect{}, frame);
+    ok->SetCaption("Ok");
+    ok->SetEnabled(false);
+    dirs = &Add<ui::DirList>("dirs", ui::Rect{});
+    files = &Add<ui::FileList>("files", ui::Rect{});
+    drives = &Add<ui::DriveList>("drives", ui::Rect{});
+
+    // A chain: text sets echo, whose handler logs; the log shows the nesting.
+    text->Change = [this] {
+      log.push_back("text:" + text->Text());
+      echo->SetText("<" + text->Text() + ">");
+      log.push_back("text done");
+    };
+    echo->Change = [this] { log.push_back("echo:" + echo->Text()); };
+    list->Click = [this] { log.push_back("list:" + list->Text()); };
+    ok->Click = [this] { log.push_back("ok"); };
+    dirs->Change = [this] {
+      log.push_back("dirs");
+      files->SetPath(dirs->Path());
+    };
+    drives->Change = [this] { log.push_back("drive:" + drives->Drive()); };
+  }
+  void OnLoad() override { ++loads; }
+};
+
+TEST(Controls, HandlersRunNestedWhenTheProgramChangesAValueAndOnlyOnARealChange) {
+  Probe window;
+  window.Load();
+  window.text->SetText("a");
+  EXPECT_EQ(window.log, (std::vector<std::string>{"text:a", "echo:<a>", "text done"}));
+  window.log.clear();
+  window.text->SetText("a");
+  window.echo->SetText("<a>");
+  EXPECT_TRUE(window.log.empty());
+
+  window.list->AddItem("x");
+  window.list->AddItem("y");
+  window.list->AddItem("w", 0);
+  EXPECT_EQ(window.list->Items(), (std::vector<std::string>{"w", "x", "y"}));
+  window.list->SetListIndex(2);
+  window.list->SetListIndex(2);
+  window.list->SetListIndex(7);
+  EXPECT_EQ(window.log, (std::vector<std::string>{"list:y"}));
+  window.list->RemoveItem(0);
+  EXPECT_EQ(window.list->ListIndex(), 1);
+  window.list->RemoveItem(1);
+  EXPECT_EQ(window.list->ListIndex(), -1);
+  EXPECT_EQ(window.list->Text(), "");
+  EXPECT_EQ(window.list->List(5), "");
+}
+
+TEST(Controls, UserInputReachesOnlyUsableControls) {
+  test::ScriptedHost host;
+  Probe window;
+  window.Show();
+  window.ok->UserClick();
+  window.ok->SetEnabled(true);
+  window.frame->SetVisible(false);
+  window.ok->UserClick();
+  window.frame->SetVisible(true);
+  window.ok->UserClick();
+  window.Hide();
+  window.ok->UserClick();
+  EXPECT_EQ(window.log, (std::vector<std::string>{"ok"}));
+  EXPECT_EQ(window.ok->WindowPosition().left, 100);
+}
+
+TEST(Windows, ModalShowReturnsWhenHiddenAndEveryLoadStartsFromTheDesign) {
+  test::ScriptedHost host;
+  Probe window;
+  host.OnModal([](ui::Window& w) {
+    auto& probe = static_cast<Probe&>(w);
+    probe.text->SetText("typed");
+    probe.ok->SetEnabled(true);
+    w.Hide();
+  });
+  window.ShowModal();
+  EXPECT_FALSE(window.IsVisible());
+  EXPECT_TRUE(window.IsLoaded());
+  EXPECT_EQ(window.text->Text(), "typed");
+  EXPECT_EQ(window.loads, 1);
+
+  window.Unload();
+  EXPECT_FALSE(window.IsLoaded());
+  EXPECT_TRUE(window.Controls().empty());
+  host.OnModal([](ui::Window& w) { w.RequestClose(); });
+  window.ShowModal();
+  EXPECT_EQ(window.loads, 2);
+  EXPECT_FALSE(window.IsLoaded());
+  EXPECT_EQ(host.ShownWindows(), (std::vector<std::string>{"*Probe", "*Probe"}));
+
+  window.Load();
+  EXPECT_EQ(window.text->Text(), "");
+  EXPECT_FALSE(window.ok->Enabled());
+}
+
+TEST(Lists, ReadTheRealFileSystem) {
+  test::TempDir dir;
+  for (const char* name : {"b.ini", "A.bar", "c.ini", ".hidden.ini"}) test::WriteFile(dir / name, "x");
+  std::filesystem::create_directory(dir / "zeta");
+  std::filesystem::create_directory(dir / "Alpha");
+  std::filesystem::create_directory(dir / "dir.ini");
+
+  Probe window;
+  window.Load();
+  EXPECT_TRUE(window.dirs->SetPath(dir.Path() + "\\"));
+  EXPECT_EQ(window.dirs->Path(), dir.Path());
+  EXPECT_EQ(window.log, (std::vector<std::string>{"dirs"}));
+  EXPECT_EQ(window.dirs->Items(), (std::vector<std::string>{dir / "Alpha", dir / "dir.ini", dir / "zeta"}));
+  EXPECT_EQ(window.files->Path(), dir.Path());
+  EXPECT_EQ(window.files->Items(), (std::vector<std::string>{"A.bar", "b.ini", "c.ini"}));
+
+  // A missing directory is refused and nothing moves.
+  EXPECT_FALSE(window.dirs->SetPath(dir / "missing"));
+  EXPECT_EQ(window.dirs->Path(), dir.Path());
+  EXPECT_EQ(window.log.size(), 1u);
+
+  window.files->SetFileName("*.ini");
+  EXPECT_EQ(window.files->Items(), (std::vector<std::string>{"b.ini", "c.ini"}));
+  window.files->SetFileName("C.INI");
+  EXPECT_EQ(window.files->FileName(), "c.ini");
+
+  window.dirs->SetPath(dir / "Alpha");
+  EXPECT_EQ(window.dirs->ListCount(), 0);
+  EXPECT_EQ(window.files->ListCount(), 0);
+}
+
+TEST(Lists, DriveListTakesOnlyDrivesOfTheSystem) {
+  test::TempDir dir;
+  test::MappedDrive drive('T', dir.Path());
+  Probe window;
+  window.Load();
+  EXPECT_TRUE(window.drives->SetDrive("T:\\anything"));
+  EXPECT_EQ(window.drives->Drive(), "t:");
+  EXPECT_TRUE(window.drives->SetDrive("t"));
+  EXPECT_FALSE(window.drives->SetDrive("\\\\server"));
+  EXPECT_FALSE(window.drives->SetDrive(""));
+  EXPECT_EQ(window.log, (std::vector<std::string>{"drive:t:"}));
+}
+
+}  // namespace

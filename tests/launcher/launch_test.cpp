@@ -1,0 +1,77 @@
+// The real Ambler.exe, started as a user starts it, on a test medium: what the
+// stand-in Total Commander receives, character for character.
+#include <gtest/gtest.h>
+
+#include "common/medium.h"
+#include "platform/process.h"
+
+namespace {
+
+struct Case {
+  const char* name;
+  const char* launcher;       // where Ambler.exe lies
+  const char* totalCommander; // the folder of the stand-in TOTALCMD64.EXE
+  const char* arguments;      // what follows the program's name (after one blank)
+  const char* expected;       // the stand-in's command line
+};
+
+const Case kCases[] = {
+    {"plain start", "TC\\Ambler.exe", "TC", "",
+     "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini"},
+    {"user's words passed on", "TC\\Ambler.exe", "TC", "  C:\\Docs  /O ",
+     "T:\\TC\\TOTALCMD64.EXE C:\\Docs  /O /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini"},
+    {"-setup after a blank launches", "TC\\Ambler.exe", "TC", " -setup",
+     "T:\\TC\\TOTALCMD64.EXE -setup /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini"},
+    {"bare SETUP launches", "TC\\Ambler.exe", "TC", "SETUP",
+     "T:\\TC\\TOTALCMD64.EXE SETUP /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini"},
+    {"one folder above", "Apps\\Ambler.exe", "Apps\\TC", "",
+     "T:\\Apps\\TC\\TOTALCMD64.EXE  /i=T:\\Apps\\TC\\TC_portable_wincmd.ini /f=T:\\Apps\\TC\\TC_portable_wcx_ftp.ini"},
+    {"blanks in the path", "Tools Dir\\Total Cmd\\Ambler.exe", "Tools Dir\\Total Cmd", "/F=ftp.ini",
+     "\"T:\\Tools Dir\\Total Cmd\\TOTALCMD64.EXE\" /F=ftp.ini /i=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wincmd.ini\" "
+     "/f=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wcx_ftp.ini\""},
+    {"drive root", "Ambler.exe", "", "",
+     "T:\\TOTALCMD64.EXE  /i=T:\\TC_portable_wincmd.ini /f=T:\\TC_portable_wcx_ftp.ini"},
+};
+
+TEST(Launch, TotalCommanderReceivesExactlyTheBuiltCommandLine) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    test::Medium medium;
+    const std::string tc = c.totalCommander[0] ? std::string(c.totalCommander) + "\\" : "";
+    if (!tc.empty()) medium.MakeDirectory(c.totalCommander);
+    medium.PutTotalCommander(tc + "TOTALCMD64.EXE");
+    medium.Write(tc + "TC_portable_wincmd.ini", "[Configuration]\r\n");
+    medium.Write(tc + "TC_portable_wcx_ftp.ini", "");
+    medium.PutLauncher(c.launcher);
+
+    const std::string launcher = medium.Path(c.launcher);
+    const std::string quoted = launcher.find(' ') == std::string::npos ? launcher : "\"" + launcher + "\"";
+    const std::string arguments = c.arguments;
+    const auto exitCode = platform::RunAndWait(quoted + (arguments.empty() ? "" : " " + arguments), 60000);
+    ASSERT_TRUE(exitCode.has_value()) << "the launcher did not end";
+
+    const auto starts = medium.Received(c.totalCommander);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, c.expected);
+    EXPECT_EQ(starts[0].directory, medium.Path(c.totalCommander).substr(0, tc.empty() ? 3 : std::string::npos));
+  }
+}
+
+TEST(Launch, VeryLongAndOddlyQuotedCommandLinesArePassedOn) {
+  test::Medium medium;
+  medium.MakeDirectory("TC");
+  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
+  medium.Write("TC\\TC_portable_wincmd.ini", "[Configuration]\r\n");
+  medium.PutLauncher("TC\\Ambler.exe");
+  const std::string odd = "\"unclosed \"\" quotes\" \\\"x";
+  const std::string longWords(32000 - 200, 'w');
+  for (const std::string& arguments : {odd, longWords}) {
+    medium.Write("TC\\received.txt", "");
+    ASSERT_TRUE(platform::RunAndWait("T:\\TC\\Ambler.exe " + arguments, 60000).has_value());
+    const auto starts = medium.Received("TC");
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE " + arguments + " /i=T:\\TC\\TC_portable_wincmd.ini");
+  }
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+// Start-up in the launcher's own process: the main window's load event on a
+// real test medium, with the scripted host answering for the user.
+#include <gtest/gtest.h>
+
+#include "common/medium.h"
+#include "common/scripted_host.h"
+#include "launcher/form1.h"
+#include "platform/files.h"
+
+namespace {
+
+using platform::MsgIcon;
+
+class Startup : public ::testing::Test {
+ protected:
+  void SetUp() override { before_ = platform::CurrentDirectory(); }
+  void TearDown() override { platform::ChangeDirectory(before_); }
+
+  // Total Commander and both portable files in T:\TC.
+  void LayOutTotalCommander(const std::string& folder = "TC", const std::string& exe = "TOTALCMD64.EXE") {
+    medium.MakeDirectory(folder);
+    medium.PutTotalCommander(folder + "\\" + exe);
+    medium.Write(folder + "\\TC_portable_wincmd.ini", "[Configuration]\r\n");
+    medium.Write(folder + "\\TC_portable_wcx_ftp.ini", "");
+  }
+
+  Form1& Start(const std::string& raw, const std::string& launcherFolder = "T:\\TC") {
+    form_ = std::make_unique<Form1>(StartInfo{raw, launcherFolder, "Ambler"});
+    form_->Load();
+    return *form_;
+  }
+
+  test::Medium medium;
+  test::ScriptedHost host;
+
+ private:
+  std::string before_;
+  std::unique_ptr<Form1> form_;
+};
+
+const std::string kHelpText =
+    "Run this file from your TC dirctory.\r\rParameter for this screen: '/?'\r\r..for more infos: check the Web-page";
+
+TEST_F(Startup, HelpParametersShowOnlyTheHelpWindow) {
+  LayOutTotalCommander("TC\\sub");
+  for (const std::string raw : {"/?", "?", "-?", "-setup", "-SeTuP"}) {
+    Form1& form = Start(raw);
+    EXPECT_TRUE(form.IsVisible()) << raw;
+    EXPECT_EQ(form.Caption(), "Ambler - Total Commander mobile launcher  V.1.4");
+    EXPECT_EQ(form.TitelLable->Caption(), "Ambler - TC-Mobile Launcher (V.1.4)");
+    EXPECT_EQ(form.Label1->Caption(), kHelpText);
+    EXPECT_EQ(form.Label2->Caption(), "ambler.example.org");
+    // Nothing was searched: the launcher's own folder stands, though Total
+    // Commander lies below it.
+    EXPECT_EQ(form.getTCPath(), "T:\\TC\\");
+    EXPECT_EQ(form.State().TCDir, "T:\\TC");
+    EXPECT_EQ(form.State().TCPathMatch, "");
+    EXPECT_EQ(form.getPortableINI(), "T:\\TC\\TC_portable_wincmd.ini");
+  }
+  EXPECT_TRUE(host.Messages().empty());
+  EXPECT_EQ(host.Ended(), 0);
+  EXPECT_TRUE(medium.Received("TC\\sub", false).empty());
+}
+
+TEST_F(Startup, CloseButtonAndCloseBoxEndTheProgram) {
+  Form1& form = Start("/?");
+  form.Command1->UserClick();
+  EXPECT_EQ(host.Ended(), 1);
+  form.RequestClose();
+  EXPECT_EQ(host.Ended(), 2);
+}
+
+TEST_F(Startup, MissingTotalCommanderIsReportedThenHelpIsShown) {
+  medium.MakeDirectory("Empty\\Sub");
+  Form1& form = Start("", "T:\\Empty");
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].prompt, "Total Commander not found!\rRun the Ambler.exe in the TC directory.");
+  EXPECT_EQ(host.Messages()[0].title, "File not found!");
+  EXPECT_EQ(host.Messages()[0].icon, MsgIcon::Information);
+  EXPECT_TRUE(form.IsVisible());
+  EXPECT_EQ(form.Label1->Caption(), kHelpText);
+  EXPECT_EQ(form.State().TCDir, "");
+  EXPECT_EQ(form.getTCPath(), "T:\\Empty\\");
+  EXPECT_EQ(host.Ended(), 0);
+}
+
+TEST_F(Startup, SetupShowsTheSetupWindowInsteadOfLaunching) {
+  LayOutTotalCommander();
+  Form1& form = Start(" /SeTup ");
+  EXPECT_TRUE(form.IsVisible());
+  EXPECT_EQ(form.Caption(), "Ambler - Total Commander mobile launcher");
+  EXPECT_EQ(form.TitelLable->Caption(), "Ambler (Total Commander  - Portable)");
+  EXPECT_EQ(form.Label1->Caption(), "");
+  EXPECT_EQ(form.State().TCCommandLine,
+            "/SeTup /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+  EXPECT_EQ(host.Ended(), 0);
+  EXPECT_TRUE(medium.Received("TC", false).empty());
+}
+
+TEST_F(Startup, LaunchStartsTotalCommanderWithThePortableFilesAndEnds) {
+  LayOutTotalCommander();
+  Start("");
+  EXPECT_EQ(host.Ended(), 1);
+  const auto starts = medium.Received("TC");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine,
+            "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+  EXPECT_EQ(starts[0].directory, "T:\\TC");
+  EXPECT_EQ(platform::CurrentDirectory(), "T:\\TC");
+  EXPECT_TRUE(host.Messages().empty());
+}
+
+TEST_F(Startup, TotalCommanderOneFolderBelowIsFoundInListOrder) {
+  medium.MakeDirectory("Apps\\Other");
+  LayOutTotalCommander("Apps\\tc2", "TOTALCMD64.EXE");
+  LayOutTotalCommander("Apps\\TC", "Totalcmd.exe");
+  Form1& form = Start("", "T:\\Apps");
+  EXPECT_EQ(form.State().TCDir, "T:\\Apps\\TC");
+  EXPECT_EQ(form.getTCPath(), "T:\\Apps\\TC\\");
+  EXPECT_EQ(form.State().TCPathMatch, "T:\\Apps\\TC\\");
+  EXPECT_EQ(form.State().TCExe32, "T:\\Apps\\TC\\totalcmd.exe");
+  const auto starts = medium.Received("Apps\\TC");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine, "T:\\Apps\\TC\\totalcmd.exe  /i=T:\\Apps\\TC\\TC_portable_wincmd.ini "
+                                   "/f=T:\\Apps\\TC\\TC_portable_wcx_ftp.ini");
+}
+
+TEST_F(Startup, UsersOwnIniOptionIsPassedOnAndOnlyRecognisedAfterABlank) {
+  LayOutTotalCommander();
+  Start("T:\\Data /I=C:\\x.ini");
+  auto starts = medium.Received("TC");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE T:\\Data /I=C:\\x.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+
+  medium.Write("TC\\received.txt", "");
+  Start("/I=C:\\x.ini");
+  starts = medium.Received("TC");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE /I=C:\\x.ini /i=T:\\TC\\TC_portable_wincmd.ini "
+                                   "/f=T:\\TC\\TC_portable_wcx_ftp.ini");
+}
+
+TEST_F(Startup, PathsWithBlanksAreQuotedAndTheDriveRootWorks) {
+  LayOutTotalCommander("My Apps\\TC");
+  Start("", "T:\\My Apps\\TC");
+  auto starts = medium.Received("My Apps\\TC");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine,
+            "\"T:\\My Apps\\TC\\TOTALCMD64.EXE\"  /i=\"T:\\My Apps\\TC\\TC_portable_wincmd.ini\" "
+            "/f=\"T:\\My Apps\\TC\\TC_portable_wcx_ftp.ini\"");
+
+  LayOutTotalCommander("");
+  Form1& form = Start("", "T:\\");
+  EXPECT_EQ(form.State().TCDir, "T:");
+  starts = medium.Received("");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine, "T:\\TOTALCMD64.EXE  /i=T:\\TC_portable_wincmd.ini /f=T:\\TC_portable_wcx_ftp.ini");
+  EXPECT_EQ(starts[0].directory, "T:\\");
+}
+
+TEST_F(Startup, BothExecutablesPresentStartsThe64BitOne) {
+  LayOutTotalCommander("TC", "Totalcmd.exe");
+  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
+  Start("-SETUP ");
+  const auto starts = medium.Received("TC");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE -SETUP /i=T:\\TC\\TC_portable_wincmd.ini "
+                                   "/f=T:\\TC\\TC_portable_wcx_ftp.ini");
+}
+
+TEST_F(Startup, FtpIniIsPassedOnlyWhenItExists) {
+  LayOutTotalCommander();
+  platform::RemoveFile("T:\\TC\\TC_portable_wcx_ftp.ini");
+  Start("/help");
+  const auto starts = medium.Received("TC");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE /help /i=T:\\TC\\TC_portable_wincmd.ini");
+}
+
+}  // namespace
