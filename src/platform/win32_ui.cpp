@@ -148,6 +148,20 @@ std::string AncestorOf(const std::string& path, int row) {
   return path.substr(0, row == 0 ? end + 1 : end);
 }
 
+// A label grows downwards when the font of this screen needs more lines than
+// its design height holds, so that no line is cut in half.
+void FitLabelHeight(NativeControl& c) {
+  const ui::Rect design = c.control->WindowPosition();
+  RECT needed{0, 0, TwipsToPixels(design.width), 0};
+  HDC dc = GetDC(c.hwnd);
+  HGDIOBJ old = SelectObject(dc, c.font);
+  DrawTextA(dc, c.control->Caption().c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(c.hwnd, dc);
+  const int height = std::max(TwipsToPixels(design.height), static_cast<int>(needed.bottom));
+  SetWindowPos(c.hwnd, nullptr, 0, 0, TwipsToPixels(design.width), height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 NativeWindow* Win32WindowSystem::Find(const ui::Window& window) {
   for (auto& native : windows_)
     if (native->window == &window) return native.get();
@@ -302,6 +316,7 @@ void Win32WindowSystem::Update(NativeControl& c) {
   if (c.font) DeleteObject(c.font);
   c.font = MakeFont(control.GetFont());
   SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), TRUE);
+  if (control.Kind() == ui::ControlKind::Label) FitLabelHeight(c);
   EnableWindow(c.hwnd, control.Enabled());
   const bool shown = [&] {
     for (const ui::Control* outer = &control; outer; outer = outer->Container())
