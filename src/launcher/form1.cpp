@@ -1,5 +1,6 @@
 #include "launcher/form1.h"
 
+#include "launcher/portable_rewrite.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/web_page.h"
 #include "platform/files.h"
@@ -8,6 +9,7 @@
 #include "platform/text.h"
 #include "support/ini.h"
 #include "support/path_text.h"
+#include "support/shell_links.h"
 
 namespace {
 
@@ -100,12 +102,7 @@ std::string Form1::getTCPath() const { return state_.TCPath; }
 
 std::string Form1::getPortableINI() const { return state_.TCPath + kPortableIni; }
 
-std::string Form1::RemoveDRIVE_and_PATH(const std::string& SourceString) const {
-  std::string path = "%COMMANDER_PATH%";
-  std::string drive = "%COMMANDER_DRIVE%";
-  const std::string result = ReplaceText(SourceString, path, state_.TCDir, false);
-  return ReplaceText(result, drive, state_.TCDir.substr(0, 2), false);
-}
+std::string Form1::GetDesktopFolderPath() const { return GetSpecialFolder(0); }
 
 void Form1::Form_Load() {
   LauncherState& s = state_;
@@ -155,10 +152,7 @@ void Form1::Form_Load() {
     const std::string bar = IniReadValue("Buttonbar", "Buttonbar", s.PortableIni, s.TCPath + "Default.bar", false);
     const std::string real = RemoveDRIVE_and_PATH(bar);
     if (!real.empty() && platform::FileExists(real)) {
-      std::string directory = s.TCDir;
-      std::string drive = s.TCDir.substr(0, 2);
-      std::string portable = ReplaceText(real, directory, "%COMMANDER_PATH%", false);
-      portable = ReplaceText(portable, drive, "%COMMANDER_DRIVE%", false);
+      const std::string portable = PortableValue(real, s.TCDir);
       if (portable != bar) IniWriteValue("Buttonbar", "Buttonbar", portable, s.PortableIni, false);
       if (platform::FileExists(real)) {
         CopyAndParseFile(real, s.TCPath + kPortableBar, s.TCDir, s.TCPathMatch, "%COMMANDER_PATH%", true);

@@ -63,6 +63,12 @@ class Form1 : public ui::Window {
   void StartTotalCommander();
   void ShowPluginWindow();
   void OpenWebPage();
+  // The path pass, then the drive pass (when the directory has a drive).
+  void PortablePasses(const std::string& source, const std::string& destination, bool driveForce);
+  std::string GetDesktopFolderPath() const;
+  // The file selection dialog: the chosen file, or empty text.
+  std::string BrowseForFile(const std::string& defaultPath, const std::string& caption,
+                            const std::string& defaultName);
 
   StartInfo start_;
   LauncherState state_;

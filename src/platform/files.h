@@ -19,6 +19,13 @@ bool HasDirectoryAttribute(const std::string& path);
 
 bool RemoveFile(const std::string& name);
 
+// Copies a file. An existing target is replaced only when every byte of the
+// copy has been written: a copy that fails leaves it as it was.
+bool CopyFileSafely(const std::string& source, const std::string& target, bool replaceExisting);
+
+// Puts the file from in the place of the file to (replacing it) in one step.
+bool ReplaceFileWith(const std::string& to, const std::string& from);
+
 // Creates an empty file; an existing one, hidden or not, is left alone.
 bool CreateNewFile(const std::string& name);
 

@@ -49,6 +49,23 @@ bool HasDirectoryAttribute(const std::string& path) {
 
 bool RemoveFile(const std::string& name) { return !name.empty() && DeleteFileA(name.c_str()) != 0; }
 
+bool CopyFileSafely(const std::string& source, const std::string& target, bool replaceExisting) {
+  if (source.empty() || target.empty()) return false;
+  // Copy beside the target first, then move it into place: a copy that fails
+  // half way leaves neither a half-written target nor a changed one.
+  const std::string copy = target + ".ambler-copy";
+  DeleteFileA(copy.c_str());
+  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
+  if (CopyFileA(source.c_str(), copy.c_str(), TRUE) && MoveFileExA(copy.c_str(), target.c_str(), flags)) return true;
+  DeleteFileA(copy.c_str());
+  return false;
+}
+
+bool ReplaceFileWith(const std::string& to, const std::string& from) {
+  return !to.empty() && !from.empty() &&
+         MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 bool CreateNewFile(const std::string& name) {
   if (name.empty()) return false;
   HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,

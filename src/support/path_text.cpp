@@ -90,8 +90,13 @@ class UpperCaseSearch {
 
 }  // namespace
 
-std::string ReplaceText(const std::string& source, std::string& find, const std::string& replacement, bool exactCase) {
-  if (!exactCase) find = platform::UpperCase(find);
+namespace {
+
+// The replacement loop that ReplaceText and ReplaceAtWordStart share; accept
+// decides whether a match at a position counts.
+template <typename Accept>
+std::string Replace(const std::string& source, const std::string& find, const std::string& replacement,
+                    bool exactCase, Accept&& accept) {
   UpperCaseSearch upperCaseSearch(source, find);
   auto next = [&](std::size_t from) { return exactCase ? source.find(find, from) : upperCaseSearch.Find(from); };
 
@@ -105,6 +110,10 @@ std::string ReplaceText(const std::string& source, std::string& find, const std:
   while (from < source.size()) {
     const std::size_t at = next(from);
     if (at == std::string::npos) break;
+    if (!accept(at)) {
+      from = at + 1;
+      continue;
+    }
     result.append(source, copied, at - copied);
     result += replacement;
     copied = at + find.size();
@@ -113,4 +122,22 @@ std::string ReplaceText(const std::string& source, std::string& find, const std:
   if (copied == 0 && result.empty()) return source;
   result.append(source, copied, std::string::npos);
   return result;
+}
+
+bool WordCharacter(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 0x80 || (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+}
+
+}  // namespace
+
+std::string ReplaceText(const std::string& source, std::string& find, const std::string& replacement, bool exactCase) {
+  if (!exactCase) find = platform::UpperCase(find);
+  return Replace(source, find, replacement, exactCase, [](std::size_t) { return true; });
+}
+
+std::string ReplaceAtWordStart(const std::string& source, std::string& find, const std::string& replacement) {
+  find = platform::UpperCase(find);
+  return Replace(source, find, replacement, false,
+                 [&](std::size_t at) { return at == 0 || !WordCharacter(source[at - 1]); });
 }

@@ -32,3 +32,9 @@ std::string StripQuotes(std::string path);
 // is set, matching ignores case and find is upper-cased in the caller's
 // variable. The search resumes one character behind each inserted replacement.
 std::string ReplaceText(const std::string& source, std::string& find, const std::string& replacement, bool exactCase);
+
+// As ReplaceText ignoring case, but a match counts only where it begins a
+// word: where no letter or digit (nor a byte beyond ASCII) stands before it.
+// A path never begins inside a word, so TYPE:1 keeps its E: while E:\TC
+// beside it is replaced.
+std::string ReplaceAtWordStart(const std::string& source, std::string& find, const std::string& replacement);

@@ -40,7 +40,7 @@ void Medium::PutLauncher(const std::string& relative) const {
   std::filesystem::copy_file(AmblerExe(), dir_ / relative, std::filesystem::copy_options::overwrite_existing);
 }
 
-std::vector<Medium::Start> Medium::Received(const std::string& folder, bool wait) const {
+std::vector<Medium::Start> Medium::Received(const std::string& folder, std::size_t atLeast) const {
   const std::string record = dir_ / (folder.empty() ? "received.txt" : folder + "\\received.txt");
   // The stand-in may be between opening its record and writing both lines.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
@@ -50,7 +50,7 @@ std::vector<Medium::Start> Medium::Received(const std::string& folder, bool wait
     platform::TextFileReader reader(record);
     std::string line;
     while (reader.ReadLine(line)) lines.push_back(line);
-    const bool complete = lines.size() % 2 == 0 && (!wait || !lines.empty());
+    const bool complete = lines.size() % 2 == 0 && lines.size() >= 2 * atLeast;
     if (complete || std::chrono::steady_clock::now() > deadline) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }

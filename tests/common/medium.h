@@ -28,12 +28,12 @@ class Medium {
   void PutLauncher(const std::string& relative) const;
 
   // What the stand-in in that folder received: one command line and working
-  // directory per start, waiting up to a minute for the first.
+  // directory per start, waiting up to a minute for that many starts.
   struct Start {
     std::string commandLine;
     std::string directory;
   };
-  std::vector<Start> Received(const std::string& folder, bool wait = true) const;
+  std::vector<Start> Received(const std::string& folder, std::size_t atLeast = 1) const;
 
  private:
   TempDir dir_;

@@ -59,7 +59,7 @@ TEST_F(Startup, HelpParametersShowOnlyTheHelpWindow) {
   }
   EXPECT_TRUE(host.Messages().empty());
   EXPECT_EQ(host.Ended(), 0);
-  EXPECT_TRUE(medium.Received("TC\\sub", false).empty());
+  EXPECT_TRUE(medium.Received("TC\\sub", 0).empty());
 }
 
 TEST_F(Startup, CloseButtonAndCloseBoxEndTheProgram) {
@@ -94,7 +94,7 @@ TEST_F(Startup, SetupShowsTheSetupWindowInsteadOfLaunching) {
   EXPECT_EQ(form.State().TCCommandLine,
             "/SeTup /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
   EXPECT_EQ(host.Ended(), 0);
-  EXPECT_TRUE(medium.Received("TC", false).empty());
+  EXPECT_TRUE(medium.Received("TC", 0).empty());
 }
 
 TEST_F(Startup, LaunchStartsTotalCommanderWithThePortableFilesAndEnds) {
@@ -168,13 +168,27 @@ TEST_F(Startup, BothExecutablesPresentStartsThe64BitOne) {
                                    "/f=T:\\TC\\TC_portable_wcx_ftp.ini");
 }
 
-TEST_F(Startup, FtpIniIsPassedOnlyWhenItExists) {
+TEST_F(Startup, BareSetupAsksForTheShortcutsThenLaunches) {
+  LayOutTotalCommander();
+  host.Answer({platform::MsgResult::No});
+  Start(" SETUP");
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].prompt, "Create a Destkop-Shortcut?");
+  const auto starts = medium.Received("TC");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE SETUP /i=T:\\TC\\TC_portable_wincmd.ini "
+                                   "/f=T:\\TC\\TC_portable_wcx_ftp.ini");
+}
+
+TEST_F(Startup, MissingFtpIniIsCreatedEmptyAndPassed) {
   LayOutTotalCommander();
   platform::RemoveFile("T:\\TC\\TC_portable_wcx_ftp.ini");
   Start("/help");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "");
   const auto starts = medium.Received("TC");
   ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE /help /i=T:\\TC\\TC_portable_wincmd.ini");
+  EXPECT_EQ(starts[0].commandLine,
+            "T:\\TC\\TOTALCMD64.EXE /help /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
 }
 
 }  // namespace

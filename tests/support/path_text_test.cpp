@@ -181,4 +181,15 @@ TEST(ReplaceText, KeepsAVeryLongLineWhole) {
   EXPECT_TRUE(result.ends_with("%COMMANDER_PATH%\\p99999;"));
 }
 
+TEST(ReplaceAtWordStart, ReplacesOnlyWhereAPathCanBegin) {
+  auto replace = [](const std::string& source, std::string find, const std::string& replacement) {
+    return ReplaceAtWordStart(source, find, replacement);
+  };
+  EXPECT_EQ(replace("TYPE:1;E:\\x;\"e:\\y\";=E:", "e:", "%D%"), "TYPE:1;%D%\\x;\"%D%\\y\";=%D%");
+  EXPECT_EQ(replace("E:\\TC2\\x,e:\\tc", "E:\\TC", "%P%"), "%P%2\\x,%P%");
+  EXPECT_EQ(replace("2E:\\TC \xE9" "E:\\TC _E:\\TC", "E:\\TC", "%P%"), "2E:\\TC \xE9" "E:\\TC _%P%");
+  EXPECT_EQ(replace("aaa", "a", "b"), "baa");
+  EXPECT_EQ(replace("a a", "a", "b"), "b b");
+}
+
 }  // namespace

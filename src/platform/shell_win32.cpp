@@ -1,0 +1,96 @@
+#include "platform/shell.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <vector>
+
+namespace platform {
+namespace {
+
+// COM for the length of one call, as the shell's objects need it.
+class ComScope {
+ public:
+  ComScope() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComScope() {
+    if (initialised_) CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  bool initialised_;
+};
+
+template <typename T>
+struct Released {
+  T* object = nullptr;
+  ~Released() {
+    if (object) object->Release();
+  }
+};
+
+std::wstring Wide(const std::string& text) {
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+  if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+  return wide;
+}
+
+}  // namespace
+
+std::string SpecialFolderPath(int folder) {
+  LPITEMIDLIST items = nullptr;
+  // The owner window 100 is no window; the shell only uses it for dialogs it never shows here.
+  if (SHGetSpecialFolderLocation(reinterpret_cast<HWND>(static_cast<INT_PTR>(100)), folder, &items) != S_OK)
+    return {};
+  std::vector<char> buffer(MAX_PATH + 512, '\0');
+  const bool ok = SHGetPathFromIDListA(items, buffer.data()) != 0;
+  CoTaskMemFree(items);
+  return ok ? std::string(buffer.data()) : std::string();
+}
+
+bool SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) {
+  ComScope com;
+  Released<IShellLinkA> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              reinterpret_cast<void**>(&link.object))))
+    return false;
+  link.object->SetPath(shortcut.target.c_str());
+  link.object->SetShowCmd(shortcut.windowStyle == 1 ? SW_SHOWNORMAL : shortcut.windowStyle);
+  link.object->SetIconLocation(shortcut.iconFile.c_str(), shortcut.iconIndex);
+  link.object->SetArguments(shortcut.arguments.c_str());
+  Released<IPersistFile> file;
+  if (FAILED(link.object->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.object)))) return false;
+  return SUCCEEDED(file.object->Save(Wide(linkPath).c_str(), TRUE));
+}
+
+bool LoadShortcut(const std::string& linkPath, Shortcut& shortcut) {
+  ComScope com;
+  Released<IShellLinkA> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              reinterpret_cast<void**>(&link.object))))
+    return false;
+  Released<IPersistFile> file;
+  if (FAILED(link.object->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.object)))) return false;
+  if (FAILED(file.object->Load(Wide(linkPath).c_str(), STGM_READ))) return false;
+  std::vector<char> buffer(32768, '\0');
+  link.object->GetPath(buffer.data(), static_cast<int>(buffer.size()), nullptr, SLGP_RAWPATH);
+  shortcut.target = buffer.data();
+  buffer.assign(buffer.size(), '\0');
+  link.object->GetArguments(buffer.data(), static_cast<int>(buffer.size()));
+  shortcut.arguments = buffer.data();
+  int show = 0;
+  link.object->GetShowCmd(&show);
+  shortcut.windowStyle = show;
+  buffer.assign(buffer.size(), '\0');
+  int index = 0;
+  link.object->GetIconLocation(buffer.data(), static_cast<int>(buffer.size()), &index);
+  shortcut.iconFile = buffer.data();
+  shortcut.iconIndex = index;
+  return true;
+}
+
+}  // namespace platform

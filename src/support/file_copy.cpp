@@ -1,0 +1,13 @@
+#include "support/file_copy.h"
+
+#include "platform/files.h"
+#include "platform/text.h"
+
+bool CopyFileOver(const std::string& source, const std::string& target, bool overwrite) {
+  if (source.empty() || target.empty()) return false;
+  if (platform::UpperCase(source) == platform::UpperCase(target)) return false;
+  if (!platform::FileExists(source)) return false;
+  if (platform::FileExists(target) && !overwrite) return false;
+  platform::CopyFileSafely(source, target, overwrite);
+  return platform::FileExists(source) && platform::FileExists(target);
+}

@@ -1,0 +1,179 @@
+// The portable rewrite and the first-start import on a real test medium.
+#include <gtest/gtest.h>
+
+#include "common/medium.h"
+#include "common/scripted_host.h"
+#include "launcher/form1.h"
+#include "launcher/portable_rewrite.h"
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "support/shell_links.h"
+
+namespace {
+
+using platform::MsgResult;
+
+class Import : public ::testing::Test {
+ protected:
+  void SetUp() override { before_ = platform::CurrentDirectory(); }
+  void TearDown() override { platform::ChangeDirectory(before_); }
+
+  Form1& Start(const std::string& raw, const std::string& folder = "T:\\TC") {
+    form_ = std::make_unique<Form1>(StartInfo{raw, folder, "Ambler"});
+    form_->Load();
+    return *form_;
+  }
+
+  test::Medium medium;
+  test::ScriptedHost host;
+
+ private:
+  std::string before_;
+  std::unique_ptr<Form1> form_;
+};
+
+TEST(PortableValue, DirectoryFirstThenDriveAndNeverInsideAWord) {
+  EXPECT_EQ(PortableValue("T:\\TC\\Default.bar", "T:\\TC"), "%COMMANDER_PATH%\\Default.bar");
+  EXPECT_EQ(PortableValue("t:\\tools\\x.exe TYPE:1", "T:\\TC"), "%COMMANDER_DRIVE%\\tools\\x.exe TYPE:1");
+  EXPECT_EQ(PortableValue("\\\\server\\share\\TC\\a \\\\other", "\\\\server\\share\\TC"), "%COMMANDER_PATH%\\a \\\\other");
+  EXPECT_EQ(DriveOf("\\\\server\\share"), "");
+  EXPECT_EQ(DriveOf("e:\\TC"), "e:");
+  EXPECT_EQ(DriveOf("1:\\x"), "");
+}
+
+TEST_F(Import, RewriteFollowsTheRuleLineByLineAndDropsTheLastBlankLine) {
+  medium.MakeDirectory("TC");
+  const std::string P = medium.Path("TC\\P.ini");
+  medium.Write("TC\\P.ini",
+               "[Configuration]\r\nInstallDir=t:\\tc\r\nTYPE:1\r\nx=T:\\TC2\\y\r\nz=T:\\Tools\\a.exe\r\n"
+               "lf\nkept\r\n\r\n");
+  Form1& form = Start("/?");
+  form.CopyAndParseFile(P, P, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
+  form.CopyAndParseFile(P, P, "T:", "T:", "%COMMANDER_DRIVE%", true);
+  EXPECT_TRUE(form.State().LineFound);
+  EXPECT_EQ(medium.Read("TC\\P.ini"),
+            "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\nTYPE:1\r\nx=%COMMANDER_PATH%2\\y\r\n"
+            "z=%COMMANDER_DRIVE%\\Tools\\a.exe\r\nlf\nkept\r\n");
+  EXPECT_FALSE(test::Exists(P + "_temp2.txt"));
+  EXPECT_TRUE(host.Messages().empty());
+}
+
+TEST_F(Import, FileWithoutMatchesIsNotTouched) {
+  medium.MakeDirectory("TC");
+  medium.Write("TC\\a.ini", "[x]\r\nk=C:\\Other\r\n\r\n");
+  const auto before = test::ModificationTime(medium.Path("TC\\a.ini"));
+  Form1& form = Start("/?");
+  form.CopyAndParseFile(medium.Path("TC\\a.ini"), medium.Path("TC\\a.ini"), "T:\\TC", "T:\\TC\\", "%P%", true);
+  EXPECT_FALSE(form.State().LineFound);
+  EXPECT_EQ(medium.Read("TC\\a.ini"), "[x]\r\nk=C:\\Other\r\n\r\n");
+  EXPECT_EQ(test::ModificationTime(medium.Path("TC\\a.ini")), before);
+  EXPECT_FALSE(test::Exists(medium.Path("TC\\a.ini_temp2.txt")));
+}
+
+TEST_F(Import, SameFileWithoutForceIsRefused) {
+  medium.MakeDirectory("TC");
+  medium.Write("TC\\a.ini", "x=T:\\TC\r\n");
+  Form1& form = Start("/?");
+  form.CopyAndParseFile(medium.Path("TC\\a.ini"), medium.Path("TC\\A.INI"), "T:\\TC", "", "%P%");
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].prompt, "Source & Destination Files are the same:\r\r" + medium.Path("TC\\a.ini"));
+  EXPECT_EQ(host.Messages()[0].title, "Error: same file selected!");
+  EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::Critical);
+  EXPECT_EQ(medium.Read("TC\\a.ini"), "x=T:\\TC\r\n");
+}
+
+TEST_F(Import, MissingSourceWithoutForceOffersBrowsingThenCreatesAnEmptyFile) {
+  medium.MakeDirectory("TC");
+  Form1& form = Start("/?");
+  host.Answer({MsgResult::No});
+  form.CopyAndParseFile(medium.Path("TC\\wincmd.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "", "%P%");
+  ASSERT_EQ(host.Messages().size(), 2u);
+  EXPECT_EQ(host.Messages()[0].title, "First Start: Browse for File?");
+  EXPECT_EQ(host.Messages()[0].prompt, "Browse for wincmd.ini File now?\r\rTarget: T:\\TC\\P.ini");
+  EXPECT_EQ(host.Messages()[1].prompt, "Import cancled!");
+  EXPECT_EQ(medium.Read("TC\\P.ini"), "");
+  EXPECT_FALSE(form.State().FilesImported);
+}
+
+TEST_F(Import, FirstStartImportsEverythingAndASecondStartChangesNothing) {
+  medium.MakeDirectory("TC");
+  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
+  medium.Write("TC\\wincmd.ini",
+               "[Configuration]\r\nInstallDir=T:\\TC\r\n[Buttonbar]\r\nButtonbar=t:\\tc\\DEFAULT.BAR\r\n"
+               "[FileSystemPlugins]\r\nftp=T:\\TC\\plugins\\ftp.wfx\r\n");
+  medium.Write("TC\\wcx_ftp.ini", "[Demo]\r\nlocaldir=T:\\Downloads\r\n");
+  medium.Write("TC\\DEFAULT.BAR", "[Buttonbar]\r\nbutton1=T:\\TC\\TOTALCMD64.EXE,1\r\ncmd1=T:\\Tools\\x.exe\r\n");
+  medium.Write("TC\\DEFAULT.br1", "companion");
+
+  host.Answer({MsgResult::No});  // the desktop shortcuts
+  Form1& form = Start("");
+  EXPECT_TRUE(form.State().FilesImported);
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
+            "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n"
+            "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n"
+            "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\plugins\\ftp.wfx\r\n");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "[Demo]\r\nlocaldir=%COMMANDER_DRIVE%\\Downloads\r\n");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_Default.bar"),
+            "[Buttonbar]\r\nbutton1=%COMMANDER_PATH%\\TOTALCMD64.EXE,1\r\ncmd1=%COMMANDER_DRIVE%\\Tools\\x.exe\r\n");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_Default.br1"), "companion");
+  EXPECT_EQ(medium.Read("TC\\wincmd.ini").find("%"), std::string::npos);
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].prompt, "Create a Destkop-Shortcut?");
+  auto starts = medium.Received("TC");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine,
+            "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+
+  const char* portable[] = {"TC\\TC_portable_wincmd.ini", "TC\\TC_portable_wcx_ftp.ini", "TC\\TC_portable_Default.bar",
+                            "TC\\TC_portable_Default.br1"};
+  std::vector<std::string> contents;
+  std::vector<std::filesystem::file_time_type> times;
+  for (const char* name : portable) {
+    contents.push_back(medium.Read(name));
+    times.push_back(test::ModificationTime(medium.Path(name)));
+  }
+  Start("");
+  EXPECT_EQ(host.Messages().size(), 1u);
+  for (std::size_t i = 0; i < std::size(portable); ++i) {
+    EXPECT_EQ(medium.Read(portable[i]), contents[i]) << portable[i];
+    EXPECT_EQ(test::ModificationTime(medium.Path(portable[i])), times[i]) << portable[i];
+  }
+  EXPECT_EQ(medium.Received("TC", 2).size(), 2u);
+}
+
+TEST_F(Import, DesktopShortcutsStartTheLauncherPlainAndWithHelp) {
+  const std::string desktop = GetDesktopFolder();
+  ASSERT_FALSE(desktop.empty());
+  const std::string plain = desktop + "Total Commander (mobile).lnk";
+  const std::string setup = desktop + "Total Commander (mobile - Setup).lnk";
+  platform::RemoveFile(plain);
+  platform::RemoveFile(setup);
+
+  medium.MakeDirectory("TC");
+  Form1& form = Start("-d T:\\Docs", "T:\\TC");  // Total Commander is missing: the help window
+  host.Answer({MsgResult::Yes, MsgResult::Yes});
+  form.Command4->UserClick();
+  ASSERT_EQ(host.Messages().size(), 3u);
+  EXPECT_EQ(host.Messages()[2].prompt, "Add your Command-Line:\r\r-d T:\\Docs\r\rto the Shortcut?");
+  EXPECT_EQ(host.Messages()[2].title, "Ambler");
+  EXPECT_EQ(host.DoEventsCalls(), 2);
+
+  platform::Shortcut link;
+  ASSERT_TRUE(platform::LoadShortcut(plain, link));
+  EXPECT_EQ(link.target, "T:\\TC\\Ambler.exe");
+  EXPECT_EQ(link.arguments, "-d T:\\Docs");
+  EXPECT_EQ(link.iconFile, "T:\\TC\\Ambler.exe");
+  EXPECT_EQ(link.iconIndex, 0);
+  EXPECT_EQ(link.windowStyle, 1);
+  ASSERT_TRUE(platform::LoadShortcut(setup, link));
+  EXPECT_EQ(link.arguments, "/?");
+
+  // No to the first question: nothing is written.
+  EXPECT_TRUE(platform::RemoveFile(plain));
+  EXPECT_TRUE(platform::RemoveFile(setup));
+  host.Answer({MsgResult::No});
+  form.Picture1->UserClick();
+  EXPECT_FALSE(platform::FileExists(plain));
+}
+
+}  // namespace
