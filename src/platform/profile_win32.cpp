@@ -27,9 +27,25 @@ std::string ReadIniKey(const std::string& section, const std::string& key, const
 }
 
 bool WriteIniKey(const std::string& section, const std::string& key, const std::string& value,
-                        const std::string& file) {
+                const std::string& file) {
   const std::string path = FullPathName(file);
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != 0;
+  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != 0;
+  // The profile functions write the whole file anew; on a stick that fills up
+  // that would leave it cut short. So the key goes into a copy first, written
+  // only where the disk has room for what the key adds, and the copy takes the
+  // file's place in one step.
+  const std::string copy = path + ".ambler-ini";
+  DeleteFileA(copy.c_str());
+  ULARGE_INTEGER free{};
+  const std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
+  const ULONGLONG adds = section.size() + key.size() + value.size() + 64 + 4096;
+  bool ok = CopyFileA(path.c_str(), copy.c_str(), FALSE) &&
+            GetDiskFreeSpaceExA(folder.c_str(), &free, nullptr, nullptr) && free.QuadPart >= adds &&
+            WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), copy.c_str()) &&
+            MoveFileExA(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileA(copy.c_str());
+  return ok;
 }
 
 }  // namespace platform

@@ -24,6 +24,23 @@ std::string StandInExe() { return BuiltProgram(STANDIN_EXE); }
 
 Medium::Medium(char letter) : drive_(letter, dir_.Path()) {}
 
+Medium::~Medium() {
+  // Lazily: Wine may still hold a handle on a folder of the medium.
+  const std::string path = UnixPath(dir_.Path());
+  if (mounted_) RunUnix("umount -l " + path + " 2>/dev/null; umount -l " + path + " 2>/dev/null; true");
+}
+
+bool Medium::MountTmpfs(int kilobytes) {
+  mounted_ = RunUnix("mount -t tmpfs -o size=" + std::to_string(kilobytes) + "k tmpfs " + UnixPath(dir_.Path())) == 0;
+  return mounted_;
+}
+
+bool Medium::MountReadOnly() {
+  const std::string path = UnixPath(dir_.Path());
+  mounted_ = RunUnix("mount --bind " + path + " " + path) == 0;
+  return mounted_ && RunUnix("mount -o remount,bind,ro " + path + " " + path) == 0;
+}
+
 void Medium::MakeDirectory(const std::string& relative) const {
   std::filesystem::create_directories(dir_ / relative);
 }
@@ -41,7 +58,10 @@ void Medium::PutLauncher(const std::string& relative) const {
 }
 
 std::vector<Medium::Start> Medium::Received(const std::string& folder, std::size_t atLeast) const {
-  const std::string record = dir_ / (folder.empty() ? "received.txt" : folder + "\\received.txt");
+  return ReceivedIn(dir_ / (folder.empty() ? "received.txt" : folder + "\\received.txt"), atLeast);
+}
+
+std::vector<Medium::Start> Medium::ReceivedIn(const std::string& record, std::size_t atLeast) {
   // The stand-in may be between opening its record and writing both lines.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   std::vector<std::string> lines;

@@ -17,6 +17,14 @@ std::string StandInExe();
 class Medium {
  public:
   explicit Medium(char letter = 'T');
+  ~Medium();
+
+  // Makes the medium a real mount before anything is laid out on it: a tmpfs
+  // of that many kilobytes (a stick that fills up), or, with readOnly, the files laid out so far behind a
+  // read-only bind mount (a write-protected stick). False where this machine
+  // does not allow mounts.
+  bool MountTmpfs(int kilobytes);
+  bool MountReadOnly();
 
   // "T:\" + relative path.
   std::string Path(const std::string& relative) const { return drive_.Root() + relative; }
@@ -34,10 +42,13 @@ class Medium {
     std::string directory;
   };
   std::vector<Start> Received(const std::string& folder, std::size_t atLeast = 1) const;
+  // The same from a record file elsewhere.
+  static std::vector<Start> ReceivedIn(const std::string& record, std::size_t atLeast = 1);
 
  private:
   TempDir dir_;
   MappedDrive drive_;
+  bool mounted_ = false;
 };
 
 }  // namespace test

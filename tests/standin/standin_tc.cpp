@@ -1,6 +1,9 @@
 // A stand-in for Total Commander: appends the exact command line it received
-// and its working directory to "received.txt" beside itself. When the file
-// "show.txt" lies there too, it also shows the command line to the user.
+// and its working directory to "received.txt" beside itself (or to the file
+// that AMBLER_STANDIN_RECORD names, for a medium it cannot write to). When the
+// file "show.txt" lies beside it, it also shows the command line to the user.
+
+#include <cstdlib>
 
 #include "platform/files.h"
 #include "platform/host.h"
@@ -11,7 +14,9 @@ int main() {
   const std::string folder = platform::ExecutableDirectory();
   const std::string base = folder.back() == '\\' ? folder : folder + "\\";
   {
-    platform::TextFileWriter record(base + "received.txt", platform::TextFileWriter::Mode::Append);
+    const char* elsewhere = std::getenv("AMBLER_STANDIN_RECORD");
+    platform::TextFileWriter record(elsewhere ? std::string(elsewhere) : base + "received.txt",
+                                    platform::TextFileWriter::Mode::Append);
     record.WriteLine(platform::CommandLine());
     record.WriteLine(platform::CurrentDirectory());
   }
