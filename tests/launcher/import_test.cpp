@@ -6,7 +6,11 @@
 #include "launcher/form1.h"
 #include "launcher/portable_rewrite.h"
 #include "platform/files.h"
+#include "platform/process.h"
 #include "platform/shell.h"
+#include "platform/text.h"
+#include "platform/text_file.h"
+#include "support/path_text.h"
 #include "support/ini.h"
 #include "support/shell_links.h"
 
@@ -234,6 +238,106 @@ TEST_F(Import, AWriteProtectedStickStillStartsTotalCommanderWithoutPortableFiles
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE");
   EXPECT_EQ(medium.Read("TC\\wincmd.ini"), original);
+}
+
+// Every line of a rewritten file, with both variables expanded again, reads
+// as before (ignoring case): nothing but the paths changed.
+void ExpectOnlyPathsRewritten(const std::vector<std::string>& before, const std::vector<std::string>& after,
+                              const std::string& directory) {
+  auto expand = [&](std::string line) {
+    std::string path = "%COMMANDER_PATH%", drive = "%COMMANDER_DRIVE%";
+    line = ReplaceText(line, path, directory, false);
+    return platform::UpperCase(ReplaceText(line, drive, directory.substr(0, 2), false));
+  };
+  std::size_t expected = before.size();
+  if (!before.empty() && before.back().empty()) --expected;  // the dropped last blank line
+  ASSERT_EQ(after.size(), expected);
+  std::size_t rewritten = 0;
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    EXPECT_EQ(expand(after[i]), expand(before[i])) << "line " << i + 1;
+    if (after[i] != before[i]) ++rewritten;
+    std::string find = directory;
+    EXPECT_EQ(ReplaceAtWordStart(after[i], find, "#"), after[i]) << "line " << i + 1 << " still holds the directory";
+  }
+  EXPECT_GT(rewritten, 0u);
+}
+
+std::vector<std::string> LinesOf(const std::string& file) {
+  std::vector<std::string> lines;
+  platform::TextFileReader reader(file);
+  std::string line;
+  while (reader.ReadLine(line)) lines.push_back(line);
+  return lines;
+}
+
+TEST_F(Import, RealConfigurationFilesKeepEverythingButTheirPaths) {
+  const std::pair<const char*, const char*> corpus[] = {{"samrain-wincmd.ini", "c:\\totalcmd"},
+                                                        {"jwu-wincmd.ini", "C:\\Program Files\\totalcmd"},
+                                                        {"fanhongtao-wincmd.ini", "D:\\Program Files\\totalcmd"},
+                                                        {"fanhongtao-default.bar", "D:\\Program Files\\totalcmd"}};
+  medium.MakeDirectory("TC");
+  Form1& form = Start("/?");
+  for (const auto& [name, directory] : corpus) {
+    const std::string source = test::CorpusFile(name);
+    if (source.empty()) GTEST_SKIP() << "no corpus beside this checkout";
+    SCOPED_TRACE(name);
+    const std::string portable = medium.Path("TC\\portable.ini");
+    platform::RemoveFile(portable);
+    form.CopyAndParseFile(source, portable, directory, std::string(directory) + "\\", "%COMMANDER_PATH%", true);
+    form.CopyAndParseFile(portable, portable, DriveOf(directory), DriveOf(directory), "%COMMANDER_DRIVE%", true);
+    ExpectOnlyPathsRewritten(LinesOf(source), LinesOf(portable), directory);
+  }
+}
+
+TEST_F(Import, HostileFilesAreRewrittenWithoutHarm) {
+  medium.MakeDirectory("TC");
+  Form1& form = Start("/?");
+  const std::string portable = medium.Path("TC\\portable.ini");
+  std::string binary;
+  binary.reserve(50 * 1024 * 1024);
+  unsigned state = 12345;
+  while (binary.size() < 50 * 1024 * 1024) {
+    state = state * 1103515245 + 12345;
+    binary += static_cast<char>(state >> 16);
+    if ((state & 0xFFFF) < 40) binary += " T:\\TC\\x ";
+  }
+  const std::vector<std::string> hostile = {
+      binary,
+      std::string("a=T:\\TC\0\0b\r\nnul\0=t:\\tc\\p\r\n", 27),
+      "lf=T:\\TC\\a\nonly=T:\\TC\\b\n",
+      "caf\xE9=T:\\TC\\\xE4\xF6\xFC.wfx\r\n\xE9T:\\TC\r\n"};
+  for (const std::string& content : hostile) {
+    medium.Write("TC\\portable.ini", content);
+    const auto before = LinesOf(portable);
+    form.CopyAndParseFile(portable, portable, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
+    form.CopyAndParseFile(portable, portable, "T:", "T:", "%COMMANDER_DRIVE%", true);
+    EXPECT_FALSE(test::Exists(portable + "_temp2.txt"));
+    if (content.size() < 1000) ExpectOnlyPathsRewritten(before, LinesOf(portable), "T:\\TC");
+  }
+  EXPECT_EQ(LinesOf(portable)[0], "caf\xE9=%COMMANDER_PATH%\\\xE4\xF6\xFC.wfx");
+  EXPECT_EQ(LinesOf(portable)[1], "\xE9T:\\TC");
+}
+
+TEST_F(Import, HiddenOrSystemIniIsLeftAloneAndAnEmptyPortableIniIsUsed) {
+  medium.MakeDirectory("TC");
+  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
+  const std::string original = "[Configuration]\r\nInstallDir=T:\\TC\r\n";
+  medium.Write("TC\\wincmd.ini", original);
+  medium.Write("TC\\wcx_ftp.ini", original);
+  ASSERT_EQ(platform::RunAndWait("cmd /c attrib +h T:\\TC\\wincmd.ini", 60000), 0u);
+  ASSERT_EQ(platform::RunAndWait("cmd /c attrib +s T:\\TC\\wcx_ftp.ini", 60000), 0u);
+  ASSERT_FALSE(platform::FileExists(medium.Path("TC\\wincmd.ini")));
+  ASSERT_FALSE(platform::FileExists(medium.Path("TC\\wcx_ftp.ini")));
+
+  Start("");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
+            "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "");
+  EXPECT_EQ(medium.Read("TC\\wincmd.ini"), original);
+  EXPECT_EQ(medium.Read("TC\\wcx_ftp.ini"), original);
+  EXPECT_TRUE(host.Messages().empty());
+  EXPECT_EQ(medium.Received("TC")[0].commandLine,
+            "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
 }
 
 }  // namespace
