@@ -1,11 +1,15 @@
 // The least a launcher can do: start Total Commander beside it and end. It
-// sets up the same window system as Ambler, so that both load the same DLLs.
+// links the same window system and shell services as Ambler (unused), so that
+// both load the same DLLs and only Ambler's own work differs.
 #include "platform/program.h"
 #include "platform/process.h"
+#include "platform/shell.h"
 #include "platform/win32_ui.h"
 
 int main() {
   platform::InstallWin32WindowSystem();
+  volatile auto shell = &platform::SaveShortcut;
+  (void)shell;
   const std::string folder = platform::ExecutableDirectory();
   platform::StartProgram(folder + "\\TOTALCMD64.EXE " + platform::RawCommandLine(),
                          platform::WindowStyle::NormalWithFocus);

@@ -52,6 +52,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
   NativeWindow* Find(const ui::Window& window);
   NativeWindow* Find(HWND hwnd);
   NativeControl* Find(ui::Control& control);
+  void CreateNative(NativeWindow& native);
   void CreateControl(NativeWindow& native, std::size_t index);
   void Update(NativeControl& native);
   void Command(NativeWindow& native, int id, int code);
@@ -183,6 +184,15 @@ NativeControl* Win32WindowSystem::Find(ui::Control& control) {
 }
 
 void Win32WindowSystem::Created(ui::Window& window) {
+  // The native window is made when the window is first shown: a window that
+  // is loaded and never shown (the launch) costs nothing.
+  auto native = std::make_unique<NativeWindow>();
+  native->window = &window;
+  windows_.push_back(std::move(native));
+}
+
+void Win32WindowSystem::CreateNative(NativeWindow& ref) {
+  ui::Window& window = *ref.window;
   static bool registered = false;
   HINSTANCE instance = GetModuleHandleA(nullptr);
   if (!registered) {
@@ -196,8 +206,7 @@ void Win32WindowSystem::Created(ui::Window& window) {
     INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&common);
   }
-  auto native = std::make_unique<NativeWindow>();
-  native->window = &window;
+  NativeWindow* native = &ref;
   const DWORD style = window.FixedDialogFrame() ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME)
                                                 : WS_OVERLAPPEDWINDOW;
   const DWORD exStyle = window.FixedDialogFrame() ? WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW : WS_EX_APPWINDOW;
@@ -212,8 +221,6 @@ void Win32WindowSystem::Created(ui::Window& window) {
   }
   native->tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                     native->hwnd, nullptr, instance, nullptr);
-  NativeWindow& ref = *native;
-  windows_.push_back(std::move(native));
 
   // Children are made in tab order, which is also the order Tab visits them.
   std::vector<std::size_t> order(window.Controls().size());
@@ -256,7 +263,7 @@ void Win32WindowSystem::Update(NativeControl& c) {
   ui::Control& control = *c.control;
   if (control.Kind() == ui::ControlKind::Timer) {
     NativeWindow* native = Find(control.Owner());
-    if (!native) return;
+    if (!native || !native->hwnd) return;
     const auto id = static_cast<UINT_PTR>(&c - native->controls.data() + kFirstControlId);
     if (control.Enabled())
       SetTimer(native->hwnd, id, static_cast<UINT>(static_cast<ui::Timer&>(control).Interval()), nullptr);
@@ -329,6 +336,8 @@ void Win32WindowSystem::Update(NativeControl& c) {
 void Win32WindowSystem::Shown(ui::Window& window) {
   NativeWindow* native = Find(window);
   if (!native) return;
+  if (!native->hwnd) CreateNative(*native);
+  if (!native->hwnd) return;
   CentreOnScreen(native->hwnd);
   ShowWindow(native->hwnd, SW_SHOWNORMAL);
   SetForegroundWindow(native->hwnd);
@@ -338,7 +347,8 @@ void Win32WindowSystem::Shown(ui::Window& window) {
 }
 
 void Win32WindowSystem::Hidden(ui::Window& window) {
-  if (NativeWindow* native = Find(window)) ShowWindow(native->hwnd, SW_HIDE);
+  NativeWindow* native = Find(window);
+  if (native && native->hwnd) ShowWindow(native->hwnd, SW_HIDE);
 }
 
 void Win32WindowSystem::PumpUntilHidden(ui::Window& window) {
@@ -374,12 +384,12 @@ void Win32WindowSystem::Destroyed(ui::Window& window) {
     if (c.font) DeleteObject(c.font);
     if (c.image) DeleteObject(c.image);
   }
-  DestroyWindow(native->hwnd);
+  if (native->hwnd) DestroyWindow(native->hwnd);
 }
 
 void Win32WindowSystem::WindowChanged(ui::Window& window) {
   NativeWindow* native = Find(window);
-  if (!native) return;
+  if (!native || !native->hwnd) return;
   SetWindowTextA(native->hwnd, window.Caption().c_str());
   SizeClientArea(native->hwnd, window);
 }
