@@ -11,6 +11,13 @@ bool IsOrdinary(DWORD attributes) {
   return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
+// The file's size, or -1 when it cannot be read.
+long long SizeOf(const std::string& name) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data)) return -1;
+  return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 bool EndsWithSeparator(const std::string& path) {
   return !path.empty() && (path.back() == '\\' || path.back() == '/');
 }
@@ -56,7 +63,10 @@ bool CopyFileSafely(const std::string& source, const std::string& target, bool r
   const std::string copy = target + ".ambler-copy";
   DeleteFileA(copy.c_str());
   const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
-  if (CopyFileA(source.c_str(), copy.c_str(), TRUE) && MoveFileExA(copy.c_str(), target.c_str(), flags)) return true;
+  // A full medium can end the copy early without an error: the sizes must agree.
+  if (CopyFileA(source.c_str(), copy.c_str(), TRUE) && SizeOf(copy) == SizeOf(source) &&
+      MoveFileExA(copy.c_str(), target.c_str(), flags))
+    return true;
   DeleteFileA(copy.c_str());
   return false;
 }

@@ -8,6 +8,8 @@ bool CopyFileOver(const std::string& source, const std::string& target, bool ove
   if (platform::UpperCase(source) == platform::UpperCase(target)) return false;
   if (!platform::FileExists(source)) return false;
   if (platform::FileExists(target) && !overwrite) return false;
-  platform::CopyFileSafely(source, target, overwrite);
-  return platform::FileExists(source) && platform::FileExists(target);
+  // An existing target stays when the copy fails, so its mere existence
+  // afterwards does not tell that a copy was made.
+  return platform::CopyFileSafely(source, target, overwrite) && platform::FileExists(source) &&
+         platform::FileExists(target);
 }

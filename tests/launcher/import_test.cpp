@@ -11,6 +11,7 @@
 #include "platform/text.h"
 #include "platform/text_file.h"
 #include "support/path_text.h"
+#include "support/file_copy.h"
 #include "support/ini.h"
 #include "support/shell_links.h"
 
@@ -204,6 +205,11 @@ TEST_F(Import, AStickThatFillsUpDuringTheRewriteLosesNothing) {
                             << " after, beginning " << after.substr(0, 120);
   EXPECT_FALSE(test::Exists(medium.Path("TC\\TC_portable_wincmd.ini_temp2.txt")));
 
+  // A copy onto an existing file that does not fit leaves that file as it was.
+  medium.Write("TC\\small.ini", "small");
+  EXPECT_FALSE(CopyFileOver(P, medium.Path("TC\\small.ini"), true));
+  EXPECT_EQ(medium.Read("TC\\small.ini"), "small");
+
   // Total Commander still starts, with the ini as it was.
   Start("");
   const auto starts = medium.Received("TC");
@@ -338,6 +344,39 @@ TEST_F(Import, HiddenOrSystemIniIsLeftAloneAndAnEmptyPortableIniIsUsed) {
   EXPECT_TRUE(host.Messages().empty());
   EXPECT_EQ(medium.Received("TC")[0].commandLine,
             "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+}
+
+TEST_F(Import, WindowsDirectoryOfTheDesktopsDriveIsOffered) {
+  const std::string desktop = GetDesktopFolder();
+  ASSERT_FALSE(desktop.empty());
+  const std::string windowsIni = desktop.substr(0, 1) + ":\\Windows\\ambler-offer.ini";
+  test::WriteFile(windowsIni, "x=T:\\TC\\y\r\n");
+  medium.MakeDirectory("TC");
+  Form1& form = Start("/?");
+  host.Answer({MsgResult::Yes});
+  form.CopyAndParseFile(medium.Path("TC\\ambler-offer.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "",
+                        "%COMMANDER_PATH%");
+  platform::RemoveFile(windowsIni);
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].title, "First Start: Import from Windows directory?");
+  EXPECT_EQ(host.Messages()[0].prompt, "Import from Windows directory?\r\r" + windowsIni +
+                                           "\r\rImportant: original file will not be changed!!");
+  EXPECT_TRUE(form.State().FilesImported);
+  EXPECT_EQ(medium.Read("TC\\P.ini"), "x=%COMMANDER_PATH%\\y\r\n");
+}
+
+TEST_F(Import, TotalCommanderAtTheDriveRoot) {
+  medium.PutTotalCommander("TOTALCMD64.EXE");
+  medium.Write("wincmd.ini", "[Configuration]\r\nInstallDir=T:\\\r\nx=T:\\plugins\\a.wfx\r\n");
+  medium.Write("wcx_ftp.ini", "");
+  host.Answer({MsgResult::No});
+  Form1& form = Start("", "T:\\");
+  EXPECT_EQ(form.State().TCDir, "T:");
+  EXPECT_EQ(medium.Read("TC_portable_wincmd.ini"),
+            "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\\\r\nx=%COMMANDER_PATH%\\plugins\\a.wfx\r\n"
+            "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
+  EXPECT_EQ(medium.Received("")[0].commandLine,
+            "T:\\TOTALCMD64.EXE  /i=T:\\TC_portable_wincmd.ini /f=T:\\TC_portable_wcx_ftp.ini");
 }
 
 }  // namespace

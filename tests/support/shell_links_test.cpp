@@ -1,0 +1,67 @@
+#include "support/shell_links.h"
+
+#include <gtest/gtest.h>
+
+#include "common/test_files.h"
+#include "platform/files.h"
+#include "platform/shell.h"
+
+namespace {
+
+class ShellLinks : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    for (const auto& name : made) platform::RemoveFile(desktop + name);
+  }
+  std::string desktop = GetDesktopFolder();
+  std::vector<std::string> made = {"Ambler test.lnk", "Ambler test two.lnk", "Ambler test two.lnk.lnk",
+                                   "Ambler.LNK copy"};
+};
+
+TEST_F(ShellLinks, DesktopFolderEndsWithOneSeparatorAndExists) {
+  ASSERT_FALSE(desktop.empty());
+  EXPECT_EQ(desktop.back(), '\\');
+  EXPECT_NE(desktop[desktop.size() - 2], '\\');
+  EXPECT_TRUE(platform::DirectoryExists(desktop));
+  EXPECT_EQ(GetSpecialFolder(-12345), "");
+}
+
+TEST_F(ShellLinks, DesktopLinkTrimsAndTakesTheTargetsFirstIcon) {
+  CreateDesktopLink("  T:\\TC\\Ambler.exe ", " Ambler test ", "  /x  ", "description", "T:\\TC");
+  platform::Shortcut link;
+  ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test.lnk", link));
+  EXPECT_EQ(link.target, "T:\\TC\\Ambler.exe");
+  EXPECT_EQ(link.arguments, "/x");
+  EXPECT_EQ(link.iconFile, "T:\\TC\\Ambler.exe");
+  EXPECT_EQ(link.iconIndex, 0);
+  EXPECT_EQ(link.windowStyle, 1);
+
+  // A second call replaces the shortcut; a name holding ".lnk" gets no second one.
+  CreateDesktopLink("T:\\Other.exe", "Ambler test.lnk", "", "", "");
+  ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test.lnk", link));
+  EXPECT_EQ(link.target, "T:\\Other.exe");
+  CreateDesktopLink("T:\\Other.exe", "Ambler.LNK copy", "", "", "");
+  EXPECT_TRUE(platform::FileExists(desktop + "Ambler.LNK copy"));
+}
+
+TEST_F(ShellLinks, LinkAlwaysAppendsItsExtensionAndKeepsArgumentsAsPassed) {
+  EXPECT_FALSE(CreateLink("T:\\TC\\Ambler.exe", "Ambler test two", " /? ", "", "", true, 3));
+  platform::Shortcut link;
+  ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test two.lnk", link));
+  EXPECT_EQ(link.arguments, " /? ");
+  EXPECT_EQ(link.iconIndex, 3);
+  CreateLink("T:\\TC\\Ambler.exe", "Ambler test two.lnk", "", "", "", true, 0);
+  EXPECT_TRUE(platform::FileExists(desktop + "Ambler test two.lnk.lnk"));
+}
+
+TEST_F(ShellLinks, CallersIconFileIsFilledInWithTheTarget) {
+  short index = 2;
+  std::string iconFile;
+  CreateShellLink(desktop, "Ambler test", "T:\\x.exe", "", 7, "unused", index, iconFile);
+  EXPECT_EQ(iconFile, "T:\\x.exe");
+  platform::Shortcut link;
+  ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test.lnk", link));
+  EXPECT_EQ(link.iconIndex, 2);
+}
+
+}  // namespace
