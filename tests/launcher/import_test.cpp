@@ -1,42 +1,21 @@
 // The portable rewrite and the first-start import on a real test medium.
-#include <gtest/gtest.h>
-
-#include "common/medium.h"
-#include "common/scripted_host.h"
-#include "launcher/form1.h"
+#include "launcher/launcher_test.h"
 #include "launcher/portable_rewrite.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
-#include "support/path_text.h"
 #include "support/file_copy.h"
 #include "support/ini.h"
+#include "support/path_text.h"
 #include "support/shell_links.h"
 
 namespace {
 
 using platform::MsgResult;
 
-class Import : public ::testing::Test {
- protected:
-  void SetUp() override { before_ = platform::CurrentDirectory(); }
-  void TearDown() override { platform::ChangeDirectory(before_); }
-
-  Form1& Start(const std::string& raw, const std::string& folder = "T:\\TC") {
-    form_ = std::make_unique<Form1>(StartInfo{raw, folder, "Ambler"});
-    form_->Load();
-    return *form_;
-  }
-
-  test::Medium medium;
-  test::ScriptedHost host;
-
- private:
-  std::string before_;
-  std::unique_ptr<Form1> form_;
-};
+using Import = LauncherTest;
 
 TEST(PortableValue, DirectoryFirstThenDriveAndNeverInsideAWord) {
   EXPECT_EQ(PortableValue("T:\\TC\\Default.bar", "T:\\TC"), "%COMMANDER_PATH%\\Default.bar");

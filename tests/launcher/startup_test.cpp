@@ -1,42 +1,12 @@
 // Start-up in the launcher's own process: the main window's load event on a
 // real test medium, with the scripted host answering for the user.
-#include <gtest/gtest.h>
-
-#include "common/medium.h"
-#include "common/scripted_host.h"
-#include "launcher/form1.h"
-#include "platform/files.h"
+#include "launcher/launcher_test.h"
 
 namespace {
 
 using platform::MsgIcon;
 
-class Startup : public ::testing::Test {
- protected:
-  void SetUp() override { before_ = platform::CurrentDirectory(); }
-  void TearDown() override { platform::ChangeDirectory(before_); }
-
-  // Total Commander and both portable files in T:\TC.
-  void LayOutTotalCommander(const std::string& folder = "TC", const std::string& exe = "TOTALCMD64.EXE") {
-    medium.MakeDirectory(folder);
-    medium.PutTotalCommander(folder + "\\" + exe);
-    medium.Write(folder + "\\TC_portable_wincmd.ini", "[Configuration]\r\n");
-    medium.Write(folder + "\\TC_portable_wcx_ftp.ini", "");
-  }
-
-  Form1& Start(const std::string& raw, const std::string& launcherFolder = "T:\\TC") {
-    form_ = std::make_unique<Form1>(StartInfo{raw, launcherFolder, "Ambler"});
-    form_->Load();
-    return *form_;
-  }
-
-  test::Medium medium;
-  test::ScriptedHost host;
-
- private:
-  std::string before_;
-  std::unique_ptr<Form1> form_;
-};
+using Startup = LauncherTest;
 
 const std::string kHelpText =
     "Run this file from your TC dirctory.\r\rParameter for this screen: '/?'\r\r..for more infos: check the Web-page";

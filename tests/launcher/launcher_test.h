@@ -1,0 +1,40 @@
+#pragma once
+// The main window started in the test's own process on a test medium (T:),
+// with the scripted host answering for the user.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "common/medium.h"
+#include "common/scripted_host.h"
+#include "launcher/form1.h"
+#include "platform/files.h"
+
+class LauncherTest : public ::testing::Test {
+ protected:
+  void SetUp() override { before_ = platform::CurrentDirectory(); }
+  void TearDown() override { platform::ChangeDirectory(before_); }
+
+  // Total Commander and both portable files in that folder of the medium.
+  void LayOutTotalCommander(const std::string& folder = "TC", const std::string& exe = "TOTALCMD64.EXE") {
+    medium.MakeDirectory(folder);
+    medium.PutTotalCommander(folder + "\\" + exe);
+    medium.Write(folder + "\\TC_portable_wincmd.ini", "[Configuration]\r\n");
+    medium.Write(folder + "\\TC_portable_wcx_ftp.ini", "");
+  }
+
+  // Starts the launcher as if it lay in that folder; its load event runs.
+  Form1& Start(const std::string& raw, const std::string& launcherFolder = "T:\\TC") {
+    form_ = std::make_unique<Form1>(StartInfo{raw, launcherFolder, "Ambler"});
+    form_->Load();
+    return *form_;
+  }
+
+  test::Medium medium;
+  test::ScriptedHost host;
+
+ private:
+  std::string before_;
+  std::unique_ptr<Form1> form_;
+};
