@@ -18,7 +18,11 @@ ScriptedHost::~ScriptedHost() {
 }
 
 void ScriptedHost::Answer(std::initializer_list<platform::MsgResult> answers) {
-  answers_.insert(answers_.end(), answers);
+  for (const auto answer : answers) answers_.push_back({answer, nullptr});
+}
+
+void ScriptedHost::AnswerAfter(platform::MsgResult answer, std::function<void()> action) {
+  answers_.push_back({answer, std::move(action)});
 }
 
 platform::MsgResult ScriptedHost::ShowMessage(const std::string& prompt, platform::MsgButtons buttons,
@@ -29,9 +33,10 @@ platform::MsgResult ScriptedHost::ShowMessage(const std::string& prompt, platfor
     ADD_FAILURE() << "unexpected question: " << prompt;
     return platform::MsgResult::No;
   }
-  const auto answer = answers_.front();
+  const Scripted scripted = std::move(answers_.front());
   answers_.pop_front();
-  return answer;
+  if (scripted.action) scripted.action();
+  return scripted.answer;
 }
 
 void ScriptedHost::AnswerInput(std::initializer_list<std::optional<std::string>> answers) {
@@ -55,7 +60,6 @@ void ScriptedHost::Shown(ui::Window& window) {
 }
 
 void ScriptedHost::RunModal(ui::Window& window) {
-  shownWindows_.back() = "*" + window.Name();
   if (modalActions_.empty()) {
     ADD_FAILURE() << "unexpected modal window: " << window.Name();
   } else {

@@ -28,6 +28,8 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
 
   // The answers to the next Yes/No boxes, in order; an OK box needs none.
   void Answer(std::initializer_list<platform::MsgResult> answers);
+  // One answer, given after the action has run (while the box is open).
+  void AnswerAfter(platform::MsgResult answer, std::function<void()> action);
 
   const std::vector<ShownMessage>& Messages() const { return messages_; }
 
@@ -67,7 +69,11 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
   void ControlChanged(ui::Control&) override {}
 
  private:
-  std::deque<platform::MsgResult> answers_;
+  struct Scripted {
+    platform::MsgResult answer;
+    std::function<void()> action;
+  };
+  std::deque<Scripted> answers_;
   std::vector<ShownMessage> messages_;
   std::deque<std::optional<std::string>> inputAnswers_;
   std::vector<AskedInput> inputs_;

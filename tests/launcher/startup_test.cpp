@@ -150,6 +150,17 @@ TEST_F(Startup, BareSetupAsksForTheShortcutsThenLaunches) {
                                    "/f=T:\\TC\\TC_portable_wcx_ftp.ini");
 }
 
+TEST_F(Startup, ExecutablesThatVanishBeforeTheStartAreReported) {
+  LayOutTotalCommander();
+  host.AnswerAfter(platform::MsgResult::No, [] { platform::RemoveFile("T:\\TC\\TOTALCMD64.EXE"); });
+  Start("SETUP");
+  ASSERT_EQ(host.Messages().size(), 2u);
+  EXPECT_EQ(host.Messages()[1].prompt, "Total Commander not found!");
+  EXPECT_EQ(host.Messages()[1].title, "File not found!");
+  EXPECT_EQ(host.Ended(), 1);
+  EXPECT_TRUE(medium.Received("TC", 0).empty());
+}
+
 TEST_F(Startup, MissingFtpIniIsCreatedEmptyAndPassed) {
   LayOutTotalCommander();
   platform::RemoveFile("T:\\TC\\TC_portable_wcx_ftp.ini");
