@@ -1,6 +1,7 @@
 #pragma once
 // Names in the file system: existence, deletion, the current drive and directory.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,16 @@ bool RemoveFile(const std::string& name);
 // Copies a file. An existing target is replaced only when every byte of the
 // copy has been written: a copy that fails leaves it as it was.
 bool CopyFileSafely(const std::string& source, const std::string& target, bool replaceExisting);
+
+// Moves a file to a new name (on another drive too); fails when the new name
+// is taken.
+bool MoveFileTo(const std::string& from, const std::string& to);
+
+// A file's creation date and time, in local time.
+struct DateTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+std::optional<DateTime> CreationTime(const std::string& name);
 
 // Puts the file from in the place of the file to (replacing it) in one step.
 bool ReplaceFileWith(const std::string& to, const std::string& from);

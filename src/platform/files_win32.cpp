@@ -71,6 +71,21 @@ bool CopyFileSafely(const std::string& source, const std::string& target, bool r
   return false;
 }
 
+bool MoveFileTo(const std::string& from, const std::string& to) {
+  return !from.empty() && !to.empty() &&
+         MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+std::optional<DateTime> CreationTime(const std::string& name) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  FILETIME local;
+  SYSTEMTIME time;
+  if (name.empty() || !GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data) ||
+      !FileTimeToLocalFileTime(&data.ftCreationTime, &local) || !FileTimeToSystemTime(&local, &time))
+    return std::nullopt;
+  return DateTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
+}
+
 bool ReplaceFileWith(const std::string& to, const std::string& from) {
   return !to.empty() && !from.empty() &&
          MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;

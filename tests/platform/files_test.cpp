@@ -49,6 +49,24 @@ TEST(CreateNewFile, CreatesButNeverEmptiesAFile) {
   EXPECT_FALSE(platform::RemoveFile(dir / "new.ini"));
 }
 
+TEST(MoveAndCreationTime, MoveRefusesATakenNameAndDatesAreRead) {
+  test::TempDir dir;
+  test::WriteFile(dir / "a.txt", "a");
+  test::WriteFile(dir / "b.txt", "b");
+  EXPECT_FALSE(platform::MoveFileTo(dir / "a.txt", dir / "b.txt"));
+  EXPECT_EQ(test::ReadFile(dir / "b.txt"), "b");
+  EXPECT_TRUE(platform::MoveFileTo(dir / "a.txt", dir / "c.txt"));
+  EXPECT_FALSE(test::Exists(dir / "a.txt"));
+  EXPECT_EQ(test::ReadFile(dir / "c.txt"), "a");
+
+  const auto created = platform::CreationTime(dir / "c.txt");
+  ASSERT_TRUE(created.has_value());
+  EXPECT_GE(created->year, 2024);
+  EXPECT_GE(created->month, 1);
+  EXPECT_LE(created->month, 12);
+  EXPECT_FALSE(platform::CreationTime(dir / "missing.txt").has_value());
+}
+
 TEST(CurrentDirectory, FollowsDriveAndDirectoryChangesOnAMappedDrive) {
   test::TempDir dir;
   std::filesystem::create_directory(dir / "TC");
