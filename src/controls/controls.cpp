@@ -57,6 +57,12 @@ std::string ListBox::List(int index) const {
   return index >= 0 && index < ListCount() ? items_[static_cast<std::size_t>(index)] : std::string();
 }
 
+void ListBox::SetList(int index, std::string item) {
+  if (index < 0 || index >= ListCount()) return;
+  items_[static_cast<std::size_t>(index)] = std::move(item);
+  Changed();
+}
+
 void ListBox::SetListIndex(int index) {
   if (index < -1 || index >= ListCount() || index == listIndex_) return;
   listIndex_ = index;

@@ -59,6 +59,8 @@ class ListBox : public Control {
   int ListCount() const { return static_cast<int>(items_.size()); }
   // Row i, or empty text for a row that does not exist.
   std::string List(int index) const;
+  // Replaces the text of row i; the selection stays.
+  void SetList(int index, std::string item);
   const std::vector<std::string>& Items() const { return items_; }
   int ListIndex() const { return listIndex_; }
   void SetListIndex(int index);

@@ -6,6 +6,7 @@
 
 #include "controls/window.h"
 #include "launcher/launcher_state.h"
+#include "plugins/plugin_search.h"
 
 // What the launcher learns from the platform when it starts.
 struct StartInfo {
@@ -17,14 +18,14 @@ struct StartInfo {
   std::string executableBaseName;
 };
 
-class Form1 : public ui::Window {
+class Form1 : public ui::Window, public TotalCommanderFiles {
  public:
   explicit Form1(StartInfo start);
 
   // Total Commander's directory, with its trailing separator.
-  std::string getTCPath() const;
+  std::string getTCPath() const override;
   // The portable ini's full name, whether or not the file exists.
-  std::string getPortableINI() const;
+  std::string getPortableINI() const override;
 
   // The portable form of a value turned back into an absolute one.
   std::string RemoveDRIVE_and_PATH(const std::string& SourceString) const;

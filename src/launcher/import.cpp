@@ -59,3 +59,9 @@ void Form1::ImportFTPIni(bool FORCE) {
     s.PortableFtpIni.clear();
   }
 }
+
+void Form1::ShowPluginWindow() {
+  // Made when shown, gone when closed: nothing survives an earlier opening.
+  PluginSearch window(*this, Icon());
+  window.ShowModal();
+}

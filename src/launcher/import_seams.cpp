@@ -1,9 +1,8 @@
-// Routines of the main window whose work arrives with the plugin window and
-// the file selection dialog. Start-up already calls each of them at its step.
+// Routines of the main window whose work arrives with the file selection
+// dialog. Start-up already calls each of them at its step.
 #include "launcher/form1.h"
 
 void Form1::ImportButtonBar(bool) {}
 
-void Form1::ShowPluginWindow() {}
 
 std::string Form1::BrowseForFile(const std::string&, const std::string&, const std::string&) { return {}; }

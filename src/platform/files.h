@@ -63,6 +63,15 @@ std::vector<std::string> ListSubdirectories(const std::string& directory);
 // directories, no hidden or system files.
 std::vector<std::string> ListFiles(const std::string& directory, const std::string& pattern);
 
+// One pass over a directory: the names of its subdirectories (links to other
+// places, such as a link back up the tree, left out) and of its plain files
+// (no hidden or system files), each in the order the file system gives them.
+struct DirectoryEntries {
+  std::vector<std::string> directories;
+  std::vector<std::string> files;
+};
+DirectoryEntries ListDirectory(const std::string& directory);
+
 // The drives of the system, as "c:".
 std::vector<std::string> ListDrives();
 

@@ -176,6 +176,21 @@ std::vector<std::string> ListFiles(const std::string& directory, const std::stri
   return result;
 }
 
+DirectoryEntries ListDirectory(const std::string& directory) {
+  DirectoryEntries entries;
+  if (directory.empty()) return entries;
+  ForEachEntry(WithSeparator(directory) + "*", [&](const WIN32_FIND_DATAA& data) {
+    const std::string name = data.cFileName;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (name != "." && name != ".." && !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        entries.directories.push_back(name);
+    } else if (IsOrdinary(data.dwFileAttributes)) {
+      entries.files.push_back(name);
+    }
+  });
+  return entries;
+}
+
 std::vector<std::string> ListDrives() {
   std::vector<std::string> result;
   // Asked letter by letter: the drive mask can lag behind a drive just mapped.

@@ -90,6 +90,7 @@ TEST_F(Import, FirstStartImportsEverythingAndASecondStartChangesNothing) {
   medium.Write("TC\\DEFAULT.BAR", "[Buttonbar]\r\nbutton1=T:\\TC\\TOTALCMD64.EXE,1\r\ncmd1=T:\\Tools\\x.exe\r\n");
   medium.Write("TC\\DEFAULT.br1", "companion");
 
+  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window
   host.Answer({MsgResult::No});  // the desktop shortcuts
   Form1& form = Start("");
   EXPECT_TRUE(form.State().FilesImported);
@@ -209,12 +210,14 @@ TEST_F(Import, AWriteProtectedStickStillStartsTotalCommanderWithoutPortableFiles
 
   // The drive pass finds no portable ini and offers the source; a copy was
   // tried, so the shortcuts are offered too.
+  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window
   host.Answer({MsgResult::Yes, MsgResult::No});
   Form1& form = Start("");
   std::vector<std::string> titles;
   for (const auto& message : host.Messages()) titles.push_back(message.title);
-  EXPECT_EQ(titles, (std::vector<std::string>{"First Start: Import file?", "Cancled", "Import failed",
+  EXPECT_EQ(titles, (std::vector<std::string>{"First Start: Import file?", "Cancled", "Import failed", "Ambler",
                                               "Desktop Shortcut?"}));
+  EXPECT_EQ(host.Messages()[3].prompt, "Ini not found");  // the plugin window
   EXPECT_EQ(host.Messages()[2].prompt, "Import canceled!");
   EXPECT_EQ(host.Beeps(), 1);
   EXPECT_EQ(form.State().PortableIni, "");
@@ -314,6 +317,7 @@ TEST_F(Import, HiddenOrSystemIniIsLeftAloneAndAnEmptyPortableIniIsUsed) {
   ASSERT_FALSE(platform::FileExists(medium.Path("TC\\wincmd.ini")));
   ASSERT_FALSE(platform::FileExists(medium.Path("TC\\wcx_ftp.ini")));
 
+  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window
   Start("");
   EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
             "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
@@ -321,6 +325,7 @@ TEST_F(Import, HiddenOrSystemIniIsLeftAloneAndAnEmptyPortableIniIsUsed) {
   EXPECT_EQ(medium.Read("TC\\wincmd.ini"), original);
   EXPECT_EQ(medium.Read("TC\\wcx_ftp.ini"), original);
   EXPECT_TRUE(host.Messages().empty());
+  EXPECT_EQ(host.ShownWindows(), (std::vector<std::string>{"*PluginSearch"}));
   EXPECT_EQ(medium.Received("TC")[0].commandLine,
             "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
 }
@@ -348,6 +353,7 @@ TEST_F(Import, TotalCommanderAtTheDriveRoot) {
   medium.PutTotalCommander("TOTALCMD64.EXE");
   medium.Write("wincmd.ini", "[Configuration]\r\nInstallDir=T:\\\r\nx=T:\\plugins\\a.wfx\r\n");
   medium.Write("wcx_ftp.ini", "");
+  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window
   host.Answer({MsgResult::No});
   Form1& form = Start("", "T:\\");
   EXPECT_EQ(form.State().TCDir, "T:");

@@ -97,6 +97,7 @@ TEST_F(Startup, TotalCommanderOneFolderBelowIsFoundInListOrder) {
 
 TEST_F(Startup, UsersOwnIniOptionIsPassedOnAndOnlyRecognisedAfterABlank) {
   LayOutTotalCommander();
+  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window of the import
   Start("T:\\Data /I=C:\\x.ini");
   auto starts = medium.Received("TC");
   ASSERT_EQ(starts.size(), 1u);

@@ -1,0 +1,166 @@
+// The plugin window on a real Total Commander tree, driven through the
+// scripted host.
+#include "plugins/plugin_search.h"
+
+#include <gtest/gtest.h>
+
+#include "common/medium.h"
+#include "common/scripted_host.h"
+#include "platform/files.h"
+#include "support/ini.h"
+
+namespace {
+
+using platform::MsgResult;
+using Strings = std::vector<std::string>;
+
+struct Main : TotalCommanderFiles {
+  std::string path = "T:\\TC\\";
+  std::string getTCPath() const override { return path; }
+  std::string getPortableINI() const override { return path + "TC_portable_wincmd.ini"; }
+};
+
+class PluginWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    medium.MakeDirectory("TC\\plugins\\wfx\\ftp");
+    medium.MakeDirectory("TC\\plugins\\wlx\\view");
+    medium.MakeDirectory("TC\\a\\b");
+    medium.MakeDirectory("TC\\c");
+    for (const char* file : {"TC\\plugins\\wfx\\ftp\\ftp.wfx", "TC\\plugins\\wlx\\view\\view.wlx", "TC\\name.wfx",
+                             "TC\\a\\b\\x.wdx", "TC\\c\\y.wcx", "TC\\c\\FTP.WFX", "TC\\c\\a.wlx", "TC\\c\\notes.txt",
+                             "TC\\c\\.hidden.wfx"})
+      medium.Write(file, "plugin");
+    medium.Write("TC\\TC_portable_wincmd.ini", "[Configuration]\r\n");
+  }
+
+  test::Medium medium;
+  test::ScriptedHost host;
+  Main main;
+};
+
+// Opens the window modally; the action is what the user does in it.
+void Open(test::ScriptedHost& host, const Main& main, std::function<void(PluginSearch&)> action) {
+  PluginSearch window(main, 1);
+  host.OnModal([&](ui::Window&) {
+    action(window);
+    if (window.IsVisible()) window.CloseBtn->UserClick();
+  });
+  window.ShowModal();
+}
+
+TEST_F(PluginWindow, FindsThePluginsBreadthFirstInPatternOrder) {
+  Open(host, main, [](PluginSearch& w) {
+    EXPECT_EQ(w.List1->Items(), (Strings{"%COMMANDER_PATH%\\name.wfx", "%COMMANDER_PATH%\\c\\FTP.WFX",
+                                         "%COMMANDER_PATH%\\c\\y.wcx", "%COMMANDER_PATH%\\c\\a.wlx",
+                                         "%COMMANDER_PATH%\\a\\b\\x.wdx", "%COMMANDER_PATH%\\plugins\\wfx\\ftp\\ftp.wfx",
+                                         "%COMMANDER_PATH%\\plugins\\wlx\\view\\view.wlx"}));
+    EXPECT_EQ(w.List1Name->Items(), (Strings{"name", "FTP", "", "", "", "ftp", ""}));
+    EXPECT_EQ(w.List2->ListCount(), 0);
+    EXPECT_EQ(w.Caption(), "Plugin Autosearch & Patch");
+    EXPECT_EQ(w.Icon(), 1);
+  });
+  EXPECT_TRUE(host.Messages().empty());
+}
+
+TEST_F(PluginWindow, ARootWithoutSubdirectoriesOrAMissingIniIsHandled) {
+  medium.MakeDirectory("Flat");
+  medium.Write("Flat\\x.wfx", "plugin");
+  main.path = "T:\\Flat\\";
+  Open(host, main, [](PluginSearch& w) { EXPECT_EQ(w.List1->ListCount(), 0); });
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].prompt, "Ini not found");
+  EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::None);
+  EXPECT_EQ(host.Messages()[0].title, "Ambler");
+
+  main.path = "T:\\Missing\\";
+  Open(host, main, [](PluginSearch& w) {
+    EXPECT_EQ(w.List1->ListCount(), 0);
+    EXPECT_EQ(w.IniFile(), "T:\\Missing\\TC_portable_wincmd.ini");
+  });
+}
+
+TEST_F(PluginWindow, ClicksMoveEntriesBothWaysAndRenamesGoWithThem) {
+  host.AnswerInput({"FTP client", std::nullopt});
+  Open(host, main, [](PluginSearch& w) {
+    w.List1->SetListIndex(6);  // view.wlx: moved as it is
+    EXPECT_EQ(w.List2->Items(), (Strings{"%COMMANDER_PATH%\\plugins\\wlx\\view\\view.wlx"}));
+    EXPECT_EQ(w.List2Name->Items(), (Strings{""}));
+    EXPECT_EQ(w.List1->ListCount(), w.List1Name->ListCount());
+
+    w.List1Name->SetListIndex(5);  // ftp: renamed, then moved
+    EXPECT_EQ(w.List2Name->Items(), (Strings{"", "FTP client"}));
+    EXPECT_EQ(w.List2->List(1), "%COMMANDER_PATH%\\plugins\\wfx\\ftp\\ftp.wfx");
+
+    w.List2Name->SetListIndex(1);  // cancelled rename: moved back with its name
+    EXPECT_EQ(w.List1->List(w.List1->ListCount() - 1), "%COMMANDER_PATH%\\plugins\\wfx\\ftp\\ftp.wfx");
+    EXPECT_EQ(w.List1Name->List(w.List1Name->ListCount() - 1), "FTP client");
+    EXPECT_EQ(w.List2->ListCount(), 1);
+    EXPECT_EQ(w.List1->ListIndex(), -1);
+    EXPECT_EQ(w.List1Name->ListIndex(), -1);
+  });
+  ASSERT_EQ(host.Inputs().size(), 2u);
+  EXPECT_EQ(host.Inputs()[0].prompt, "Enter new name for this Plugin:");
+  EXPECT_EQ(host.Inputs()[0].title, "Enter Title");
+  EXPECT_EQ(host.Inputs()[0].preset, "ftp");
+}
+
+TEST_F(PluginWindow, AllMovesEverythingInReverseAndSaveWritesTheSections) {
+  host.Answer({MsgResult::Yes, MsgResult::Yes});
+  Open(host, main, [](PluginSearch& w) {
+    w.AllBtn->UserClick();
+    EXPECT_EQ(w.List1->ListCount(), 0);
+    EXPECT_EQ(w.List1Name->ListCount(), 0);
+    EXPECT_EQ(w.List2->List(0), "%COMMANDER_PATH%\\plugins\\wlx\\view\\view.wlx");
+    EXPECT_EQ(w.List2->List(6), "%COMMANDER_PATH%\\name.wfx");
+    w.SaveBtn->UserClick();
+    // Take the first lister back and save again: key 1 stays from before.
+    w.List2->SetListIndex(0);
+    w.SaveBtn->UserClick();
+  });
+  ASSERT_GE(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].prompt, "Save to ini now?\r\rTC_portable_wincmd.ini");
+  EXPECT_EQ(host.Messages()[0].title, "Save now?");
+  const std::string ini = medium.Path("TC\\TC_portable_wincmd.ini");
+  EXPECT_EQ(IniReadValue("ListerPlugins", "0", ini, "", false), "%COMMANDER_PATH%\\c\\a.wlx");
+  EXPECT_EQ(IniReadValue("ListerPlugins", "1", ini, "", false), "%COMMANDER_PATH%\\c\\a.wlx");
+  // Keys ignore case: FTP (saved after ftp) holds the key.
+  EXPECT_EQ(IniReadValue("FileSystemPlugins", "ftp", ini, "", false), "%COMMANDER_PATH%\\c\\FTP.WFX");
+  EXPECT_EQ(IniReadValue("FileSystemPlugins", "name", ini, "", false), "%COMMANDER_PATH%\\name.wfx");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini").find("y.wcx"), std::string::npos);
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini").find("x.wdx"), std::string::npos);
+}
+
+TEST_F(PluginWindow, RescanEmptiesTheInstalledListAndNoSaveWritesNothing) {
+  host.Answer({MsgResult::No});
+  Open(host, main, [](PluginSearch& w) {
+    w.List1->SetListIndex(0);
+    w.SaveBtn->UserClick();
+    w.ReloadBtn->UserClick();
+    EXPECT_EQ(w.List2->ListCount(), 0);
+    EXPECT_EQ(w.List1->ListCount(), 7);
+  });
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"), "[Configuration]\r\n");
+}
+
+TEST_F(PluginWindow, PublicMethods) {
+  host.Answer({MsgResult::No, MsgResult::Yes});
+  Open(host, main, [](PluginSearch& w) {
+    w.AddValue("x", "T:\\dir\\");  // no file name: nothing
+    EXPECT_EQ(w.List2->ListCount(), 0);
+    w.AddValue("ftp", "%COMMANDER_PATH%\\ftp.wfx");
+    w.AddValue("ftp2", "%COMMANDER_PATH%\\other\\FTP.WFX");  // No: a second entry
+    w.AddValue("ftp3", "%COMMANDER_PATH%\\third\\ftp.wfx");  // Yes to the first match
+    EXPECT_EQ(w.List2->Items(), (Strings{"%COMMANDER_PATH%\\third\\ftp.wfx", "%COMMANDER_PATH%\\other\\FTP.WFX"}));
+    EXPECT_EQ(w.List2Name->Items(), (Strings{"ftp", "ftp2"}));
+
+    w.SetFiles("T:\\elsewhere.ini", "T:\\TC\\plugins\\\\");
+    EXPECT_EQ(w.IniFile(), "T:\\elsewhere.ini");
+    EXPECT_EQ(w.SearchRoot(), "T:\\TC\\plugins\\");
+    w.savetoini();  // the ini is missing: the window closes
+    EXPECT_FALSE(w.IsLoaded());
+  });
+  EXPECT_EQ(host.Messages().back().prompt, "Ini not found");
+}
+
+}  // namespace
