@@ -238,13 +238,18 @@ void Win32WindowSystem::CreateControl(NativeWindow& native, std::size_t index) {
   ui::Control& control = *c.control;
   if (control.Kind() == ui::ControlKind::Timer) return;
   const ui::Rect rect = control.WindowPosition();
-  c.hwnd = CreateWindowExA(control.Kind() == ui::ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0,
-                           NativeClass(control.Kind()), "", WS_CHILD | NativeStyle(control),
+  const bool sunken = control.Kind() == ui::ControlKind::TextBox || control.Kind() == ui::ControlKind::ListBox ||
+                      control.Kind() == ui::ControlKind::DirList || control.Kind() == ui::ControlKind::FileList;
+  c.hwnd = CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, NativeClass(control.Kind()), "",
+                           WS_CHILD | WS_CLIPSIBLINGS | NativeStyle(control),
                            TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
                            TwipsToPixels(rect.height) * (control.Kind() == ui::ControlKind::DriveList ? 8 : 1),
                            native.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
                            GetModuleHandleA(nullptr), nullptr);
   if (!c.hwnd) return;
+  // Labels lie beneath the other controls, which cover them where they overlap.
+  if (control.Kind() == ui::ControlKind::Label)
+    SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   c.font = MakeFont(control.GetFont());
   SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
   if (!control.ToolTip().empty() && native.tooltip) {

@@ -15,24 +15,13 @@ pid=$!
 cleanup() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 
-# Wait for the window: generous, because a cold Wine may take seconds.
-window=""
-for _ in $(seq 1 600); do
-  window="$(xdotool search --name '^Ambler - Total Commander mobile launcher  V\.1\.4$' 2>/dev/null | head -n 1 || true)"
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "FAIL: the help window did not open"; exit 1; }
+source "$root/tests/gui/gui_helpers.sh"
+window="$(wait_for_window '^Ambler - Total Commander mobile launcher  V\.1\.4$')"
 
 mkdir -p "$shots"
 sleep 0.5  # let the controls paint before the picture is taken
-import -window "$window" "$shots/help-window.png"
+timeout 10 import -window "$window" "$shots/help-window.png"
 
-# "Close": left 240, top 3240, 2655 by 495 twips; 15 twips to the pixel at 96 dpi.
-xdotool mousemove --window "$window" $(( (240 + 2655 / 2) / 15 )) $(( (3240 + 495 / 2) / 15 )) click 1
-for _ in $(seq 1 600); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "FAIL: Close did not end the program"; exit 1; fi
+click_twips "$window" 240 3240 2655 495  # "Close"
+wait_exit "$pid"
 echo "1 passed, 0 failed"
