@@ -8,7 +8,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 [ -n "${DISPLAY:-}" ] || { echo "no X display: run through scripts/test"; exit 1; }
 source "$root/scripts/wine-env"
-source "$root/tests/gui/gui_helpers.sh"
+source "$root/scripts/gui-helpers"
 
 work="$(mktemp -d /tmp/ambler-gui-XXXXXX)"
 mkdir -p "$work/TC/plugins/wfx/ftp" "$work/TC/plugins/wlx/view"

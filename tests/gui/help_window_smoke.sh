@@ -15,7 +15,7 @@ pid=$!
 cleanup() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 
-source "$root/tests/gui/gui_helpers.sh"
+source "$root/scripts/gui-helpers"
 window="$(wait_for_window '^Ambler - Total Commander mobile launcher  V\.1\.4$')"
 
 mkdir -p "$shots"
