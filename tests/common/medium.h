@@ -28,6 +28,8 @@ class Medium {
 
   // "T:\" + relative path.
   std::string Path(const std::string& relative) const { return drive_.Root() + relative; }
+  // The same place as the Unix host names it.
+  std::string HostPath(const std::string& relative) const { return UnixPath(dir_ / relative); }
   void MakeDirectory(const std::string& relative) const;
   void Write(const std::string& relative, const std::string& bytes) const;
   std::string Read(const std::string& relative) const;

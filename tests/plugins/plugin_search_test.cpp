@@ -63,6 +63,11 @@ TEST_F(PluginWindow, FindsThePluginsBreadthFirstInPatternOrder) {
   EXPECT_TRUE(host.Messages().empty());
 }
 
+TEST_F(PluginWindow, ALinkBackUpTheTreeIsNotFollowed) {
+  ASSERT_EQ(test::RunUnix("ln -s .. " + medium.HostPath("TC\\c\\up")), 0);
+  Open(host, main, [](PluginSearch& w) { EXPECT_EQ(w.List1->ListCount(), 7); });
+}
+
 TEST_F(PluginWindow, ARootWithoutSubdirectoriesOrAMissingIniIsHandled) {
   medium.MakeDirectory("Flat");
   medium.Write("Flat\\x.wfx", "plugin");
@@ -98,6 +103,13 @@ TEST_F(PluginWindow, ClicksMoveEntriesBothWaysAndRenamesGoWithThem) {
     EXPECT_EQ(w.List2->ListCount(), 1);
     EXPECT_EQ(w.List1->ListIndex(), -1);
     EXPECT_EQ(w.List1Name->ListIndex(), -1);
+
+    // A double click on an installed name takes the entry back (its click first).
+    w.List2Name->SetListIndex(0);
+    EXPECT_EQ(w.List2->ListCount(), 0);
+    w.List1->SetListIndex(0);
+    w.List2Name->UserDoubleClick();
+    EXPECT_EQ(w.List2->ListCount(), 1);
   });
   ASSERT_EQ(host.Inputs().size(), 2u);
   EXPECT_EQ(host.Inputs()[0].prompt, "Enter new name for this Plugin:");
