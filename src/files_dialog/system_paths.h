@@ -1,0 +1,19 @@
+#pragma once
+// Where the system's folders lie, read from the registry: the path services
+// of the file selection dialog.
+
+#include <string>
+
+// The text value at a whole registry path ("HKEY_USERS\...\Key\Value"), or
+// empty text. The caller's variable keeps only the sub-key afterwards.
+std::string RegistryGetAbsolutValue(std::string& RegistryKeyPath);
+
+// Replaces every occurrence, with exact case; the search resumes one
+// character behind each replacement.
+std::string replaceall(std::string SearchString, const std::string& findstring, const std::string& replacestring);
+
+std::string GetWindowsPath();
+std::string GetProgramfilesPath();
+std::string GetDesktopPath();
+std::string GetAutostartPath();
+std::string GetStartMenuPath();

@@ -1,0 +1,43 @@
+#include "platform/registry.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace platform {
+namespace {
+
+HKEY Handle(RegistryRoot root) {
+  switch (root) {
+    case RegistryRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
+    case RegistryRoot::CurrentUser: return HKEY_CURRENT_USER;
+    case RegistryRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
+    case RegistryRoot::Users: return HKEY_USERS;
+    case RegistryRoot::PerformanceData: return HKEY_PERFORMANCE_DATA;
+    case RegistryRoot::CurrentConfig: return HKEY_CURRENT_CONFIG;
+    case RegistryRoot::DynData: return HKEY_DYN_DATA;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadRegistryText(RegistryRoot root, const std::string& subkey, const std::string& name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyA(Handle(root), subkey.c_str(), &key) != ERROR_SUCCESS) return std::nullopt;
+  std::optional<std::string> result;
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+      (type == REG_SZ || type == REG_EXPAND_SZ)) {
+    std::vector<char> buffer(size + 1, ' ');
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) ==
+        ERROR_SUCCESS) {
+      const std::string text(buffer.data(), size);
+      result = text.substr(0, text.find('\0'));
+    }
+  }
+  RegCloseKey(key);
+  return result;
+}
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+#include "files_dialog/system_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/process.h"
+
+namespace {
+
+// Values of the test's own, written with Wine's reg.exe.
+class Registry : public ::testing::Test {
+ protected:
+  static void Add(const std::string& name, const std::string& type, const std::string& data) {
+    ASSERT_EQ(platform::RunAndWait("reg add \"HKCU\\Software\\AmblerTest\" /v \"" + name + "\" /t " + type +
+                                       " /d \"" + data + "\" /f",
+                                   60000),
+              0u);
+  }
+  void TearDown() override { platform::RunAndWait("reg delete \"HKCU\\Software\\AmblerTest\" /f", 60000); }
+};
+
+TEST_F(Registry, ReadsTextValuesByTheirWholePath) {
+  Add("Plain", "REG_SZ", "T:\\TC");
+  Add("Number", "REG_DWORD", "7");
+  std::string path = "  hkey_current_user\\Software\\AmblerTest\\Plain ";
+  EXPECT_EQ(RegistryGetAbsolutValue(path), "T:\\TC");
+  EXPECT_EQ(path, "Software\\AmblerTest");
+  path = "HKEY_CURRENT_USER\\Software\\AmblerTest\\Number";
+  EXPECT_EQ(RegistryGetAbsolutValue(path), "");
+  path = "HKEY_CURRENT_USER\\Software\\AmblerTest\\Missing";
+  EXPECT_EQ(RegistryGetAbsolutValue(path), "");
+  path = "HKEY_NOWHERE\\Software\\AmblerTest\\Plain";
+  EXPECT_EQ(RegistryGetAbsolutValue(path), "");
+  path = "no separator";
+  EXPECT_EQ(RegistryGetAbsolutValue(path), "");
+  // A trailing separator goes once: the last key component is the value name.
+  path = "HKEY_CURRENT_USER\\Software\\AmblerTest\\Plain\\";
+  EXPECT_EQ(RegistryGetAbsolutValue(path), "T:\\TC");
+}
+
+TEST_F(Registry, FolderServicesPutTheProfileInForItsPlaceholderOnly) {
+  const char* profile = std::getenv("USERPROFILE");
+  ASSERT_NE(profile, nullptr);
+  const std::string desktop = GetDesktopPath();
+  EXPECT_EQ(desktop, std::string(profile) + "\\Desktop");
+  EXPECT_NE(GetStartMenuPath().find(profile), std::string::npos);
+  EXPECT_EQ(GetStartMenuPath().back(), 'u');  // ...\Start Menu, no trailing separator
+  EXPECT_EQ(GetWindowsPath(), "");  // Windows NT keeps SystemRoot elsewhere
+  EXPECT_EQ(replaceall("ababab", "ab", "x"), "xabx");
+  EXPECT_EQ(replaceall("%userprofile%\\x", "%USERPROFILE%", "C:\\u"), "%userprofile%\\x");
+  EXPECT_EQ(replaceall("abc", "zz", "x"), "abc");
+}
+
+}  // namespace
