@@ -2,7 +2,9 @@
 """Draws Ambler's icon and logo: a USB stick whose body shows the two panels of
 a file manager.
   draw_icon.py icon FILE.ico       16, 24, 32, 48 and 256 pixel images
-  draw_icon.py logo FILE.bmp       the 72 by 71 pixel logo of the main window"""
+  draw_icon.py logo FILE.bmp       the 72 by 71 pixel logo of the main window
+  draw_icon.py pin-off FILE.bmp    the pushpin, not pinned (21 by 20 pixels)
+  draw_icon.py pin-on FILE.bmp     the pushpin, pinned"""
 import struct
 import sys
 
@@ -77,6 +79,42 @@ def logo(path, width=72, height=71, background=(240, 240, 240)):
     with open(path, "wb") as f:
         f.write(header + info + pixels)
 
+def pin(path, pressed):
+    """A 21 by 20 pixel pushpin: lying on its side, or pressed in on a sunken face."""
+    width, height = 21, 20
+    face, shadow, light = (240, 240, 240), (160, 160, 160), (255, 255, 255)
+    red, dark, steel = (200, 40, 40), (120, 20, 20), (110, 110, 120)
+    rows = []
+    for py in reversed(range(height)):
+        row = bytearray()
+        for px in range(width):
+            c = face
+            if pressed:
+                if px == 0 or py == 0:
+                    c = shadow
+                elif px == width - 1 or py == height - 1:
+                    c = light
+                dx, dy = px - 10, py - 10
+                if dx * dx + dy * dy <= 30:
+                    c = red if dx * dx + dy * dy > 6 else dark
+            else:
+                if 9 <= py <= 11 and 1 <= px <= 8:
+                    c = steel  # the needle
+                if 6 <= py <= 14 and 9 <= px <= 11:
+                    c = dark  # the collar
+                if 8 <= py <= 12 and 12 <= px <= 17:
+                    c = red  # the body
+                if 5 <= py <= 15 and 18 <= px <= 19:
+                    c = red  # the head
+            row += bytes((c[2], c[1], c[0]))
+        row += bytes((-len(row)) % 4)
+        rows.append(bytes(row))
+    pixels = b"".join(rows)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    with open(path, "wb") as f:
+        f.write(header + info + pixels)
+
 def icon(path):
     sizes = [16, 24, 32, 48, 256]
     images = [image(s) for s in sizes]
@@ -90,4 +128,5 @@ def icon(path):
         f.write(out)
 
 if __name__ == "__main__":
-    {"icon": icon, "logo": logo}[sys.argv[1]](sys.argv[2])
+    {"icon": icon, "logo": logo, "pin-off": lambda p: pin(p, False),
+     "pin-on": lambda p: pin(p, True)}[sys.argv[1]](sys.argv[2])

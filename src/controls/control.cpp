@@ -86,4 +86,8 @@ void Control::UserLeave() {
   if (Usable()) Raise(LostFocus);
 }
 
+void Control::UserMouseMove() {
+  if (Usable()) Raise(MouseMove);
+}
+
 }  // namespace ui

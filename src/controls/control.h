@@ -84,12 +84,14 @@ class Control {
   Handler DblClick;
   Handler Change;
   Handler LostFocus;
+  Handler MouseMove;
 
   // What the user does, as the window system reports it. A control that is
   // hidden or disabled does not take it.
   void UserClick();
   void UserDoubleClick();
   void UserLeave();
+  void UserMouseMove();
 
  protected:
   // Tells the window system that what the control shows has changed.

@@ -45,6 +45,11 @@ void Window::SetClientSize(int widthTwips, int heightTwips) {
   if (loaded_) CurrentWindowSystem().WindowChanged(*this);
 }
 
+void Window::SetTopmost(bool topmost) {
+  topmost_ = topmost;
+  if (loaded_) CurrentWindowSystem().WindowChanged(*this);
+}
+
 void Window::Load() {
   if (loaded_ || loading_) return;
   loading_ = true;

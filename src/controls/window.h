@@ -32,6 +32,10 @@ class Window {
   bool FixedDialogFrame() const { return fixedDialogFrame_; }
   void SetFixedDialogFrame(bool fixed) { fixedDialogFrame_ = fixed; }
 
+  // Topmost: above all windows that are not.
+  bool IsTopmost() const { return topmost_; }
+  void SetTopmost(bool topmost);
+
   bool IsLoaded() const { return loaded_; }
   bool IsVisible() const { return visible_; }
   bool IsModal() const { return modal_; }
@@ -49,6 +53,13 @@ class Window {
   void RequestClose();
 
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+
+  // Adds a control while the window designs itself; composite controls (the
+  // pushpin) place theirs this way.
+  template <typename T, typename... Args>
+  T& AddControl(Args&&... args) {
+    return Add<T>(std::forward<Args>(args)...);
+  }
   // The control of that name, or nullptr.
   Control* Find(const std::string& name) const;
 
@@ -75,6 +86,7 @@ class Window {
   int clientHeight_ = 0;
   int icon_ = 0;
   bool fixedDialogFrame_ = true;
+  bool topmost_ = false;
   bool loaded_ = false;
   bool loading_ = false;
   bool visible_ = false;

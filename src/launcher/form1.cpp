@@ -1,7 +1,7 @@
 #include "launcher/form1.h"
 
 #include "launcher/portable_rewrite.h"
-#include "launcher/resources/resource_ids.h"
+#include "controls/resource_ids.h"
 #include "launcher/web_page.h"
 #include "platform/files.h"
 #include "platform/host.h"

@@ -149,6 +149,11 @@ std::string AncestorOf(const std::string& path, int row) {
   return path.substr(0, row == 0 ? end + 1 : end);
 }
 
+void ApplyTopmost(HWND hwnd, const ui::Window& window) {
+  // Only the z-order class changes: no move, no new size (flags 3).
+  SetWindowPos(hwnd, window.IsTopmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
 // A label grows downwards when the font of this screen needs more lines than
 // its design height holds, so that no line is cut in half.
 void FitLabelHeight(NativeControl& c) {
@@ -344,6 +349,7 @@ void Win32WindowSystem::Shown(ui::Window& window) {
   if (!native->hwnd) CreateNative(*native);
   if (!native->hwnd) return;
   CentreOnScreen(native->hwnd);
+  ApplyTopmost(native->hwnd, window);
   ShowWindow(native->hwnd, SW_SHOWNORMAL);
   SetForegroundWindow(native->hwnd);
   // Focus on the first control that can take it.
@@ -397,6 +403,7 @@ void Win32WindowSystem::WindowChanged(ui::Window& window) {
   if (!native || !native->hwnd) return;
   SetWindowTextA(native->hwnd, window.Caption().c_str());
   SizeClientArea(native->hwnd, window);
+  ApplyTopmost(native->hwnd, window);
 }
 
 void Win32WindowSystem::ControlChanged(ui::Control& control) {
@@ -481,9 +488,11 @@ LRESULT Win32WindowSystem::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_SETCURSOR:
-      // The web address reads like a link.
       for (auto& c : native->controls) {
-        if (c.hwnd == reinterpret_cast<HWND>(wParam) && c.control->GetFont().underline) {
+        if (c.hwnd != reinterpret_cast<HWND>(wParam)) continue;
+        if (HIWORD(lParam) == WM_MOUSEMOVE) c.control->UserMouseMove();
+        // The web address reads like a link.
+        if (c.control->GetFont().underline) {
           SetCursor(LoadCursor(nullptr, IDC_HAND));
           return TRUE;
         }
