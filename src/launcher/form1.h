@@ -65,7 +65,7 @@ class Form1 : public ui::Window, public TotalCommanderFiles {
   void ShowPluginWindow();
   void OpenWebPage();
   // The path pass, then the drive pass (when the directory has a drive).
-  void PortablePasses(const std::string& source, const std::string& destination, bool driveForce);
+  void PortablePasses(const std::string& source, const std::string& destination, bool pathForce, bool driveForce);
   std::string GetDesktopFolderPath() const;
   // The file selection dialog: the chosen file, or empty text.
   std::string BrowseForFile(const std::string& defaultPath, const std::string& caption,

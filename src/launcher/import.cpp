@@ -13,8 +13,9 @@ constexpr const char* kCommanderDrive = "%COMMANDER_DRIVE%";
 
 }  // namespace
 
-void Form1::PortablePasses(const std::string& source, const std::string& destination, bool driveForce) {
-  CopyAndParseFile(source, destination, state_.TCDir, state_.TCPathMatch, kCommanderPath, true);
+void Form1::PortablePasses(const std::string& source, const std::string& destination, bool pathForce,
+                           bool driveForce) {
+  CopyAndParseFile(source, destination, state_.TCDir, state_.TCPathMatch, kCommanderPath, pathForce);
   // Without a drive letter (a network share) there is no drive to replace.
   const std::string drive = DriveOf(state_.TCDir);
   if (!drive.empty())
@@ -26,7 +27,7 @@ void Form1::ImportIni(bool FORCE) {
   const std::string P = s.TCPath + kPortableIni;
   const std::string B = s.TCPath + kPortableBar;
 
-  PortablePasses(s.TCPath + "wincmd.ini", P, FORCE);
+  PortablePasses(s.TCPath + "wincmd.ini", P, true, FORCE);
   if (platform::FileExists(P)) {
     s.PortableIni = P;
   } else {
@@ -51,7 +52,7 @@ void Form1::ImportIni(bool FORCE) {
 void Form1::ImportFTPIni(bool FORCE) {
   LauncherState& s = state_;
   const std::string F = s.TCPath + kPortableFtpIni;
-  if (!platform::FileExists(F) || FORCE) PortablePasses(s.TCPath + "wcx_ftp.ini", F, true);
+  if (!platform::FileExists(F) || FORCE) PortablePasses(s.TCPath + "wcx_ftp.ini", F, true, true);
   if (platform::FileExists(F)) {
     s.PortableFtpIni = F;
   } else {

@@ -364,4 +364,27 @@ TEST_F(Import, TotalCommanderAtTheDriveRoot) {
             "T:\\TOTALCMD64.EXE  /i=T:\\TC_portable_wincmd.ini /f=T:\\TC_portable_wcx_ftp.ini");
 }
 
+TEST_F(Import, PatchButtonBarRewritesThePortableBarInPlace) {
+  LayOutTotalCommander();
+  medium.Write("TC\\TC_portable_Default.bar", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\ncmd2=t:\\Tools\\y.exe\r\n");
+  Form1& form = Start("x /setup");
+  EXPECT_TRUE(form.IsVisible());
+
+  // No companion yet: the bar is patched, the key is not set.
+  form.PatchBtnBar->UserClick();
+  EXPECT_EQ(medium.Read("TC\\TC_portable_Default.bar"),
+            "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\ncmd2=%COMMANDER_DRIVE%\\Tools\\y.exe\r\n");
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].prompt, "Import cancled!");
+  EXPECT_EQ(host.Messages()[0].title, "Cancled");
+  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false), "");
+
+  medium.Write("TC\\TC_portable_Default.br1", "companion");
+  form.PatchBtnBar->UserClick();
+  EXPECT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false),
+            "%COMMANDER_PATH%\\TC_portable_Default.bar");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_Default.br1"), "companion");
+}
+
 }  // namespace
