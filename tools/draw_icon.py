@@ -4,7 +4,9 @@ a file manager.
   draw_icon.py icon FILE.ico       16, 24, 32, 48 and 256 pixel images
   draw_icon.py logo FILE.bmp       the 72 by 71 pixel logo of the main window
   draw_icon.py pin-off FILE.bmp    the pushpin, not pinned (21 by 20 pixels)
-  draw_icon.py pin-on FILE.bmp     the pushpin, pinned"""
+  draw_icon.py pin-on FILE.bmp     the pushpin, pinned
+  draw_icon.py desktop|desktop-grey|startmenu|startmenu-grey FILE.bmp
+                                   the file dialog's jump buttons"""
 import struct
 import sys
 
@@ -115,6 +117,43 @@ def pin(path, pressed):
     with open(path, "wb") as f:
         f.write(header + info + pixels)
 
+def jump(path, kind, grey):
+    """The file dialog's jump buttons: a desktop (32 by 33) or a start menu (34 by 33)."""
+    width, height = (32, 33) if kind == "desktop" else (34, 33)
+    face = (240, 240, 240)
+    def colour(c):
+        if not grey:
+            return c
+        v = int(0.3 * c[0] + 0.59 * c[1] + 0.11 * c[2])
+        v = 150 + (v - 150) // 3
+        return (v, v, v)
+    rows = []
+    for py in reversed(range(height)):
+        row = bytearray()
+        for px in range(width):
+            c = face
+            if kind == "desktop":
+                if 3 <= px <= 28 and 4 <= py <= 22:
+                    c = (40, 40, 40) if px in (3, 28) or py in (4, 22) else (70, 130, 200)
+                if 13 <= px <= 18 and 23 <= py <= 26:
+                    c = (90, 90, 90)
+                if 8 <= px <= 23 and 27 <= py <= 28:
+                    c = (90, 90, 90)
+            else:
+                for (x0, y0, col) in ((5, 5, (220, 60, 40)), (18, 5, (60, 170, 60)), (5, 18, (40, 110, 210)),
+                                      (18, 18, (240, 190, 30))):
+                    if x0 <= px <= x0 + 10 and y0 <= py <= y0 + 10:
+                        c = col
+            c = colour(c) if c != face else face
+            row += bytes((c[2], c[1], c[0]))
+        row += bytes((-len(row)) % 4)
+        rows.append(bytes(row))
+    pixels = b"".join(rows)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    with open(path, "wb") as f:
+        f.write(header + info + pixels)
+
 def icon(path):
     sizes = [16, 24, 32, 48, 256]
     images = [image(s) for s in sizes]
@@ -129,4 +168,7 @@ def icon(path):
 
 if __name__ == "__main__":
     {"icon": icon, "logo": logo, "pin-off": lambda p: pin(p, False),
-     "pin-on": lambda p: pin(p, True)}[sys.argv[1]](sys.argv[2])
+     "pin-on": lambda p: pin(p, True),
+     "desktop": lambda p: jump(p, "desktop", False), "desktop-grey": lambda p: jump(p, "desktop", True),
+     "startmenu": lambda p: jump(p, "startmenu", False),
+     "startmenu-grey": lambda p: jump(p, "startmenu", True)}[sys.argv[1]](sys.argv[2])

@@ -19,6 +19,11 @@ Rect Control::WindowPosition() const {
 
 void Control::Changed() { CurrentWindowSystem().ControlChanged(*this); }
 
+void Control::SetPosition(Rect position) {
+  position_ = position;
+  Changed();
+}
+
 void Control::SetCaption(std::string caption) {
   if (caption == caption_) return;
   caption_ = std::move(caption);

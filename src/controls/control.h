@@ -51,6 +51,7 @@ class Control {
   Control* Container() const { return container_; }
 
   const Rect& Position() const { return position_; }
+  void SetPosition(Rect position);
   // The position relative to the window's client area.
   Rect WindowPosition() const;
 

@@ -11,9 +11,10 @@ namespace platform {
 // system files, directories and names holding "*" or "?" count as missing.
 bool FileExists(const std::string& name);
 
-// True when a directory lookup of the pattern for ordinary files finds an
-// entry; a pattern ending in a separator looks into that directory.
-bool LookupFindsOrdinaryFile(const std::string& pattern);
+// The name of the first ordinary file that a directory lookup of the pattern
+// finds; a pattern ending in a separator looks into that directory.
+std::optional<std::string> FirstOrdinaryFile(const std::string& pattern);
+inline bool LookupFindsOrdinaryFile(const std::string& pattern) { return FirstOrdinaryFile(pattern).has_value(); }
 
 // True when the attributes of the path can be read and mark a directory.
 bool HasDirectoryAttribute(const std::string& path);

@@ -34,15 +34,15 @@ bool FileExists(const std::string& name) {
   return IsOrdinary(data.dwFileAttributes);
 }
 
-bool LookupFindsOrdinaryFile(const std::string& pattern) {
-  if (pattern.empty()) return false;
+std::optional<std::string> FirstOrdinaryFile(const std::string& pattern) {
+  if (pattern.empty()) return std::nullopt;
   const std::string search = EndsWithSeparator(pattern) ? pattern + "*" : pattern;
   WIN32_FIND_DATAA data;
   HANDLE find = FindFirstFileA(search.c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return false;
-  bool found = false;
+  if (find == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::optional<std::string> found;
   do {
-    found = IsOrdinary(data.dwFileAttributes);
+    if (IsOrdinary(data.dwFileAttributes)) found = std::string(data.cFileName);
   } while (!found && FindNextFileA(find, &data));
   FindClose(find);
   return found;

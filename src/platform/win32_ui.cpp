@@ -333,6 +333,10 @@ void Win32WindowSystem::Update(NativeControl& c) {
   if (c.font) DeleteObject(c.font);
   c.font = MakeFont(control.GetFont());
   SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), TRUE);
+  const ui::Rect place = control.WindowPosition();
+  SetWindowPos(c.hwnd, nullptr, TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
+               TwipsToPixels(place.height) * (control.Kind() == ui::ControlKind::DriveList ? 8 : 1),
+               SWP_NOZORDER | SWP_NOACTIVATE);
   if (control.Kind() == ui::ControlKind::Label) FitLabelHeight(c);
   EnableWindow(c.hwnd, control.Enabled());
   const bool shown = [&] {

@@ -1,0 +1,163 @@
+// The file selection dialog on a real medium, driven through the scripted
+// host: what each entry point returns and how its four views follow each other.
+#include "files_dialog/files.h"
+
+#include <gtest/gtest.h>
+
+#include "common/medium.h"
+#include "common/scripted_host.h"
+#include "files_dialog/system_paths.h"
+#include "platform/files.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(FilesPatterns, FilterPatternAndNamePart) {
+  EXPECT_EQ(Files::GetFilterPattern("Default.bar"), "*.bar");
+  EXPECT_EQ(Files::GetFilterPattern("*.*"), "*.*");
+  EXPECT_EQ(Files::GetFilterPattern("archive.tar.gz"), "*.gz");
+  EXPECT_EQ(Files::GetFilterPattern("C:\\docs\\readme"), "*.readme");
+  EXPECT_EQ(Files::GetFilterPattern("readme"), "");
+  EXPECT_EQ(Files::GetNamePart("C:\\docs\\"), "");
+  EXPECT_EQ(Files::GetNamePart("C:\\docs\\name"), "name");
+  EXPECT_EQ(Files::GetNamePart("a/b"), "b");
+  EXPECT_EQ(Files::GetNamePart("name"), "");
+}
+
+class FilesDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    before_ = platform::CurrentDirectory();
+    medium.MakeDirectory("docs\\sub");
+    for (const char* name : {"docs\\a.txt", "docs\\b.bar", "docs\\C2.BAR", "docs\\sub\\x.txt"}) medium.Write(name, "x");
+    platform::ChangeDirectory("T:\\docs\\sub");
+  }
+  void TearDown() override { platform::ChangeDirectory(before_); }
+
+  // Runs one call; the action is what the user does while the dialog is open.
+  template <typename Call>
+  std::string Run(Call&& call, std::function<void(Files&)> action) {
+    host.OnModal([&](ui::Window&) { action(dialog); });
+    return call(dialog);
+  }
+
+  test::Medium medium;
+  test::ScriptedHost host;
+  Files dialog;
+
+ private:
+  std::string before_;
+};
+
+TEST_F(FilesDialog, OpenWithAPatternShowsItAndReturnsItWhenAcceptedAtOnce) {
+  const std::string result = Run([](Files& d) { return d.FileOpenDialog("T:\\docs", "", "*.bar"); }, [](Files& d) {
+    EXPECT_EQ(d.Caption(), "Open File    (\"*.bar\")");
+    EXPECT_EQ(d.File1->Items(), (Strings{"b.bar", "C2.BAR"}));
+    EXPECT_EQ(d.Dir1->Path(), "T:\\docs");
+    EXPECT_TRUE(d.IsTopmost());
+    EXPECT_TRUE(d.Ok->Enabled());
+    d.Ok->UserClick();
+  });
+  EXPECT_EQ(result, "T:\\docs\\*.bar");
+  EXPECT_FALSE(dialog.IsLoaded());
+  EXPECT_EQ(Run([](Files& d) { return d.FileOpenDialog("T:\\docs", "Please import - ButtonBar File  (eg.: Default.bar) ",
+                                                       "*.bar"); },
+                [](Files& d) {
+                  EXPECT_EQ(d.Caption(), "Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
+                  d.Abbruch->UserClick();
+                }),
+            "");
+  EXPECT_EQ(Run([](Files& d) { return d.FileOpenDialog("T:\\docs"); }, [](Files& d) { d.RequestClose(); }), "");
+}
+
+TEST_F(FilesDialog, TypedPathsMoveTheListsAndFillTheNameBox) {
+  const std::string result = Run([](Files& d) { return d.FileOpenDialog("T:\\docs\\sub"); }, [](Files& d) {
+    d.KomplettPfadText->SetText("t:\\DOCS\\A.TXT");
+    EXPECT_EQ(d.Drive1->Drive(), "t:");
+    EXPECT_EQ(d.Dir1->Path(), "t:\\DOCS");
+    EXPECT_EQ(d.File1->Path(), "t:\\DOCS");
+    EXPECT_EQ(d.FileName->Text(), "a.txt");  // as the file system spells it
+
+    d.KomplettPfadText->SetText("T:\\docs\\");
+    EXPECT_EQ(d.Dir1->Path(), "T:\\docs");
+    EXPECT_EQ(d.FileName->Text(), "a.txt");  // the first plain file of the folder
+
+    d.KomplettPfadText->SetText("T:\\docs");  // split like a file path
+    EXPECT_EQ(d.Dir1->Path(), "T:\\");
+    EXPECT_EQ(d.FileName->Text(), "docs");
+
+    d.KomplettPfadText->SetText("\"T:\\docs\\sub\\x.txt\"");  // quoted: nothing moves yet
+    EXPECT_EQ(d.Dir1->Path(), "T:\\");
+    EXPECT_EQ(d.FileName->Text(), "x.txt\"");
+    d.KomplettPfadText->UserLeave();
+    EXPECT_EQ(d.KomplettPfadText->Text(), "T:\\docs\\sub\\x.txt");
+    EXPECT_EQ(d.Dir1->Path(), "T:\\docs\\sub");
+    EXPECT_EQ(d.FileName->Text(), "x.txt");
+
+    d.KomplettPfadText->SetText("\\\\server\\share\\dir\\file.txt");
+    EXPECT_EQ(d.Drive1->Drive(), "t:");
+    EXPECT_EQ(d.FileName->Text(), "file.txt");
+    d.FileName->SetText("  y.txt ");
+    d.Ok->UserClick();
+  });
+  EXPECT_EQ(result, "T:\\docs\\sub\\  y.txt ");
+}
+
+TEST_F(FilesDialog, FileListClicksWriteTheFullPathAndADoubleClickChooses) {
+  const std::string result = Run([](Files& d) { return d.FileOpenDialog("T:\\docs"); }, [](Files& d) {
+    d.File1->SetListIndex(1);
+    EXPECT_EQ(d.FileName->Text(), "b.bar");
+    EXPECT_EQ(d.KomplettPfadText->Text(), "T:\\docs\\b.bar");
+    EXPECT_TRUE(d.Ok->Enabled());
+    d.File1->UserDoubleClick();
+  });
+  EXPECT_EQ(result, "T:\\docs\\b.bar");
+}
+
+TEST_F(FilesDialog, SaveKeepsATypedNameAndDirectoryModeReturnsTheOpenDirectory) {
+  std::string result = Run([](Files& d) { return d.filesaveDialog("T:\\docs\\", "new.txt"); }, [](Files& d) {
+    EXPECT_EQ(d.Caption(), "Save File as");
+    EXPECT_EQ(d.File1->Position().top, 720);
+    d.FileName->SetText("typed.txt");
+    d.FileName->UserLeave();
+    EXPECT_EQ(d.FileName->Text(), "typed.txt");
+    d.Ok->UserClick();
+  });
+  EXPECT_EQ(result, "T:\\docs\\typed.txt");
+  result = Run([](Files& d) { return d.filesaveDialog("T:\\docs"); }, [](Files& d) { d.Ok->UserClick(); });
+  EXPECT_EQ(result, "T:\\docs\\");
+
+  result = Run([](Files& d) { return d.FileDirSelectDialog("T:\\docs"); }, [](Files& d) {
+    EXPECT_EQ(d.Caption(), "Open Directory");
+    EXPECT_FALSE(d.File1->Visible());
+    EXPECT_TRUE(d.OkBtn2->Visible());
+    d.Dir1->SetListIndex(0);  // only highlighted: not returned
+    d.OkBtn2->UserClick();
+  });
+  EXPECT_EQ(result, "T:\\docs\\");
+  result = Run([](Files& d) { return d.FileDirSelectDialog("T:\\"); }, [](Files& d) { d.OkBtn2->UserClick(); });
+  EXPECT_EQ(result, "T:\\");
+  result = Run([](Files& d) { return d.FileDirSelectDialog("T:\\docs"); }, [](Files& d) { d.AbbruchBtn2->UserClick(); });
+  EXPECT_EQ(result, "");
+}
+
+TEST_F(FilesDialog, DesktopJumpGreysItsButtonForATimerTick) {
+  const std::string desktop = GetDesktopPath();
+  ASSERT_TRUE(platform::DirectoryExists(desktop)) << desktop;
+  Run([](Files& d) { return d.FileOpenDialog("T:\\docs"); }, [&](Files& d) {
+    d.Command1->UserClick();
+    EXPECT_EQ(d.Dir1->Path(), desktop);
+    EXPECT_FALSE(d.Command1->Enabled());
+    EXPECT_EQ(d.Command1->Image(), d.Picture1->Image());
+    EXPECT_TRUE(d.EnableTimer->Enabled());
+    d.Command1->UserClick();  // ignored while grey
+    d.EnableTimer->Elapse();
+    EXPECT_TRUE(d.Command1->Enabled());
+    EXPECT_EQ(d.Command1->Image(), d.Picture3->Image());
+    EXPECT_FALSE(d.EnableTimer->Enabled());
+    d.Abbruch->UserClick();
+  });
+}
+
+}  // namespace
