@@ -1,4 +1,5 @@
 // The portable rewrite and the first-start import on a real test medium.
+#include "files_dialog/files.h"
 #include "launcher/launcher_test.h"
 #include "launcher/portable_rewrite.h"
 #include "platform/files.h"
@@ -385,6 +386,33 @@ TEST_F(Import, PatchButtonBarRewritesThePortableBarInPlace) {
   EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false),
             "%COMMANDER_PATH%\\TC_portable_Default.bar");
   EXPECT_EQ(medium.Read("TC\\TC_portable_Default.br1"), "companion");
+}
+
+TEST_F(Import, ButtonBarChosenInTheDialogBecomesThePortableBar) {
+  LayOutTotalCommander();
+  medium.MakeDirectory("Bars");
+  medium.Write("Bars\\MY.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
+  medium.Write("Bars\\MY.br1", "companion");
+  Form1& form = Start("x /setup");
+  host.OnModal([](ui::Window& window) {
+    auto& dialog = static_cast<Files&>(window);
+    EXPECT_EQ(dialog.Caption(), "Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
+    dialog.KomplettPfadText->SetText("T:\\Bars\\MY.BAR");
+    dialog.Ok->UserClick();
+  });
+  form.PatchBtnBar->UserClick();
+  EXPECT_EQ(medium.Read("TC\\TC_portable_Default.bar"), "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\n");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_Default.br1"), "companion");
+  EXPECT_EQ(medium.Read("Bars\\MY.BAR"), "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
+  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false),
+            "%COMMANDER_PATH%\\TC_portable_Default.bar");
+  EXPECT_TRUE(host.Messages().empty());
+
+  // Accepting the dialog without a file: its result names no file, nothing happens.
+  platform::RemoveFile(medium.Path("TC\\TC_portable_Default.bar"));
+  host.OnModal([](ui::Window& window) { static_cast<Files&>(window).Ok->UserClick(); });
+  form.PatchBtnBar->UserClick();
+  EXPECT_FALSE(platform::FileExists(medium.Path("TC\\TC_portable_Default.bar")));
 }
 
 }  // namespace
