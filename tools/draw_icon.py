@@ -120,7 +120,7 @@ def pin(path, pressed):
 def jump(path, kind, grey):
     """The file dialog's jump buttons: a desktop (32 by 33) or a start menu (34 by 33)."""
     width, height = (32, 33) if kind == "desktop" else (34, 33)
-    face = (240, 240, 240)
+    face = (171, 171, 171)  # the strip they stand on
     def colour(c):
         if not grey:
             return c

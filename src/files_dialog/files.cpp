@@ -28,7 +28,7 @@ void Files::Design() {
   bold.bold = true;
 
   Frame1 = &Add<ui::Frame>("Frame1", ui::Rect{0, 0, 735, 5535});
-  Frame1->SetBackColor(ui::Color{171, 171, 171});
+  Frame1->SetBackColor(ui::Color{171, 171, 171});  // the application workspace's grey
   Frame1->SetTabIndex(3);
   auto picture = [&](const char* name, ui::Rect rect, int image, bool visible, int tab) {
     ui::Picture& p = Add<ui::Picture>(name, rect, Frame1);

@@ -23,6 +23,7 @@ struct NativeControl {
   HWND hwnd = nullptr;
   HFONT font = nullptr;
   HBITMAP image = nullptr;
+  HBRUSH background = nullptr;
   // The rows of a directory list: ancestors of its path first, then its entries.
   std::vector<std::string> dirRows;
   int dirFirstEntry = 0;
@@ -236,6 +237,13 @@ void Win32WindowSystem::CreateNative(NativeWindow& ref) {
   ref.controls.resize(order.size());
   for (std::size_t i = 0; i < order.size(); ++i) ref.controls[i].control = window.Controls()[i].get();
   for (std::size_t index : order) CreateControl(ref, index);
+  // Labels and frames lie beneath the other controls, which cover them where
+  // they overlap (a frame's own controls lie on it).
+  for (auto& c : ref.controls) {
+    const ui::ControlKind kind = c.control->Kind();
+    if (c.hwnd && (kind == ui::ControlKind::Label || kind == ui::ControlKind::Frame))
+      SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 void Win32WindowSystem::CreateControl(NativeWindow& native, std::size_t index) {
@@ -252,9 +260,6 @@ void Win32WindowSystem::CreateControl(NativeWindow& native, std::size_t index) {
                            native.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
                            GetModuleHandleA(nullptr), nullptr);
   if (!c.hwnd) return;
-  // Labels lie beneath the other controls, which cover them where they overlap.
-  if (control.Kind() == ui::ControlKind::Label)
-    SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   c.font = MakeFont(control.GetFont());
   SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
   if (!control.ToolTip().empty() && native.tooltip) {
@@ -398,6 +403,7 @@ void Win32WindowSystem::Destroyed(ui::Window& window) {
   for (auto& c : native->controls) {
     if (c.font) DeleteObject(c.font);
     if (c.image) DeleteObject(c.image);
+    if (c.background) DeleteObject(c.background);
   }
   if (native->hwnd) DestroyWindow(native->hwnd);
 }
@@ -482,14 +488,21 @@ LRESULT Win32WindowSystem::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     }
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wParam);
+      HBRUSH brush = GetSysColorBrush(COLOR_BTNFACE);
       for (auto& c : native->controls) {
-        if (c.hwnd == reinterpret_cast<HWND>(lParam) && c.control->ForeColor()) {
+        if (c.hwnd != reinterpret_cast<HWND>(lParam)) continue;
+        if (c.control->ForeColor()) {
           const ui::Color color = *c.control->ForeColor();
           SetTextColor(dc, RGB(color.red, color.green, color.blue));
         }
+        if (c.control->BackColor()) {
+          const ui::Color color = *c.control->BackColor();
+          if (!c.background) c.background = CreateSolidBrush(RGB(color.red, color.green, color.blue));
+          brush = c.background;
+        }
       }
       SetBkMode(dc, TRANSPARENT);
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(brush);
     }
     case WM_SETCURSOR:
       for (auto& c : native->controls) {
