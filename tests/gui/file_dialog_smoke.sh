@@ -43,11 +43,15 @@ xdotool type --window "$dialog" --delay 20 '\bars\my.bar' 2>/dev/null
 click_twips "$dialog" $((5760 + 120)) 4800 1455 375  # "Ok"
 wait_gone '^Please import - ButtonBar File'
 
-for _ in $(seq 1 100); do [ -s "$work/TC/TC_portable_Default.bar" ] && break; sleep 0.1; done
+# The import copies, rewrites and copies the companion after the dialog has
+# gone: wait for its last step.
+expected="$(printf '%s\n' "[Buttonbar]" 'cmd1=%COMMANDER_PATH%\x.exe' 'cmd2=%COMMANDER_DRIVE%\Tools\y.exe')"
+for _ in $(seq 1 600); do
+  [ "$(cat "$work/TC/TC_portable_Default.br1" 2>/dev/null)" = companion ] && break
+  sleep 0.1
+done
 bar="$(tr -d '\r' < "$work/TC/TC_portable_Default.bar" 2>/dev/null || true)"
-[ "$bar" = "$(printf '%s\n' "[Buttonbar]" 'cmd1=%COMMANDER_PATH%\x.exe' 'cmd2=%COMMANDER_DRIVE%\Tools\y.exe')" ] ||
-  fail "the portable bar reads: $bar"
-[ "$(cat "$work/TC/TC_portable_Default.br1" 2>/dev/null)" = companion ] || fail "no companion"
+[ "$bar" = "$expected" ] || fail "the portable bar reads: $bar"
 click_twips "$setup" 240 3240 2655 495  # "Close"
 wait_exit "$pid"
 echo "1 passed, 0 failed"
