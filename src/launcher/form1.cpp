@@ -7,6 +7,7 @@
 #include "platform/host.h"
 #include "platform/process.h"
 #include "platform/text.h"
+#include "support/associations.h"
 #include "support/ini.h"
 #include "support/path_text.h"
 #include "support/shell_links.h"
@@ -220,6 +221,6 @@ std::string Form1::FindTCSubDirectory(const std::string& Path) {
 
 void Form1::OpenWebPage() {
   Label2->SetVisible(false);
-  // The browser hand-over arrives with the association services.
+  OpenUrlInBrowser(kWebPageAddress, 1);
   Label2->SetVisible(true);
 }

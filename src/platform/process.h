@@ -11,6 +11,18 @@ enum class WindowStyle { Hidden, NormalWithFocus };
 // Starts the command line and returns at once; false when it could not start.
 bool StartProgram(const std::string& commandLine, WindowStyle style);
 
+// The same with a window style number (0 hidden, 1 normal with focus, ...):
+// the started program's task identifier, or nothing.
+std::optional<unsigned long> StartTask(const std::string& commandLine, int windowStyle);
+
+// The program the system associates with an existing file, and the code the
+// lookup gave (2: no such file).
+struct Association {
+  int code = 0;
+  std::string program;
+};
+Association FindExecutableFor(const std::string& file);
+
 // Runs the command line without a window and waits for it; the exit code, or
 // nothing when it could not be started or did not end within the time.
 std::optional<unsigned long> RunAndWait(const std::string& commandLine, unsigned long timeoutMs);

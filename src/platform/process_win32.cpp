@@ -1,21 +1,21 @@
 #include "platform/process.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <vector>
 
 namespace platform {
-
 namespace {
 
-bool Start(const std::string& commandLine, WindowStyle style, PROCESS_INFORMATION& process) {
+bool Start(const std::string& commandLine, int showCommand, PROCESS_INFORMATION& process) {
   std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
   mutableLine.push_back('\0');
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = style == WindowStyle::Hidden ? SW_HIDE : SW_SHOWNORMAL;
-  const DWORD flags = style == WindowStyle::Hidden ? CREATE_NO_WINDOW : 0;
+  startup.wShowWindow = static_cast<WORD>(showCommand);
+  const DWORD flags = showCommand == SW_HIDE ? CREATE_NO_WINDOW : 0;
   if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
                       &process))
     return false;
@@ -23,18 +23,24 @@ bool Start(const std::string& commandLine, WindowStyle style, PROCESS_INFORMATIO
   return true;
 }
 
+int ShowCommand(WindowStyle style) { return style == WindowStyle::Hidden ? SW_HIDE : SW_SHOWNORMAL; }
+
 }  // namespace
 
 bool StartProgram(const std::string& commandLine, WindowStyle style) {
+  return StartTask(commandLine, ShowCommand(style)).has_value();
+}
+
+std::optional<unsigned long> StartTask(const std::string& commandLine, int windowStyle) {
   PROCESS_INFORMATION process{};
-  if (!Start(commandLine, style, process)) return false;
+  if (commandLine.empty() || !Start(commandLine, windowStyle, process)) return std::nullopt;
   CloseHandle(process.hProcess);
-  return true;
+  return process.dwProcessId;
 }
 
 std::optional<unsigned long> RunAndWait(const std::string& commandLine, unsigned long timeoutMs) {
   PROCESS_INFORMATION process{};
-  if (!Start(commandLine, WindowStyle::Hidden, process)) return std::nullopt;
+  if (!Start(commandLine, SW_HIDE, process)) return std::nullopt;
   std::optional<unsigned long> result;
   if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
     DWORD code = 0;
@@ -43,6 +49,19 @@ std::optional<unsigned long> RunAndWait(const std::string& commandLine, unsigned
     TerminateProcess(process.hProcess, 1);
   }
   CloseHandle(process.hProcess);
+  return result;
+}
+
+Association FindExecutableFor(const std::string& file) {
+  // The buffer holds the longest path there is.
+  std::vector<char> buffer(MAX_PATH + 1, ' ');
+  const auto code = reinterpret_cast<INT_PTR>(FindExecutableA(file.c_str(), nullptr, buffer.data()));
+  Association result;
+  result.code = static_cast<int>(code);
+  if (code > 32) {
+    buffer.back() = '\0';
+    result.program = std::string(buffer.data());
+  }
   return result;
 }
 

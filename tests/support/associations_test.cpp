@@ -1,0 +1,90 @@
+#include "support/associations.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "common/medium.h"
+#include "common/scripted_host.h"
+#include "common/test_files.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "platform/text.h"
+
+namespace {
+
+int Reg(const std::string& arguments) {
+  const auto code = platform::RunAndWait("reg " + arguments, 60000);
+  return code ? static_cast<int>(*code) : -1;
+}
+
+// A stand-in program in a folder whose path holds a blank, registered for
+// an extension of the test's own and, while the test runs, for .html.
+class Associations : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(dir / "Program Files");
+    program = dir / "Program Files\\viewer.exe";
+    std::filesystem::copy_file(test::StandInExe(), program);
+    Register(".amblertest", "AmblerTest.Document");
+  }
+  void TearDown() override {
+    Reg("delete HKCR\\.amblertest /f");
+    Reg("delete HKCR\\AmblerTest.Document /f");
+  }
+  void Register(const std::string& extension, const std::string& kind) {
+    ASSERT_EQ(Reg("add HKCR\\" + extension + " /ve /d " + kind + " /f"), 0);
+    ASSERT_EQ(Reg("add HKCR\\" + kind + "\\shell\\open\\command /ve /d \"\\\"" + program + "\\\" \\\"%1\\\"\" /f"), 0);
+  }
+
+  test::TempDir dir;
+  std::string program;
+  test::ScriptedHost host;
+};
+
+bool SameFile(const std::string& a, const std::string& b) { return platform::UpperCase(a) == platform::UpperCase(b); }
+
+TEST_F(Associations, FilesAndPatternsFindTheirProgramAndLeaveNoScratchFile) {
+  test::WriteFile(dir / "real.amblertest", "x");
+  EXPECT_TRUE(SameFile(FindExecutableOf(dir / "real.amblertest"), program)) << FindExecutableOf(dir / "real.amblertest");
+  EXPECT_EQ(FindExecutableOf(dir / "missing.amblertest"), "");
+
+  EXPECT_TRUE(SameFile(GetAssociatedProgram(dir / "real.amblertest"), program));
+  EXPECT_TRUE(test::Exists(dir / "real.amblertest"));
+  EXPECT_TRUE(SameFile(GetAssociatedProgram(dir / "new.amblertest"), program));
+  EXPECT_FALSE(test::Exists(dir / "new.amblertest"));
+  EXPECT_TRUE(SameFile(GetAssociatedProgram("*.amblertest"), program));
+  EXPECT_FALSE(test::Exists("Z:\\zzzzzzzTemp_.amblertest"));
+  EXPECT_FALSE(test::Exists("Z:\\RunFileTmp.amblertest"));
+  EXPECT_EQ(GetAssociatedProgram(dir / "nothing.amblernone"), "");
+  EXPECT_TRUE(host.Messages().empty());
+}
+
+TEST_F(Associations, AStarInsideTheNameIsQuestioned) {
+  host.Answer({platform::MsgResult::Yes});
+  EXPECT_EQ(GetAssociatedProgram("a*b.amblertest"), "");
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].prompt, "a*b.amblertestEnthält ungültige Zeichen Abbrechen?");
+  EXPECT_EQ(host.Messages()[0].title, "Ambler");
+}
+
+TEST_F(Associations, TheWebPageOpensInTheHtmlProgramQuotedWhereItsPathHasABlank) {
+  // The project's own Wine prefix has no html association; never replace a real one.
+  if (Reg("query HKCR\\.html") == 0) GTEST_SKIP() << "this prefix associates html files already";
+  Register(".html", "AmblerTest.Html");
+  const std::string record = dir / "received.txt";
+  _putenv_s("AMBLER_STANDIN_RECORD", record.c_str());
+  const auto task = OpenUrlInBrowser("https://ambler.example.org/", 1);
+  const auto starts = test::Medium::ReceivedIn(record);
+  _putenv_s("AMBLER_STANDIN_RECORD", "");
+  Reg("delete HKCR\\.html /f");
+  Reg("delete HKCR\\AmblerTest.Html /f");
+
+  EXPECT_TRUE(task.has_value());
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_TRUE(SameFile(starts[0].commandLine, "\"" + program + "\" https://ambler.example.org/"))
+      << starts[0].commandLine;
+  EXPECT_FALSE(test::Exists("Z:\\ZedX00001.html"));
+}
+
+}  // namespace
