@@ -73,6 +73,23 @@ struct DirectoryEntries {
 };
 DirectoryEntries ListDirectory(const std::string& directory);
 
+// Every entry a directory lookup of the pattern finds, with its attribute
+// bits, in the order the file system gives them.
+struct FoundEntry {
+  std::string name;
+  unsigned long attributes = 0;
+};
+std::vector<FoundEntry> FindEntries(const std::string& pattern);
+
+// Moves a file over an existing one: in one step on the same drive, else
+// through a safe copy; the target stays as it was when the move fails.
+bool MoveFileReplacing(const std::string& from, const std::string& to);
+
+// The short (8.3) and the long form of an existing path, whole; empty text
+// when the path cannot be converted.
+std::string ShortPathName(const std::string& path);
+std::string LongPathName(const std::string& path);
+
 // The drives of the system, as "c:".
 std::vector<std::string> ListDrives();
 

@@ -191,6 +191,40 @@ DirectoryEntries ListDirectory(const std::string& directory) {
   return entries;
 }
 
+std::vector<FoundEntry> FindEntries(const std::string& pattern) {
+  std::vector<FoundEntry> entries;
+  if (pattern.empty()) return entries;
+  ForEachEntry(pattern, [&](const WIN32_FIND_DATAA& data) { entries.push_back({data.cFileName, data.dwFileAttributes}); });
+  return entries;
+}
+
+bool MoveFileReplacing(const std::string& from, const std::string& to) {
+  if (from.empty() || to.empty()) return false;
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  if (GetLastError() != ERROR_NOT_SAME_DEVICE) return false;
+  return CopyFileSafely(from, to, true) && DeleteFileA(from.c_str());
+}
+
+namespace {
+
+template <typename Convert>
+std::string ConvertPath(const std::string& path, Convert convert) {
+  if (path.empty()) return {};
+  std::vector<char> buffer(MAX_PATH + 1);
+  for (;;) {
+    const DWORD length = convert(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(length + 1);
+  }
+}
+
+}  // namespace
+
+std::string ShortPathName(const std::string& path) { return ConvertPath(path, GetShortPathNameA); }
+
+std::string LongPathName(const std::string& path) { return ConvertPath(path, GetLongPathNameA); }
+
 std::vector<std::string> ListDrives() {
   std::vector<std::string> result;
   // Asked letter by letter: the drive mask can lag behind a drive just mapped.

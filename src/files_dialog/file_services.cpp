@@ -1,0 +1,170 @@
+#include "files_dialog/file_services.h"
+
+#include <memory>
+
+#include "platform/download.h"
+#include "platform/host.h"
+#include "platform/process.h"
+#include "platform/text.h"
+#include "platform/text_file.h"
+#include "support/associations.h"
+#include "support/path_text.h"
+
+namespace {
+
+std::string Quoted(const std::string& path) { return Contains(path, " ") ? "\"" + path + "\"" : path; }
+
+bool IsListedDirectory(unsigned long attributes) {
+  switch (attributes) {
+    case 16: case 17: case 20: case 22: case 48: case 49: return true;
+    default: return false;
+  }
+}
+
+// A name counts as existing unless the association lookup says "no such file".
+bool ExistsForDownload(const std::string& name) { return platform::FindExecutableFor(name).code != 2; }
+
+std::string Join(const std::string& directory, const std::string& name) {
+  if (directory.empty()) return name;
+  return directory.back() == '\\' ? directory + name : directory + "\\" + name;
+}
+
+std::string Unquoted(std::string text) {
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
+  return text;
+}
+
+}  // namespace
+
+std::optional<platform::DateTime> getFileDate(const std::string& FileName) { return platform::CreationTime(FileName); }
+
+bool FileMove(const std::string& Source, const std::string& Destination, bool Overwrite) {
+  if (!platform::FileExists(Source)) return false;
+  if (platform::FileExists(Destination)) {
+    if (!Overwrite) return false;
+    platform::MoveFileReplacing(Source, Destination);
+  } else {
+    platform::MoveFileTo(Source, Destination);
+  }
+  return platform::FileExists(Destination) && !platform::FileExists(Source);
+}
+
+std::string FileGetShortFileName(std::string Path) {
+  const std::string shortName = platform::ShortPathName(Path);
+  return shortName.empty() ? Path : shortName;
+}
+
+std::string FileGetLongFileName(std::string Path) {
+  const std::string longName = Trim(platform::LongPathName(Path));
+  return longName.empty() ? Path : longName;
+}
+
+std::optional<unsigned long> FileRun(std::string& Datei, int Style) {
+  std::string directory = platform::CurrentDirectory();
+  if (directory.empty() || directory.back() != '\\') directory += '\\';
+  const auto last = Datei.rfind('\\');
+  if (last != std::string::npos) {
+    directory = Datei.substr(0, last + 1);
+    Datei.erase(0, last + 1);
+  }
+  const std::string file = directory + Datei;
+  const std::string ending = Datei.size() >= 4 ? platform::UpperCase(Datei.substr(Datei.size() - 4)) : std::string();
+  if (ending == ".EXE" || ending == ".COM" || ending == ".BAT") return platform::StartTask(QuoteProgram(file), Style);
+
+  const std::string program = FindExecutableOf(file);
+  if (program.empty()) return std::nullopt;
+  const auto separator = program.rfind('\\');
+  if (separator != std::string::npos) {
+    platform::ChangeDrive(program[0]);
+    platform::ChangeDirectory(program.substr(0, separator));
+  }
+  const auto task = platform::StartTask(QuoteProgram(program) + " " + Quoted(file), Style);
+  platform::ChangeDrive(directory[0]);
+  platform::ChangeDirectory(directory);
+  return task;
+}
+
+bool ReadDirctoryStructureToFile(std::string& Path, const std::string& TargetTextFileName,
+                                 const std::string& SearchExtension, bool AppendTarget) {
+  if (platform::FileExists(TargetTextFileName)) {
+    if (!AppendTarget) platform::RemoveFile(TargetTextFileName);
+  }
+  if (!platform::FileExists(TargetTextFileName) && !platform::CreateNewFile(TargetTextFileName)) return false;
+  if (Path.empty() || Path.back() != '\\') Path += '\\';
+
+  bool ok = true;
+  auto target = std::make_unique<platform::TextFileWriter>(TargetTextFileName, platform::TextFileWriter::Mode::Append);
+  if (!target->IsOpen()) return false;
+  for (const platform::FoundEntry& entry : platform::FindEntries(Path + SearchExtension)) {
+    if (IsListedDirectory(entry.attributes)) {
+      platform::DoEvents();
+      if (entry.name == "." || entry.name == "..") continue;
+      ok = target->Close() && ok;
+      std::string subdirectory = Path + entry.name;
+      ok = ReadDirctoryStructureToFile(subdirectory, TargetTextFileName, SearchExtension, true) && ok;
+      target = std::make_unique<platform::TextFileWriter>(TargetTextFileName, platform::TextFileWriter::Mode::Append);
+      if (!target->IsOpen()) return false;
+    } else {
+      ok = target->WriteLine(Path + entry.name) && ok;
+    }
+  }
+  return target->Close() && ok;
+}
+
+std::string URLToFileDownload(std::string URL_Source, std::string Path_Destination, int Overwrite) {
+  URL_Source = Unquoted(URL_Source);
+  Path_Destination = Unquoted(Path_Destination);
+  const bool toDirectory = ExistsForDownload(Path_Destination) && platform::HasDirectoryAttribute(Path_Destination);
+  const auto slash = URL_Source.rfind('/');
+  // Without a "/" the address names no file to write into a directory.
+  if (toDirectory && slash == std::string::npos) return {};
+  const std::string segment = slash == std::string::npos ? std::string() : URL_Source.substr(slash + 1);
+
+  std::string target;
+  if (Overwrite != 0) {
+    target = toDirectory ? Join(Path_Destination, segment) : Path_Destination;
+    // Modes 1 and 2 keep an existing target and download nothing.
+    if ((Overwrite == 1 || Overwrite == 2) && ExistsForDownload(target)) return {};
+  } else {
+    std::string directory = Path_Destination, name = segment;
+    if (!toDirectory) {
+      const auto separator = Path_Destination.rfind('\\');
+      directory = separator == std::string::npos ? std::string() : Path_Destination.substr(0, separator);
+      name = separator == std::string::npos ? Path_Destination : Path_Destination.substr(separator + 1);
+    }
+    const auto dot = name.rfind('.');
+    const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
+    const std::string base = dot == std::string::npos ? name : name.substr(0, dot);
+    if (base.empty() && extension.empty()) return {};
+    target = Join(directory, base + extension);
+    for (int counter = 2; ExistsForDownload(target); ++counter)
+      target = Join(directory, base + " (" + std::to_string(counter) + ")" + extension);
+  }
+  platform::DoEvents();
+  return platform::DownloadToFile(URL_Source, target) ? target : std::string();
+}
+
+bool DownloadUpdateWithUpdater(const std::string& URLFileToDownload, const std::string& LocalFileToUpdate,
+                               const std::string& LocalUpdaterEXE, const std::string& URLUpdaterEXE,
+                               const std::string& ProgramParam) {
+  if (!platform::FileExists(LocalUpdaterEXE)) {
+    platform::DoEvents();
+    URLToFileDownload(URLUpdaterEXE, LocalUpdaterEXE, 3);
+    if (!platform::FileExists(LocalUpdaterEXE)) {
+      platform::ShowMessage(LocalUpdaterEXE + "\r\rDownload Failed! ", platform::MsgButtons::Ok,
+                            platform::MsgIcon::Critical);
+      return false;
+    }
+  }
+  if (platform::FileExists(LocalUpdaterEXE)) {
+    std::string commandLine = QuoteProgram(LocalUpdaterEXE) + " [URL]" + URLFileToDownload;
+    if (!Trim(ProgramParam).empty()) commandLine += " [PARAM1] " + ProgramParam;
+    commandLine += " [PATH]" + LocalFileToUpdate;
+    platform::StartTask(commandLine, 1);
+    platform::EndProgram();
+    return true;
+  }
+  platform::ShowMessage(LocalUpdaterEXE + " not found!\rUpdate Cancled!", platform::MsgButtons::Ok,
+                        platform::MsgIcon::Critical, "File not found!");
+  return false;
+}
