@@ -1,17 +1,78 @@
 #include "platform/download.h"
 
 #include <windows.h>
+#include <urlmon.h>
 
 namespace platform {
+namespace {
+
+// COM interfaces are released through their Release, never deleted: they have
+// no virtual destructor, and need none.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+
+// Hears the server's answer: a download whose answer is an error (404, 500)
+// has only fetched an error page, which must not count as the file.
+class StatusListener final : public IBindStatusCallback, public IHttpNegotiate {
+ public:
+  DWORD status = 0;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+    if (riid == IID_IUnknown || riid == IID_IBindStatusCallback) {
+      *object = static_cast<IBindStatusCallback*>(this);
+    } else if (riid == IID_IHttpNegotiate) {
+      *object = static_cast<IHttpNegotiate*>(this);
+    } else {
+      *object = nullptr;
+      return E_NOINTERFACE;
+    }
+    return S_OK;
+  }
+  // Lives on the caller's stack for the one call.
+  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+  HRESULT STDMETHODCALLTYPE OnStartBinding(DWORD, IBinding*) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetPriority(LONG*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE OnLowResource(DWORD) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnProgress(ULONG, ULONG, ULONG, LPCWSTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnStopBinding(HRESULT, LPCWSTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetBindInfo(DWORD*, BINDINFO*) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnObjectAvailable(REFIID, IUnknown*) override { return S_OK; }
+
+  HRESULT STDMETHODCALLTYPE BeginningTransaction(LPCWSTR, LPCWSTR, DWORD, LPWSTR* additional) override {
+    *additional = nullptr;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE OnResponse(DWORD code, LPCWSTR, LPCWSTR, LPWSTR* additional) override {
+    status = code;
+    if (additional) *additional = nullptr;
+    return S_OK;
+  }
+};
+
+#pragma GCC diagnostic pop
+
+}  // namespace
 
 bool DownloadToFile(const std::string& address, const std::string& file) {
+  if (address.empty() || file.empty()) return false;
   // urlmon is loaded only when a download is asked for, and only from the
   // system folder: never a planted copy beside the program on the stick.
   HMODULE urlmon = LoadLibraryExA("urlmon.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (!urlmon) return false;
-  using Download = HRESULT(WINAPI*)(void*, const char*, const char*, DWORD, void*);
+  using Download = HRESULT(WINAPI*)(IUnknown*, const char*, const char*, DWORD, IBindStatusCallback*);
   auto download = reinterpret_cast<Download>(reinterpret_cast<void*>(GetProcAddress(urlmon, "URLDownloadToFileA")));
-  const bool ok = download && download(nullptr, address.c_str(), file.c_str(), 0, nullptr) == S_OK;
+  // Fetched beside the target first, so that a failed download leaves an
+  // existing target as it was.
+  const std::string partial = file + ".ambler-download";
+  DeleteFileA(partial.c_str());
+  StatusListener listener;
+  bool ok = download && download(nullptr, address.c_str(), partial.c_str(), 0, &listener) == S_OK &&
+            (listener.status == 0 || (listener.status >= 200 && listener.status < 300)) &&
+            MoveFileExA(partial.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileA(partial.c_str());
   FreeLibrary(urlmon);
   return ok;
 }

@@ -127,6 +127,28 @@ int RunUnix(const std::string& command) {
   return code;
 }
 
+namespace {
+
+int Reg(const std::string& arguments) {
+  const auto code = platform::RunAndWait("reg " + arguments, 60000);
+  return code ? static_cast<int>(*code) : -1;
+}
+
+}  // namespace
+
+Association::Association(const std::string& extension, const std::string& program) : extension_(extension) {
+  if (Reg("query HKCR\\." + extension) == 0) return;
+  const std::string kind = "AmblerTest." + extension;
+  active_ = Reg("add HKCR\\." + extension + " /ve /d " + kind + " /f") == 0 &&
+            Reg("add HKCR\\" + kind + "\\shell\\open\\command /ve /d \"\\\"" + program + "\\\" \\\"%1\\\"\" /f") == 0;
+}
+
+Association::~Association() {
+  if (!active_) return;
+  Reg("delete HKCR\\." + extension_ + " /f");
+  Reg("delete HKCR\\AmblerTest." + extension_ + " /f");
+}
+
 MappedDrive::MappedDrive(char letter, const std::string& folder) : letter_(letter) {
   const char* prefix = std::getenv("WINEPREFIX");
   if (!prefix) throw std::runtime_error("WINEPREFIX is not set: run the tests through scripts/test or ctest");

@@ -39,6 +39,22 @@ int RunUnix(const std::string& command);
 // A Unix path for a path under Z:, Wine's drive for the host's root.
 std::string UnixPath(const std::string& windowsPath);
 
+// Associates files of the extension ("html") with a program for as long as
+// the object lives, under a file kind of its own; an association the test
+// prefix had already is kept (IsActive() is false then).
+class Association {
+ public:
+  Association(const std::string& extension, const std::string& program);
+  ~Association();
+  Association(const Association&) = delete;
+  Association& operator=(const Association&) = delete;
+  bool IsActive() const { return active_; }
+
+ private:
+  std::string extension_;
+  bool active_ = false;
+};
+
 // Makes the drive letter stand for the folder (a path under Z:) until the
 // object goes.
 class MappedDrive {

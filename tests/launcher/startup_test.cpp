@@ -1,5 +1,6 @@
 // Start-up in the launcher's own process: the main window's load event on a
 // real test medium, with the scripted host answering for the user.
+#include "common/test_files.h"
 #include "launcher/launcher_test.h"
 
 namespace {
@@ -38,6 +39,19 @@ TEST_F(Startup, CloseButtonAndCloseBoxEndTheProgram) {
   EXPECT_EQ(host.Ended(), 1);
   form.RequestClose();
   EXPECT_EQ(host.Ended(), 2);
+}
+
+TEST_F(Startup, TheWebAddressOpensInTheHtmlProgram) {
+  medium.MakeDirectory("Browser");
+  medium.PutTotalCommander("Browser\\browser.exe");
+  test::Association html("html", medium.Path("Browser\\browser.exe"));
+  if (!html.IsActive()) GTEST_SKIP() << "this prefix associates html files already";
+  Form1& form = Start("/?");
+  form.Label2->UserClick();
+  EXPECT_TRUE(form.Label2->Visible());
+  const auto starts = medium.Received("Browser");
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].commandLine, "T:\\Browser\\browser.exe https://ambler.example.org/");
 }
 
 TEST_F(Startup, MissingTotalCommanderIsReportedThenHelpIsShown) {

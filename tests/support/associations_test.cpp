@@ -13,32 +13,19 @@
 
 namespace {
 
-int Reg(const std::string& arguments) {
-  const auto code = platform::RunAndWait("reg " + arguments, 60000);
-  return code ? static_cast<int>(*code) : -1;
-}
-
 // A stand-in program in a folder whose path holds a blank, registered for
-// an extension of the test's own and, while the test runs, for .html.
+// an extension of the test's own.
 class Associations : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::create_directories(dir / "Program Files");
-    program = dir / "Program Files\\viewer.exe";
     std::filesystem::copy_file(test::StandInExe(), program);
-    Register(".amblertest", "AmblerTest.Document");
-  }
-  void TearDown() override {
-    Reg("delete HKCR\\.amblertest /f");
-    Reg("delete HKCR\\AmblerTest.Document /f");
-  }
-  void Register(const std::string& extension, const std::string& kind) {
-    ASSERT_EQ(Reg("add HKCR\\" + extension + " /ve /d " + kind + " /f"), 0);
-    ASSERT_EQ(Reg("add HKCR\\" + kind + "\\shell\\open\\command /ve /d \"\\\"" + program + "\\\" \\\"%1\\\"\" /f"), 0);
+    ASSERT_TRUE(association.IsActive());
   }
 
   test::TempDir dir;
-  std::string program;
+  std::string program = dir / "Program Files\\viewer.exe";
+  test::Association association{"amblertest", program};
   test::ScriptedHost host;
 };
 
@@ -69,16 +56,13 @@ TEST_F(Associations, AStarInsideTheNameIsQuestioned) {
 }
 
 TEST_F(Associations, TheWebPageOpensInTheHtmlProgramQuotedWhereItsPathHasABlank) {
-  // The project's own Wine prefix has no html association; never replace a real one.
-  if (Reg("query HKCR\\.html") == 0) GTEST_SKIP() << "this prefix associates html files already";
-  Register(".html", "AmblerTest.Html");
+  test::Association html("html", program);
+  if (!html.IsActive()) GTEST_SKIP() << "this prefix associates html files already";
   const std::string record = dir / "received.txt";
   _putenv_s("AMBLER_STANDIN_RECORD", record.c_str());
   const auto task = OpenUrlInBrowser("https://ambler.example.org/", 1);
   const auto starts = test::Medium::ReceivedIn(record);
   _putenv_s("AMBLER_STANDIN_RECORD", "");
-  Reg("delete HKCR\\.html /f");
-  Reg("delete HKCR\\AmblerTest.Html /f");
 
   EXPECT_TRUE(task.has_value());
   ASSERT_EQ(starts.size(), 1u);
