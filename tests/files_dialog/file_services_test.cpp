@@ -13,6 +13,7 @@
 #include "common/test_files.h"
 #include "platform/files.h"
 #include "platform/process.h"
+#include "platform/text.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -115,6 +116,21 @@ TEST(FileServices, FileRunStartsProgramsDirectlyAndDocumentsWithTheirProgram) {
   const auto starts = record.Starts();
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].commandLine, InQuotes(tool));
+
+  // A document: its program gets the quoted path, and its folder becomes current.
+  std::filesystem::create_directory(dir / "My Files");
+  const std::string document = dir / "My Files\\a.amblertest";
+  test::WriteFile(document, "x");
+  test::Association association("amblertest", tool);
+  ASSERT_TRUE(association.IsActive());
+  const std::string before = platform::CurrentDirectory();
+  std::string name = document;
+  EXPECT_TRUE(FileRun(name).has_value());
+  EXPECT_EQ(platform::CurrentDirectory(), dir / "My Files");
+  platform::ChangeDirectory(before);
+  const auto both = record.Starts(2);
+  ASSERT_EQ(both.size(), 2u);
+  EXPECT_EQ(platform::UpperCase(both[1].commandLine), platform::UpperCase(InQuotes(tool) + " " + InQuotes(document)));
 
   std::string none = dir / "nothing.amblernone";
   test::WriteFile(none, "x");

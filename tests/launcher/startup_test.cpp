@@ -41,6 +41,25 @@ TEST_F(Startup, CloseButtonAndCloseBoxEndTheProgram) {
   EXPECT_EQ(host.Ended(), 2);
 }
 
+TEST_F(Startup, SetupButtonsImportIntoTheLaunchersFolderAndOpenThePluginWindowEachTime) {
+  medium.MakeDirectory("TC");
+  medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n");
+  Form1& form = Start("/?");
+  auto close = [](ui::Window& window) { window.RequestClose(); };
+  host.OnModal(close);
+  form.Command3->UserClick();  // " Import TC-Ini-Files >>"
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
+            "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n"
+            "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "");
+  host.OnModal(close);
+  host.OnModal(close);
+  form.Command2->UserClick();  // "Import Plugins", twice
+  form.Command2->UserClick();
+  EXPECT_EQ(host.ShownWindows(), (std::vector<std::string>{"Form1", "*PluginSearch", "*PluginSearch", "*PluginSearch"}));
+  EXPECT_EQ(host.Ended(), 0);
+}
+
 TEST_F(Startup, TheWebAddressOpensInTheHtmlProgram) {
   medium.MakeDirectory("Browser");
   medium.PutTotalCommander("Browser\\browser.exe");
