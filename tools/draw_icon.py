@@ -65,14 +65,14 @@ def image(size):
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(and_mask), 0, 0, 0, 0)
     return header + xor + and_mask
 
-def logo(path, width=72, height=71, background=(240, 240, 240)):
+def write_bmp(path, width, height, colour_at):
+    """A 24-bit bitmap; colour_at(px, py) gives (r, g, b), py counting from the top."""
     rows = []
-    for py in reversed(range(height)):
+    for py in reversed(range(height)):  # bitmaps are stored bottom-up
         row = bytearray()
         for px in range(width):
-            r, g, b, a = pixel(px, py, height)
-            mix = lambda c, bg: int(round(c * a / 255 + bg * (255 - a) / 255))
-            row += bytes((mix(b, background[2]), mix(g, background[1]), mix(r, background[0])))
+            r, g, b = colour_at(px, py)
+            row += bytes((b, g, r))
         row += bytes((-len(row)) % 4)
         rows.append(bytes(row))
     pixels = b"".join(rows)
@@ -80,79 +80,66 @@ def logo(path, width=72, height=71, background=(240, 240, 240)):
     header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
     with open(path, "wb") as f:
         f.write(header + info + pixels)
+
+def logo(path, width=72, height=71, background=(240, 240, 240)):
+    def colour_at(px, py):
+        r, g, b, a = pixel(px, py, height)
+        return tuple(int(round(c * a / 255 + bg * (255 - a) / 255)) for c, bg in zip((r, g, b), background))
+    write_bmp(path, width, height, colour_at)
 
 def pin(path, pressed):
     """A 21 by 20 pixel pushpin: lying on its side, or pressed in on a sunken face."""
     width, height = 21, 20
     face, shadow, light = (240, 240, 240), (160, 160, 160), (255, 255, 255)
     red, dark, steel = (200, 40, 40), (120, 20, 20), (110, 110, 120)
-    rows = []
-    for py in reversed(range(height)):
-        row = bytearray()
-        for px in range(width):
-            c = face
-            if pressed:
-                if px == 0 or py == 0:
-                    c = shadow
-                elif px == width - 1 or py == height - 1:
-                    c = light
-                dx, dy = px - 10, py - 10
-                if dx * dx + dy * dy <= 30:
-                    c = red if dx * dx + dy * dy > 6 else dark
-            else:
-                if 9 <= py <= 11 and 1 <= px <= 8:
-                    c = steel  # the needle
-                if 6 <= py <= 14 and 9 <= px <= 11:
-                    c = dark  # the collar
-                if 8 <= py <= 12 and 12 <= px <= 17:
-                    c = red  # the body
-                if 5 <= py <= 15 and 18 <= px <= 19:
-                    c = red  # the head
-            row += bytes((c[2], c[1], c[0]))
-        row += bytes((-len(row)) % 4)
-        rows.append(bytes(row))
-    pixels = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
-    with open(path, "wb") as f:
-        f.write(header + info + pixels)
+    def colour_at(px, py):
+        c = face
+        if pressed:
+            if px == 0 or py == 0:
+                c = shadow
+            elif px == width - 1 or py == height - 1:
+                c = light
+            dx, dy = px - 10, py - 10
+            if dx * dx + dy * dy <= 30:
+                c = red if dx * dx + dy * dy > 6 else dark
+        else:
+            if 9 <= py <= 11 and 1 <= px <= 8:
+                c = steel  # the needle
+            if 6 <= py <= 14 and 9 <= px <= 11:
+                c = dark  # the collar
+            if 8 <= py <= 12 and 12 <= px <= 17:
+                c = red  # the body
+            if 5 <= py <= 15 and 18 <= px <= 19:
+                c = red  # the head
+        return c
+    write_bmp(path, width, height, colour_at)
 
 def jump(path, kind, grey):
     """The file dialog's jump buttons: a desktop (32 by 33) or a start menu (34 by 33)."""
     width, height = (32, 33) if kind == "desktop" else (34, 33)
     face = (171, 171, 171)  # the strip they stand on
-    def colour(c):
+    def greyed(c):
         if not grey:
             return c
         v = int(0.3 * c[0] + 0.59 * c[1] + 0.11 * c[2])
         v = 150 + (v - 150) // 3
         return (v, v, v)
-    rows = []
-    for py in reversed(range(height)):
-        row = bytearray()
-        for px in range(width):
-            c = face
-            if kind == "desktop":
-                if 3 <= px <= 28 and 4 <= py <= 22:
-                    c = (40, 40, 40) if px in (3, 28) or py in (4, 22) else (70, 130, 200)
-                if 13 <= px <= 18 and 23 <= py <= 26:
-                    c = (90, 90, 90)
-                if 8 <= px <= 23 and 27 <= py <= 28:
-                    c = (90, 90, 90)
-            else:
-                for (x0, y0, col) in ((5, 5, (220, 60, 40)), (18, 5, (60, 170, 60)), (5, 18, (40, 110, 210)),
-                                      (18, 18, (240, 190, 30))):
-                    if x0 <= px <= x0 + 10 and y0 <= py <= y0 + 10:
-                        c = col
-            c = colour(c) if c != face else face
-            row += bytes((c[2], c[1], c[0]))
-        row += bytes((-len(row)) % 4)
-        rows.append(bytes(row))
-    pixels = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
-    with open(path, "wb") as f:
-        f.write(header + info + pixels)
+    def colour_at(px, py):
+        c = face
+        if kind == "desktop":
+            if 3 <= px <= 28 and 4 <= py <= 22:
+                c = (40, 40, 40) if px in (3, 28) or py in (4, 22) else (70, 130, 200)
+            if 13 <= px <= 18 and 23 <= py <= 26:
+                c = (90, 90, 90)
+            if 8 <= px <= 23 and 27 <= py <= 28:
+                c = (90, 90, 90)
+        else:
+            for (x0, y0, col) in ((5, 5, (220, 60, 40)), (18, 5, (60, 170, 60)), (5, 18, (40, 110, 210)),
+                                  (18, 18, (240, 190, 30))):
+                if x0 <= px <= x0 + 10 and y0 <= py <= y0 + 10:
+                    c = col
+        return greyed(c) if c != face else face
+    write_bmp(path, width, height, colour_at)
 
 def icon(path):
     sizes = [16, 24, 32, 48, 256]
