@@ -102,9 +102,7 @@ bool DirList::SetPath(const std::string& path) {
   if (canonical == path_) return true;
   path_ = canonical;
   std::vector<std::string> subdirectories = platform::ListSubdirectories(path_);
-  std::stable_sort(subdirectories.begin(), subdirectories.end(), [](const std::string& a, const std::string& b) {
-    return platform::UpperCase(a) < platform::UpperCase(b);
-  });
+  platform::SortIgnoringCase(subdirectories);
   SetItems(std::move(subdirectories));
   Raise(Change);
   return true;
@@ -145,9 +143,7 @@ void FileList::SetFileName(const std::string& name) {
 
 void FileList::Refresh() {
   std::vector<std::string> files = path_.empty() ? std::vector<std::string>() : platform::ListFiles(path_, pattern_);
-  std::stable_sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
-    return platform::UpperCase(a) < platform::UpperCase(b);
-  });
+  platform::SortIgnoringCase(files);
   SetItems(std::move(files));
 }
 

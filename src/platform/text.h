@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -10,5 +11,8 @@ namespace platform {
 // has the length of its original, so positions found in it hold for both.
 char UpperChar(char c);
 std::string UpperCase(std::string_view text);
+
+// Sorts names without regard to case (names equal but for case keep their order).
+void SortIgnoringCase(std::vector<std::string>& names);
 
 }  // namespace platform

@@ -15,15 +15,9 @@ namespace {
 // The four kinds of plugin, in the order a directory's files are listed.
 constexpr const char* kPluginExtensions[] = {".WFX", ".WCX", ".WLX", ".WDX"};
 
-// Names sorted without regard to case, so that the order is the same on every
-// file system.
+// Sorted without regard to case, so that the order is the same on every file system.
 std::vector<std::string> Sorted(std::vector<std::string> names) {
-  std::vector<std::pair<std::string, std::string>> keyed;
-  keyed.reserve(names.size());
-  for (auto& name : names) keyed.emplace_back(platform::UpperCase(name), std::move(name));
-  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  names.clear();
-  for (auto& [key, name] : keyed) names.push_back(std::move(name));
+  platform::SortIgnoringCase(names);
   return names;
 }
 
