@@ -31,6 +31,8 @@ bool WriteIniKey(const std::string& section, const std::string& key, const std::
   const std::string path = FullPathName(file);
   if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != 0;
+  // A key that holds the value already leaves the file untouched.
+  if (!value.empty() && ReadIniKey(section, key, path) == value) return true;
   // The profile functions write the whole file anew; on a stick that fills up
   // that would leave it cut short. So the key goes into a copy first, written
   // only where the disk has room for what the key adds, and the copy takes the
