@@ -27,10 +27,13 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 setup="$(wait_for_window '^Ambler - Total Commander mobile launcher$')"
-sleep 1  # until its controls take clicks
-click_twips "$setup" 240 1320 2655 495  # "Import Button Bar (*.bar)"
-dialog="$(wait_for_window '^Please import - ButtonBar File')"
-xprop -id "$dialog" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the dialog is not pinned above other windows"
+dialog="$(click_until '^Please import - ButtonBar File' "$setup" 240 1320 2655 495)"  # "Import Button Bar (*.bar)"
+pinned=""
+for _ in $(seq 1 100); do
+  xprop -id "$dialog" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE && { pinned=yes; break; }
+  sleep 0.1
+done
+[ -n "$pinned" ] || fail "the dialog is not pinned above other windows"
 sleep 0.5
 mkdir -p "$shots"
 timeout 10 import -window "$dialog" "$shots/file-dialog.png" || true

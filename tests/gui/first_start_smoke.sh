@@ -26,13 +26,13 @@ cleanup() { kill "$pid" 2>/dev/null || true; rm -f "$WINEPREFIX/dosdevices/s:"; 
 trap cleanup EXIT
 
 window="$(wait_for_window '^Plugin Autosearch & Patch$')"
-sleep 0.5
+sleep 1
 mkdir -p "$shots"
 timeout 10 import -window "$window" "$shots/plugin-window.png"
 click_twips "$window" 120 2160 735 375    # "ALL >>"
-click_twips "$window" 3360 5520 2055 495  # "Save to portable - Ini"
+click_until '^Save now\?$' "$window" 3360 5520 2055 495 >/dev/null  # "Save to portable - Ini"
 answer '^Save now\?$' y
-click_twips "$window" 5640 5520 2295 495  # "Cancel"
+click_until '^Desktop Shortcut\?$' "$window" 5640 5520 2295 495 >/dev/null  # "Cancel"
 answer '^Desktop Shortcut\?$' n
 wait_exit "$pid"
 
