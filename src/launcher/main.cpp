@@ -5,6 +5,7 @@
 #include "platform/win32_ui.h"
 
 int main() {
+  platform::RestrictDllSearchToSystem();
   platform::InstallWin32WindowSystem();
   Form1 form(StartInfo{platform::RawCommandLine(), platform::ExecutableDirectory(), platform::ExecutableBaseName()});
   form.Load();

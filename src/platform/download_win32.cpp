@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <urlmon.h>
 
+#include "platform/system_library.h"
+
 namespace platform {
 namespace {
 
@@ -58,12 +60,8 @@ class StatusListener final : public IBindStatusCallback, public IHttpNegotiate {
 
 bool DownloadToFile(const std::string& address, const std::string& file) {
   if (address.empty() || file.empty()) return false;
-  // urlmon is loaded only when a download is asked for, and only from the
-  // system folder: never a planted copy beside the program on the stick.
-  HMODULE urlmon = LoadLibraryExA("urlmon.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (!urlmon) return false;
   using Download = HRESULT(WINAPI*)(IUnknown*, const char*, const char*, DWORD, IBindStatusCallback*);
-  auto download = reinterpret_cast<Download>(reinterpret_cast<void*>(GetProcAddress(urlmon, "URLDownloadToFileA")));
+  static auto download = SystemFunctionAs<Download>("urlmon.dll", "URLDownloadToFileA");
   // Fetched beside the target first, so that a failed download leaves an
   // existing target as it was.
   const std::string partial = file + ".ambler-download";
@@ -73,7 +71,6 @@ bool DownloadToFile(const std::string& address, const std::string& file) {
             (listener.status == 0 || (listener.status >= 200 && listener.status < 300)) &&
             MoveFileExA(partial.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!ok) DeleteFileA(partial.c_str());
-  FreeLibrary(urlmon);
   return ok;
 }
 

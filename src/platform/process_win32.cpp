@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "platform/system_library.h"
+
 namespace platform {
 namespace {
 
@@ -55,7 +57,10 @@ std::optional<unsigned long> RunAndWait(const std::string& commandLine, unsigned
 Association FindExecutableFor(const std::string& file) {
   // The buffer holds the longest path there is.
   std::vector<char> buffer(MAX_PATH + 1, ' ');
-  const auto code = reinterpret_cast<INT_PTR>(FindExecutableA(file.c_str(), nullptr, buffer.data()));
+  static auto findExecutable =
+      SystemFunctionAs<HINSTANCE(WINAPI*)(const char*, const char*, char*)>("shell32.dll", "FindExecutableA");
+  if (!findExecutable) return {};
+  const auto code = reinterpret_cast<INT_PTR>(findExecutable(file.c_str(), nullptr, buffer.data()));
   Association result;
   result.code = static_cast<int>(code);
   if (code > 32) {

@@ -20,4 +20,8 @@ std::string ExecutableDirectory();
 // The executable's file name without its extension.
 std::string ExecutableBaseName();
 
+// Makes every later DLL load search the system folder alone, never the
+// program's own folder on the stick. The first thing the program does.
+void RestrictDllSearchToSystem();
+
 }  // namespace platform

@@ -7,15 +7,36 @@
 
 #include <vector>
 
+#include "platform/system_library.h"
+
 namespace platform {
 namespace {
+
+// shell32 and ole32 come from the system folder only, when first needed.
+HRESULT CoInitializeExNow(void* reserved, DWORD flags) {
+  static auto f = SystemFunctionAs<HRESULT(WINAPI*)(void*, DWORD)>("ole32.dll", "CoInitializeEx");
+  return f ? f(reserved, flags) : E_FAIL;
+}
+void CoUninitializeNow() {
+  static auto f = SystemFunctionAs<void(WINAPI*)()>("ole32.dll", "CoUninitialize");
+  if (f) f();
+}
+HRESULT CoCreateInstanceNow(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** object) {
+  static auto f = SystemFunctionAs<HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**)>("ole32.dll",
+                                                                                                 "CoCreateInstance");
+  return f ? f(clsid, outer, context, iid, object) : E_FAIL;
+}
+void CoTaskMemFreeNow(void* memory) {
+  static auto f = SystemFunctionAs<void(WINAPI*)(void*)>("ole32.dll", "CoTaskMemFree");
+  if (f) f(memory);
+}
 
 // COM for the length of one call, as the shell's objects need it.
 class ComScope {
  public:
-  ComScope() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComScope() : initialised_(SUCCEEDED(CoInitializeExNow(nullptr, COINIT_APARTMENTTHREADED))) {}
   ~ComScope() {
-    if (initialised_) CoUninitialize();
+    if (initialised_) CoUninitializeNow();
   }
   ComScope(const ComScope&) = delete;
   ComScope& operator=(const ComScope&) = delete;
@@ -42,20 +63,23 @@ std::wstring Wide(const std::string& text) {
 }  // namespace
 
 std::string SpecialFolderPath(int folder) {
+  static auto location = SystemFunctionAs<HRESULT(WINAPI*)(HWND, int, LPITEMIDLIST*)>(
+      "shell32.dll", "SHGetSpecialFolderLocation");
+  static auto pathFromList = SystemFunctionAs<BOOL(WINAPI*)(LPCITEMIDLIST, char*)>("shell32.dll", "SHGetPathFromIDListA");
+  if (!location || !pathFromList) return {};
   LPITEMIDLIST items = nullptr;
   // The owner window 100 is no window; the shell only uses it for dialogs it never shows here.
-  if (SHGetSpecialFolderLocation(reinterpret_cast<HWND>(static_cast<INT_PTR>(100)), folder, &items) != S_OK)
-    return {};
+  if (location(reinterpret_cast<HWND>(static_cast<INT_PTR>(100)), folder, &items) != S_OK) return {};
   std::vector<char> buffer(MAX_PATH + 512, '\0');
-  const bool ok = SHGetPathFromIDListA(items, buffer.data()) != 0;
-  CoTaskMemFree(items);
+  const bool ok = pathFromList(items, buffer.data()) != 0;
+  CoTaskMemFreeNow(items);
   return ok ? std::string(buffer.data()) : std::string();
 }
 
 bool SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) {
   ComScope com;
   Released<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  if (FAILED(CoCreateInstanceNow(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                               reinterpret_cast<void**>(&link.object))))
     return false;
   link.object->SetPath(shortcut.target.c_str());
@@ -70,7 +94,7 @@ bool SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) {
 bool LoadShortcut(const std::string& linkPath, Shortcut& shortcut) {
   ComScope com;
   Released<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  if (FAILED(CoCreateInstanceNow(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                               reinterpret_cast<void**>(&link.object))))
     return false;
   Released<IPersistFile> file;

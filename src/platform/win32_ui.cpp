@@ -10,6 +10,7 @@
 
 #include "controls/window.h"
 #include "controls/window_system.h"
+#include "platform/system_library.h"
 #include "platform/win32_common.h"
 
 namespace platform {
@@ -209,8 +210,11 @@ void Win32WindowSystem::CreateNative(NativeWindow& ref) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
     registered = RegisterClassA(&wc) != 0;
+    // Common controls 6 (the manifest picks them) come from the system alone.
+    static auto init = SystemFunctionAs<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>("comctl32.dll",
+                                                                                   "InitCommonControlsEx");
     INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&common);
+    if (init) init(&common);
   }
   NativeWindow* native = &ref;
   const DWORD style = window.FixedDialogFrame() ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME)

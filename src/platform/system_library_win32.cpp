@@ -1,0 +1,23 @@
+#include "platform/system_library.h"
+
+#include "platform/program.h"
+
+#include <map>
+#include <string>
+
+namespace platform {
+
+void RestrictDllSearchToSystem() {
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  SetDllDirectoryA("");
+}
+
+FARPROC SystemFunction(const char* dll, const char* name) {
+  // Loaded once and kept for the rest of the run.
+  static std::map<std::string, HMODULE> modules;
+  auto found = modules.find(dll);
+  if (found == modules.end()) found = modules.emplace(dll, LoadLibraryExA(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)).first;
+  return found->second ? GetProcAddress(found->second, name) : nullptr;
+}
+
+}  // namespace platform
