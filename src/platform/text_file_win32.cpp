@@ -60,10 +60,11 @@ bool TextFileReader::ReadLine(std::string& line) {
 
 TextFileWriter::TextFileWriter(const std::string& name, Mode mode) {
   if (name.empty()) return;
-  const DWORD disposition = mode == Mode::Create ? CREATE_ALWAYS : OPEN_ALWAYS;
-  handle_ = Handle(CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (handle_ && mode == Mode::Append) SetFilePointer(handle_, 0, nullptr, FILE_END);
+  // Appending writes go to the end as one piece, even with other writers.
+  const bool append = mode == Mode::Append;
+  handle_ = Handle(CreateFileA(name.c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE,
+                               append ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ, nullptr,
+                               append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 TextFileWriter::~TextFileWriter() { Close(); }

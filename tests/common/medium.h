@@ -28,6 +28,8 @@ class Medium {
 
   // "T:\" + relative path.
   std::string Path(const std::string& relative) const { return drive_.Root() + relative; }
+  // The same place through the temp folder rather than the drive letter.
+  std::string HostWindowsPath(const std::string& relative) const { return dir_ / relative; }
   // The same place as the Unix host names it.
   std::string HostPath(const std::string& relative) const { return UnixPath(dir_ / relative); }
   void MakeDirectory(const std::string& relative) const;

@@ -2,7 +2,13 @@
 // stand-in Total Commander receives, character for character.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+
 #include "common/medium.h"
+#include "common/scripted_host.h"
+#include "launcher/form1.h"
+#include "platform/files.h"
 #include "platform/process.h"
 
 namespace {
@@ -73,6 +79,42 @@ TEST(Launch, VeryLongAndOddlyQuotedCommandLinesArePassedOn) {
                                              " /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini")
         << starts[0].commandLine.substr(0, 200);
   }
+}
+
+TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThem) {
+  test::Medium medium;
+  medium.MakeDirectory("TC");
+  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
+  medium.PutLauncher("TC\\Ambler.exe");
+  medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n[Buttonbar]\r\nButtonbar=T:\\TC\\Default.bar\r\n");
+  medium.Write("TC\\wcx_ftp.ini", "[x]\r\nlocaldir=T:\\Downloads\r\n");
+  medium.Write("TC\\Default.bar", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
+  medium.Write("TC\\Default.br1", "companion");
+  {
+    // The first start asks its questions; the scripted host answers them.
+    test::ScriptedHost host;
+    host.OnModal([](ui::Window& window) { window.RequestClose(); });
+    host.Answer({platform::MsgResult::No});
+    const std::string before = platform::CurrentDirectory();
+    Form1 first(StartInfo{"", "T:\\TC", "Ambler"});
+    first.Load();
+    platform::ChangeDirectory(before);
+  }
+  ASSERT_EQ(medium.Received("TC").size(), 1u);  // the first start's Total Commander has recorded its start
+  const char* portable[] = {"TC\\TC_portable_wincmd.ini", "TC\\TC_portable_wcx_ftp.ini", "TC\\TC_portable_Default.bar",
+                            "TC\\TC_portable_Default.br1"};
+  std::vector<std::string> contents;
+  for (const char* name : portable) contents.push_back(medium.Read(name));
+  const auto entries = std::distance(std::filesystem::directory_iterator(medium.HostWindowsPath("TC")),
+                                     std::filesystem::directory_iterator());
+
+  for (int i = 0; i < 200; ++i) ASSERT_TRUE(platform::RunAndWait("T:\\TC\\Ambler.exe", 60000).has_value());
+  EXPECT_EQ(medium.Received("TC", 201).size(), 201u);
+
+  for (std::size_t i = 0; i < std::size(portable); ++i) EXPECT_EQ(medium.Read(portable[i]), contents[i]) << portable[i];
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(medium.HostWindowsPath("TC")),
+                          std::filesystem::directory_iterator()),
+            entries);  // no scratch file, nothing new
 }
 
 }  // namespace
