@@ -108,8 +108,15 @@ TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThem) {
   const auto entries = std::distance(std::filesystem::directory_iterator(medium.HostWindowsPath("TC")),
                                      std::filesystem::directory_iterator());
 
-  for (int i = 0; i < 200; ++i) ASSERT_TRUE(platform::RunAndWait("T:\\TC\\Ambler.exe", 60000).has_value());
-  EXPECT_EQ(medium.Received("TC", 201).size(), 201u);
+  // One start after the other, each until its Total Commander has recorded it.
+  for (std::size_t i = 0; i < 200; ++i) {
+    // Wine now and then fails to create one process of a long quick series;
+    // the soak is about the files, so such a start is made once more.
+    auto ended = platform::RunAndWait("T:\\TC\\Ambler.exe", 60000);
+    if (!ended && medium.Received("TC", 0).size() == i + 1) ended = platform::RunAndWait("T:\\TC\\Ambler.exe", 60000);
+    ASSERT_TRUE(ended.has_value()) << "start " << i;
+    ASSERT_EQ(medium.Received("TC", i + 2).size(), i + 2) << "start " << i;
+  }
 
   for (std::size_t i = 0; i < std::size(portable); ++i) EXPECT_EQ(medium.Read(portable[i]), contents[i]) << portable[i];
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(medium.HostWindowsPath("TC")),
