@@ -97,7 +97,7 @@ bool DriveList::SetDrive(const std::string& value) {
 }
 
 bool DirList::SetPath(const std::string& path) {
-  if (path.empty() || !platform::DirectoryExists(path)) return false;
+  if (path.empty() || !platform::HasDirectoryAttribute(path)) return false;
   const std::string canonical = CanonicalDirectory(path);
   if (canonical == path_) return true;
   path_ = canonical;
@@ -113,7 +113,7 @@ void DirList::UserOpen(int index) {
 }
 
 bool FileList::SetPath(const std::string& path) {
-  if (path.empty() || !platform::DirectoryExists(path)) return false;
+  if (path.empty() || !platform::HasDirectoryAttribute(path)) return false;
   const std::string canonical = CanonicalDirectory(path);
   if (canonical == path_) return true;
   path_ = canonical;

@@ -12,8 +12,6 @@
 
 namespace {
 
-std::string Quoted(const std::string& path) { return Contains(path, " ") ? "\"" + path + "\"" : path; }
-
 bool IsListedDirectory(unsigned long attributes) {
   switch (attributes) {
     case 16: case 17: case 20: case 22: case 48: case 49: return true;
@@ -69,7 +67,7 @@ std::optional<unsigned long> FileRun(std::string& Datei, int Style) {
   }
   const std::string file = directory + Datei;
   const std::string ending = Datei.size() >= 4 ? platform::UpperCase(Datei.substr(Datei.size() - 4)) : std::string();
-  if (ending == ".EXE" || ending == ".COM" || ending == ".BAT") return platform::StartTask(QuoteProgram(file), Style);
+  if (ending == ".EXE" || ending == ".COM" || ending == ".BAT") return platform::StartTask(QuotePath(file), Style);
 
   const std::string program = FindExecutableOf(file);
   if (program.empty()) return std::nullopt;
@@ -78,7 +76,7 @@ std::optional<unsigned long> FileRun(std::string& Datei, int Style) {
     platform::ChangeDrive(program[0]);
     platform::ChangeDirectory(program.substr(0, separator));
   }
-  const auto task = platform::StartTask(QuoteProgram(program) + " " + Quoted(file), Style);
+  const auto task = platform::StartTask(QuotePath(program) + " " + QuotePath(file), Style);
   platform::ChangeDrive(directory[0]);
   platform::ChangeDirectory(directory);
   return task;
@@ -157,7 +155,7 @@ bool DownloadUpdateWithUpdater(const std::string& URLFileToDownload, const std::
     }
   }
   if (platform::FileExists(LocalUpdaterEXE)) {
-    std::string commandLine = QuoteProgram(LocalUpdaterEXE) + " [URL]" + URLFileToDownload;
+    std::string commandLine = QuotePath(LocalUpdaterEXE) + " [URL]" + URLFileToDownload;
     if (!Trim(ProgramParam).empty()) commandLine += " [PARAM1] " + ProgramParam;
     commandLine += " [PATH]" + LocalFileToUpdate;
     platform::StartTask(commandLine, 1);

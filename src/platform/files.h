@@ -53,9 +53,6 @@ std::string FullPathName(const std::string& name);
 
 namespace platform {
 
-// True when the path names an existing directory.
-bool DirectoryExists(const std::string& path);
-
 // The immediate subdirectories of a directory, as full paths, in the order
 // the file system gives them.
 std::vector<std::string> ListSubdirectories(const std::string& directory);

@@ -153,8 +153,6 @@ void ForEachEntry(const std::string& pattern, Visit&& visit) {
 
 }  // namespace
 
-bool DirectoryExists(const std::string& path) { return HasDirectoryAttribute(path); }
-
 std::vector<std::string> ListSubdirectories(const std::string& directory) {
   std::vector<std::string> result;
   if (directory.empty()) return result;

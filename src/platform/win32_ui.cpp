@@ -198,8 +198,8 @@ void Win32WindowSystem::Created(ui::Window& window) {
   windows_.push_back(std::move(native));
 }
 
-void Win32WindowSystem::CreateNative(NativeWindow& ref) {
-  ui::Window& window = *ref.window;
+void Win32WindowSystem::CreateNative(NativeWindow& native) {
+  ui::Window& window = *native.window;
   static bool registered = false;
   HINSTANCE instance = GetModuleHandleA(nullptr);
   if (!registered) {
@@ -216,21 +216,20 @@ void Win32WindowSystem::CreateNative(NativeWindow& ref) {
     INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     if (init) init(&common);
   }
-  NativeWindow* native = &ref;
   const DWORD style = window.FixedDialogFrame() ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME)
                                                 : WS_OVERLAPPEDWINDOW;
   const DWORD exStyle = window.FixedDialogFrame() ? WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW : WS_EX_APPWINDOW;
-  native->hwnd = CreateWindowExA(exStyle, kWindowClass, window.Caption().c_str(), style | WS_CLIPCHILDREN, 0, 0,
+  native.hwnd = CreateWindowExA(exStyle, kWindowClass, window.Caption().c_str(), style | WS_CLIPCHILDREN, 0, 0,
                                  100, 100, nullptr, nullptr, instance, nullptr);
-  if (!native->hwnd) return;
-  SizeClientArea(native->hwnd, window);
+  if (!native.hwnd) return;
+  SizeClientArea(native.hwnd, window);
   if (window.Icon()) {
-    native->icon = LoadIconA(instance, MAKEINTRESOURCEA(window.Icon()));
-    SendMessageA(native->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(native->icon));
-    SendMessageA(native->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(native->icon));
+    native.icon = LoadIconA(instance, MAKEINTRESOURCEA(window.Icon()));
+    SendMessageA(native.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(native.icon));
+    SendMessageA(native.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(native.icon));
   }
-  native->tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                    native->hwnd, nullptr, instance, nullptr);
+  native.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                    native.hwnd, nullptr, instance, nullptr);
 
   // Children are made in tab order, which is also the order Tab visits them.
   std::vector<std::size_t> order(window.Controls().size());
@@ -238,12 +237,12 @@ void Win32WindowSystem::CreateNative(NativeWindow& ref) {
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
     return window.Controls()[a]->TabIndex() < window.Controls()[b]->TabIndex();
   });
-  ref.controls.resize(order.size());
-  for (std::size_t i = 0; i < order.size(); ++i) ref.controls[i].control = window.Controls()[i].get();
-  for (std::size_t index : order) CreateControl(ref, index);
+  native.controls.resize(order.size());
+  for (std::size_t i = 0; i < order.size(); ++i) native.controls[i].control = window.Controls()[i].get();
+  for (std::size_t index : order) CreateControl(native, index);
   // Labels and frames lie beneath the other controls, which cover them where
   // they overlap (a frame's own controls lie on it).
-  for (auto& c : ref.controls) {
+  for (auto& c : native.controls) {
     const ui::ControlKind kind = c.control->Kind();
     if (c.hwnd && (kind == ui::ControlKind::Label || kind == ui::ControlKind::Frame))
       SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -60,14 +60,12 @@ std::string GetAssociatedProgram(std::string name) {
   return result;
 }
 
-std::string QuoteProgram(const std::string& program) {
-  return Contains(program, " ") && !Contains(program, "\"") ? "\"" + program + "\"" : program;
-}
-
 std::optional<unsigned long> OpenUrlInBrowser(const std::string& address, int style) {
   const std::string scratch = ScratchOnLaunchersDrive("ZedX00001.html", "delete me!");
   const std::string program = GetAssociatedProgram(scratch);
   platform::RemoveFile(scratch);
   if (program.empty()) return std::nullopt;
-  return platform::StartTask(QuoteProgram(program) + " " + address, style);
+  // Quoted when it holds a blank, so that Windows never tries the shorter
+  // names in front of the blank (C:\Program.exe).
+  return platform::StartTask(QuotePath(program) + " " + address, style);
 }

@@ -15,7 +15,3 @@ std::string GetAssociatedProgram(std::string name);
 // Starts the html program with the address; its task identifier, or nothing
 // when nothing was started.
 std::optional<unsigned long> OpenUrlInBrowser(const std::string& address, int style);
-
-// A program path with a blank in double quotes, so that Windows never tries
-// the shorter names in front of the blank (C:\Program.exe).
-std::string QuoteProgram(const std::string& program);

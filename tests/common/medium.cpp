@@ -8,19 +8,9 @@
 #include "platform/text_file.h"
 
 namespace test {
-namespace {
 
-std::string BuiltProgram(const char* unixPath) {
-  std::string path = std::string("Z:") + unixPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
-}  // namespace
-
-std::string AmblerExe() { return BuiltProgram(AMBLER_EXE); }
-std::string StandInExe() { return BuiltProgram(STANDIN_EXE); }
+std::string AmblerExe() { return WindowsPath(AMBLER_EXE); }
+std::string StandInExe() { return WindowsPath(STANDIN_EXE); }
 
 Medium::Medium(char letter) : drive_(letter, dir_.Path()) {}
 

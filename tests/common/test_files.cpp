@@ -16,12 +16,6 @@ namespace fs = std::filesystem;
 namespace test {
 namespace {
 
-std::string Backslashed(std::string path) {
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
 std::string Quoted(const std::string& text) {
   std::string quoted = "'";
   for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -78,7 +72,7 @@ fs::file_time_type ModificationTime(const std::string& path) {
 }
 
 std::string CorpusFile(const std::string& name) {
-  const std::string path = Backslashed("Z:" AMBLER_SOURCE_DIR "/../shared/corpus/" + name);
+  const std::string path = WindowsPath(AMBLER_SOURCE_DIR "/../shared/corpus/" + name);
   return Exists(path) ? path : std::string();
 }
 
@@ -105,6 +99,13 @@ std::string WindowsArgument(const std::string& text) {
   }
   argument.append(backslashes * 2, '\\');
   return argument + "\"";
+}
+
+std::string WindowsPath(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
 }
 
 int RunUnix(const std::string& command) {

@@ -36,8 +36,9 @@ std::string CorpusFile(const std::string& name);
 
 // Runs a command of the Unix host from inside Wine; its exit code.
 int RunUnix(const std::string& command);
-// A Unix path for a path under Z:, Wine's drive for the host's root.
+// A Unix path for a path under Z:, Wine's drive for the host's root, and back.
 std::string UnixPath(const std::string& windowsPath);
+std::string WindowsPath(const std::string& unixPath);
 
 // Associates files of the extension ("html") with a program for as long as
 // the object lives, under a file kind of its own; an association the test

@@ -22,7 +22,7 @@ TEST_F(ShellLinks, DesktopFolderEndsWithOneSeparatorAndExists) {
   ASSERT_FALSE(desktop.empty());
   EXPECT_EQ(desktop.back(), '\\');
   EXPECT_NE(desktop[desktop.size() - 2], '\\');
-  EXPECT_TRUE(platform::DirectoryExists(desktop));
+  EXPECT_TRUE(platform::HasDirectoryAttribute(desktop));
   EXPECT_EQ(GetSpecialFolder(-12345), "");
 }
 
