@@ -3,6 +3,7 @@
 #include "controls/resource_ids.h"
 #include "files_dialog/system_paths.h"
 #include "platform/files.h"
+#include "support/path_lookup.h"
 #include "support/path_text.h"
 
 namespace {
@@ -285,14 +286,4 @@ std::string Files::FileDirSelectDialog(const std::string& DefaultPath, const std
   AbbruchBtn2->SetVisible(true);
   ShowModal();
   return Finish();
-}
-
-std::string Files::GetFilterPattern(const std::string& name) {
-  const auto at = name.find_last_of("\\.");
-  return at == std::string::npos ? std::string() : "*." + name.substr(at + 1);
-}
-
-std::string Files::GetNamePart(const std::string& path) {
-  const auto at = path.find_last_of("\\/");
-  return at == std::string::npos ? std::string() : path.substr(at + 1);
 }

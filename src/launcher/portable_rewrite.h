@@ -11,3 +11,7 @@ std::string DriveOf(const std::string& directory);
 
 // directory is Total Commander's, without its trailing separator.
 std::string PortableValue(const std::string& value, const std::string& directory);
+
+// One line of a file being made portable: each search text (ignoring case, an
+// empty one is skipped) becomes the replacement where a path can begin.
+std::string RewriteLine(std::string line, std::string find1, std::string find2, const std::string& replacement);

@@ -3,8 +3,8 @@
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/profile.h"
-#include "platform/text.h"
 #include "platform/text_file.h"
+#include "support/ini_section.h"
 #include "support/path_text.h"
 
 namespace {
@@ -53,34 +53,19 @@ void CreateEmptyFile(const std::string& name) { platform::CreateNewFile(name); }
 
 std::string IniReadSectionEntries(const std::string& section, const std::string& file, std::string& keys,
                                   std::string& values, const std::string& separator) {
-  std::string entries;
   keys.clear();
   values.clear();
   if (file.empty() || !platform::FileExists(file)) {
     platform::ShowMessage("Ini not found!", platform::MsgButtons::Ok, platform::MsgIcon::Information,
                           "File not found!");
-    return entries;
+    return {};
   }
-  std::string header = "[";
-  header.append(platform::UpperCase(section)).append("]");
+  IniSectionReader collected(section, separator);
   platform::TextFileReader reader(file);
-  bool inSection = false;
   std::string line;
-  while (reader.ReadLine(line)) {
-    if (Contains(platform::UpperCase(line), header)) {
-      inSection = true;
-      continue;
-    }
-    if (!inSection) continue;
-    if (Contains(line, "[")) break;
-    entries += Trim(line) + separator;
-    const auto equals = line.find('=');
-    if (equals != std::string::npos) {
-      keys += Trim(std::string_view(line).substr(0, equals)) + separator;
-      values += Trim(std::string_view(line).substr(equals + 1)) + separator;
-    } else {
-      values += Trim(line) + separator;
-    }
-  }
-  return entries;
+  while (reader.ReadLine(line))
+    if (!collected.TakeLine(line)) break;
+  keys = collected.Keys();
+  values = collected.Values();
+  return collected.Entries();
 }

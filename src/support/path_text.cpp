@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/files.h"
 #include "platform/text.h"
 
 std::string Trim(std::string_view text) {
@@ -21,8 +20,7 @@ std::string ExtractFileName(const std::string& path) {
   return last == std::string::npos ? path : path.substr(last + 1);
 }
 
-std::string ExtractDirectory(const std::string& path) {
-  if (platform::LookupFindsOrdinaryFile(path) && platform::HasDirectoryAttribute(path)) return path;
+std::string DirectoryPart(const std::string& path) {
   if (path.empty()) return {};
   // In a path holding both kinds, only "/" separates.
   const bool both = Contains(path, "\\") && Contains(path, "/");

@@ -14,9 +14,9 @@ bool Contains(std::string_view text, std::string_view part);
 // The part after the last separator ("\" when the path holds one, else "/").
 std::string ExtractFileName(const std::string& path);
 
-// The part up to and including the last separator, trimmed; an existing
-// directory given with its separator (and holding a file) comes back whole.
-std::string ExtractDirectory(const std::string& path);
+// The part up to and including the last separator, trimmed; in a path holding
+// both kinds only "/" counts. A path without one comes back as it is.
+std::string DirectoryPart(const std::string& path);
 
 // The path with one trailing separator of the kind it already uses; a closing
 // double quote stays last.

@@ -13,18 +13,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(FilesPatterns, FilterPatternAndNamePart) {
-  EXPECT_EQ(Files::GetFilterPattern("Default.bar"), "*.bar");
-  EXPECT_EQ(Files::GetFilterPattern("*.*"), "*.*");
-  EXPECT_EQ(Files::GetFilterPattern("archive.tar.gz"), "*.gz");
-  EXPECT_EQ(Files::GetFilterPattern("C:\\docs\\readme"), "*.readme");
-  EXPECT_EQ(Files::GetFilterPattern("readme"), "");
-  EXPECT_EQ(Files::GetNamePart("C:\\docs\\"), "");
-  EXPECT_EQ(Files::GetNamePart("C:\\docs\\name"), "name");
-  EXPECT_EQ(Files::GetNamePart("a/b"), "b");
-  EXPECT_EQ(Files::GetNamePart("name"), "");
-}
-
 class FilesDialog : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -18,15 +18,6 @@ using platform::MsgResult;
 
 using Import = LauncherTest;
 
-TEST(PortableValue, DirectoryFirstThenDriveAndNeverInsideAWord) {
-  EXPECT_EQ(PortableValue("T:\\TC\\Default.bar", "T:\\TC"), "%COMMANDER_PATH%\\Default.bar");
-  EXPECT_EQ(PortableValue("t:\\tools\\x.exe TYPE:1", "T:\\TC"), "%COMMANDER_DRIVE%\\tools\\x.exe TYPE:1");
-  EXPECT_EQ(PortableValue("\\\\server\\share\\TC\\a \\\\other", "\\\\server\\share\\TC"), "%COMMANDER_PATH%\\a \\\\other");
-  EXPECT_EQ(DriveOf("\\\\server\\share"), "");
-  EXPECT_EQ(DriveOf("e:\\TC"), "e:");
-  EXPECT_EQ(DriveOf("1:\\x"), "");
-}
-
 TEST_F(Import, RewriteFollowsTheRuleLineByLineAndDropsTheLastBlankLine) {
   medium.MakeDirectory("TC");
   const std::string P = medium.Path("TC\\P.ini");

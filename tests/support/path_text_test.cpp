@@ -4,7 +4,6 @@
 
 #include <random>
 
-#include "common/test_files.h"
 #include "platform/text.h"
 
 namespace {
@@ -26,30 +25,14 @@ TEST(ExtractFileName, TakesThePartAfterTheLastSeparatorOfTheChosenKind) {
   EXPECT_EQ(ExtractFileName(" C:\\a\\ b "), " b ");
 }
 
-TEST(ExtractDirectory, CutsBehindTheLastCountingSeparatorAndTrims) {
-  EXPECT_EQ(ExtractDirectory(""), "");
-  EXPECT_EQ(ExtractDirectory("C:\\TC\\wincmd.ini"), "C:\\TC\\");
-  EXPECT_EQ(ExtractDirectory("a/b/c.txt"), "a/b/");
+TEST(DirectoryPart, CutsBehindTheLastCountingSeparatorAndTrims) {
+  EXPECT_EQ(DirectoryPart(""), "");
+  EXPECT_EQ(DirectoryPart("C:\\TC\\wincmd.ini"), "C:\\TC\\");
+  EXPECT_EQ(DirectoryPart("a/b/c.txt"), "a/b/");
   // With both kinds only "/" separates.
-  EXPECT_EQ(ExtractDirectory("C:\\TC/sub\\x.ini"), "C:\\TC/");
-  EXPECT_EQ(ExtractDirectory("wincmd.ini"), "wincmd.ini");
-  EXPECT_EQ(ExtractDirectory("  C:\\TC\\x.ini"), "C:\\TC\\");
-}
-
-TEST(ExtractDirectory, LooksAtTheFileSystemForDirectoriesAndPatterns) {
-  test::TempDir dir;
-  test::WriteFile(dir / "Default.bar", "x");
-  test::WriteFile(dir / "Other.bar", "x");
-  // A pattern that matches files has no directory attribute.
-  EXPECT_EQ(ExtractDirectory(dir / "*.bar"), dir.Path() + "\\");
-
-  // An existing directory with a file, named with its separator, stays whole even
-  // where the mixed separators would otherwise cut it behind the "/".
-  const std::string mixed = dir.Path() + "/sub\\";
-  std::filesystem::create_directory(dir / "sub");
-  EXPECT_EQ(ExtractDirectory(mixed), dir.Path() + "/");
-  test::WriteFile(dir / "sub\\file.txt", "x");
-  EXPECT_EQ(ExtractDirectory(mixed), mixed);
+  EXPECT_EQ(DirectoryPart("C:\\TC/sub\\x.ini"), "C:\\TC/");
+  EXPECT_EQ(DirectoryPart("wincmd.ini"), "wincmd.ini");
+  EXPECT_EQ(DirectoryPart("  C:\\TC\\x.ini"), "C:\\TC\\");
 }
 
 TEST(NormalizeDirectory, AppendsOneSeparatorOfTheKindInUse) {

@@ -1,0 +1,27 @@
+// The portable rewrite of one stored value: Total Commander's directory and
+// drive give way to the placeholders, and a value naming neither stays as it
+// was.
+#include <cstdint>
+
+#include "fuzz_input.h"
+#include "launcher/portable_rewrite.h"
+#include "platform/text.h"
+#include "support/path_text.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzInput input(data, size);
+  const std::string directory = input.Piece();
+  const std::string value = input.Rest();
+
+  const std::string portable = PortableValue(value, directory);
+  const std::string drive = DriveOf(directory);
+  const std::string upperValue = platform::UpperCase(value);
+  const bool namesDirectory = !directory.empty() && Contains(upperValue, platform::UpperCase(directory));
+  const bool namesDrive = !drive.empty() && Contains(upperValue, platform::UpperCase(drive));
+  if (!namesDirectory && !namesDrive) FUZZ_EXPECT(portable == value);
+
+  FUZZ_EXPECT(drive.empty() || (drive.size() == 2 && directory.starts_with(drive)));
+  // A file's lines are rewritten as a single value is.
+  if (drive.empty()) FUZZ_EXPECT(RewriteLine(value, directory, "", "%COMMANDER_PATH%") == portable);
+  return 0;
+}

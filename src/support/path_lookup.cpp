@@ -1,0 +1,9 @@
+#include "support/path_lookup.h"
+
+#include "platform/files.h"
+#include "support/path_text.h"
+
+std::string ExtractDirectory(const std::string& path) {
+  if (platform::LookupFindsOrdinaryFile(path) && platform::HasDirectoryAttribute(path)) return path;
+  return DirectoryPart(path);
+}
