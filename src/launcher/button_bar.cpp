@@ -22,8 +22,7 @@ void Form1::ImportButtonBar(bool FORCE) {
   if (bar.size() >= 4) CopyFileOver(bar.substr(0, bar.size() - 4) + ".br1", R, true);
 
   if (platform::FileExists(R)) {
-    if (!s.PortableIni.empty())
-      IniWriteValue("Buttonbar", "Buttonbar", std::string("%COMMANDER_PATH%\\") + kPortableBar, s.PortableIni, true);
+    if (!s.PortableIni.empty()) UsePortableBar(s.PortableIni);
   } else {
     platform::ShowMessage("Import cancled!", platform::MsgButtons::Ok, platform::MsgIcon::Information, "Cancled");
   }

@@ -108,12 +108,15 @@ void Form1::CopyAndParseFile(const std::string& SourceFile, const std::string& D
         if (src == "*.*" || Trim(src).empty()) src.clear();
       }
     }
-    bool copied = false;
+    bool copied = false, copyFailed = false;
     if (!Trim(src).empty() && platform::FileExists(src) && !platform::FileExists(DestinationFile)) {
       copied = CopyFileOver(src, DestinationFile, true);
+      copyFailed = !copied;
       state_.FilesImported = true;
     }
-    if (!platform::FileExists(DestinationFile)) platform::CreateNewFile(DestinationFile);
+    // An empty file in place of a copy that failed (a full stick) would stand
+    // for the user's settings from then on; without it the next start retries.
+    if (!copyFailed && !platform::FileExists(DestinationFile)) platform::CreateNewFile(DestinationFile);
     if (asked && !copied)
       platform::ShowMessage("Import cancled!", MsgButtons::Ok, MsgIcon::Information, "Cancled");
   }

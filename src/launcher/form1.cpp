@@ -157,8 +157,7 @@ void Form1::Form_Load() {
       if (portable != bar) IniWriteValue("Buttonbar", "Buttonbar", portable, s.PortableIni, false);
       if (platform::FileExists(real)) {
         CopyAndParseFile(real, s.TCPath + kPortableBar, s.TCDir, s.TCPathMatch, "%COMMANDER_PATH%", true);
-        IniWriteValue("Buttonbar", "Buttonbar", std::string("%COMMANDER_PATH%\\") + kPortableBar, s.PortableIni,
-                      true);
+        UsePortableBar(s.PortableIni);
       }
     }
   }

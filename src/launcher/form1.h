@@ -67,6 +67,10 @@ class Form1 : public ui::Window, public TotalCommanderFiles {
   // The path pass, then the drive pass (when the directory has a drive).
   void PortablePasses(const std::string& source, const std::string& destination, bool pathForce, bool driveForce);
   std::string GetDesktopFolderPath() const;
+  // Points the portable ini at the portable button bar, but only while both
+  // exist: after a failed copy (a full stick) the ini keeps naming the bar it
+  // had, so Total Commander keeps a bar and the next start tries again.
+  void UsePortableBar(const std::string& ini);
   // The file selection dialog: the chosen file, or empty text.
   std::string BrowseForFile(const std::string& defaultPath, const std::string& caption,
                             const std::string& defaultName);

@@ -39,12 +39,15 @@ void Form1::ImportIni(bool FORCE) {
   const std::string bar = IniReadValue("Buttonbar", "Buttonbar", P, s.TCPath + "Default.bar", false);
   const std::string real = RemoveDRIVE_and_PATH(bar);
   CopyAndParseFile(real, B, s.TCDir, s.TCPathMatch, kCommanderPath, true);
+  // The drive pass works on the copy; without one (a full stick) it would
+  // leave an empty bar in its place.
   const std::string drive = DriveOf(s.TCDir);
-  if (!drive.empty()) CopyAndParseFile(B, B, drive, DriveOf(s.TCPathMatch), kCommanderDrive, true);
+  if (!drive.empty() && platform::FileExists(B))
+    CopyAndParseFile(B, B, drive, DriveOf(s.TCPathMatch), kCommanderDrive, true);
   if (!platform::FileExists(B)) CopyFileOver(real, B, false);
   if (!platform::FileExists(s.TCPath + kPortableBarCompanion) && real.size() >= 3)
     CopyFileOver(real.substr(0, real.size() - 3) + "br1", s.TCPath + kPortableBarCompanion, false);
-  IniWriteValue("Buttonbar", "Buttonbar", std::string(kCommanderPath) + "\\" + kPortableBar, P, true);
+  UsePortableBar(P);
 
   ShowPluginWindow();
 }
@@ -59,6 +62,11 @@ void Form1::ImportFTPIni(bool FORCE) {
     platform::Beep();
     s.PortableFtpIni.clear();
   }
+}
+
+void Form1::UsePortableBar(const std::string& ini) {
+  if (!platform::FileExists(state_.TCPath + kPortableBar) || !platform::FileExists(ini)) return;
+  IniWriteValue("Buttonbar", "Buttonbar", std::string(kCommanderPath) + "\\" + kPortableBar, ini, true);
 }
 
 void Form1::ShowPluginWindow() {

@@ -69,4 +69,10 @@ std::vector<Medium::Start> Medium::ReceivedIn(const std::string& record, std::si
   return starts;
 }
 
+StandInRecord::StandInRecord(std::string file) : file_(std::move(file)) {
+  _putenv_s("AMBLER_STANDIN_RECORD", file_.c_str());
+}
+
+StandInRecord::~StandInRecord() { _putenv_s("AMBLER_STANDIN_RECORD", ""); }
+
 }  // namespace test

@@ -55,4 +55,17 @@ class Medium {
   bool mounted_ = false;
 };
 
+// Points the stand-in's record at a file of its own while it lives: for
+// stand-ins started outside a medium, or on one that cannot be written.
+class StandInRecord {
+ public:
+  explicit StandInRecord(std::string file);
+  ~StandInRecord();
+  const std::string& File() const { return file_; }
+  std::vector<Medium::Start> Starts(std::size_t atLeast = 1) const { return Medium::ReceivedIn(file_, atLeast); }
+
+ private:
+  std::string file_;
+};
+
 }  // namespace test

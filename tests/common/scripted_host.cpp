@@ -27,8 +27,10 @@ void ScriptedHost::AnswerAfter(platform::MsgResult answer, std::function<void()>
 
 platform::MsgResult ScriptedHost::ShowMessage(const std::string& prompt, platform::MsgButtons buttons,
                                               platform::MsgIcon icon, const std::string& title) {
+  if (beforePause_) beforePause_();
   messages_.push_back({prompt, buttons, icon, title});
   if (buttons == platform::MsgButtons::Ok) return platform::MsgResult::Ok;
+  if (answers_.empty() && unscripted_) return unscripted_(messages_.back());
   if (answers_.empty()) {
     ADD_FAILURE() << "unexpected question: " << prompt;
     return platform::MsgResult::No;
@@ -60,7 +62,10 @@ void ScriptedHost::Shown(ui::Window& window) {
 }
 
 void ScriptedHost::RunModal(ui::Window& window) {
-  if (modalActions_.empty()) {
+  if (beforePause_) beforePause_();
+  if (modalActions_.empty() && unscriptedModal_) {
+    unscriptedModal_(window);
+  } else if (modalActions_.empty()) {
     ADD_FAILURE() << "unexpected modal window: " << window.Name();
   } else {
     auto action = std::move(modalActions_.front());

@@ -31,6 +31,15 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
   // One answer, given after the action has run (while the box is open).
   void AnswerAfter(platform::MsgResult answer, std::function<void()> action);
 
+  // For runs whose questions depend on where a fault strikes: the answer to
+  // every question that has no scripted one.
+  void AnswerUnscripted(std::function<platform::MsgResult(const ShownMessage&)> answer) {
+    unscripted_ = std::move(answer);
+  }
+  // Runs before every question and every modal window: a test's seam for
+  // changing the medium between two steps of the program.
+  void BeforeEachPause(std::function<void()> action) { beforePause_ = std::move(action); }
+
   const std::vector<ShownMessage>& Messages() const { return messages_; }
 
   platform::MsgResult ShowMessage(const std::string& prompt, platform::MsgButtons buttons, platform::MsgIcon icon,
@@ -57,6 +66,8 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
   // end with the window hidden.
   using WindowAction = std::function<void(ui::Window&)>;
   void OnModal(WindowAction action) { modalActions_.push_back(std::move(action)); }
+  // What the user does in every modal window that has no scripted action.
+  void OnUnscriptedModal(WindowAction action) { unscriptedModal_ = std::move(action); }
   // The names of the windows shown so far ("*" marks a modal one), in order.
   const std::vector<std::string>& ShownWindows() const { return shownWindows_; }
 
@@ -74,6 +85,9 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
     std::function<void()> action;
   };
   std::deque<Scripted> answers_;
+  std::function<platform::MsgResult(const ShownMessage&)> unscripted_;
+  std::function<void()> beforePause_;
+  WindowAction unscriptedModal_;
   std::vector<ShownMessage> messages_;
   std::deque<std::optional<std::string>> inputAnswers_;
   std::vector<AskedInput> inputs_;

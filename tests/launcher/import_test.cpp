@@ -7,7 +7,6 @@
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
-#include "support/file_copy.h"
 #include "support/ini.h"
 #include "support/path_text.h"
 #include "support/shell_links.h"
@@ -152,72 +151,6 @@ TEST_F(Import, DesktopShortcutsStartTheLauncherPlainAndWithHelp) {
   host.Answer({MsgResult::No});
   form.Picture1->UserClick();
   EXPECT_FALSE(platform::FileExists(plain));
-}
-
-TEST_F(Import, AStickThatFillsUpDuringTheRewriteLosesNothing) {
-  // Room for the stand-in Total Commander and about 1 MB more.
-  const auto standIn = static_cast<int>(std::filesystem::file_size(test::StandInExe()) / 1024);
-  if (!medium.MountTmpfs(standIn + 1024)) GTEST_SKIP() << "this machine allows no mounts";
-  medium.MakeDirectory("TC");
-  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
-  medium.Write("TC\\TC_portable_wcx_ftp.ini", "");
-  // Every line grows in the rewrite, and the new copy does not fit beside the old.
-  std::string ini = "[DirMenu]\r\n";
-  for (int i = 0; ini.size() < 600 * 1024; ++i) ini += "menu" + std::to_string(i) + "=cd T:\\TC\\dir\r\n";
-  medium.Write("TC\\TC_portable_wincmd.ini", ini);
-
-  Form1& form = Start("/?");
-  const std::string P = medium.Path("TC\\TC_portable_wincmd.ini");
-  form.CopyAndParseFile(P, P, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
-  EXPECT_TRUE(form.State().LineFound);
-  // A key that does not fit either leaves the file whole.
-  IniWriteValue("Buttonbar", "Buttonbar", std::string(600 * 1024, 'x'), P, false);
-  const std::string after = medium.Read("TC\\TC_portable_wincmd.ini");
-  EXPECT_TRUE(after == ini) << "the portable ini changed: " << ini.size() << " bytes before, " << after.size()
-                            << " after, beginning " << after.substr(0, 120);
-  EXPECT_FALSE(test::Exists(medium.Path("TC\\TC_portable_wincmd.ini_temp2.txt")));
-
-  // A copy onto an existing file that does not fit leaves that file as it was.
-  medium.Write("TC\\small.ini", "small");
-  EXPECT_FALSE(CopyFileOver(P, medium.Path("TC\\small.ini"), true));
-  EXPECT_EQ(medium.Read("TC\\small.ini"), "small");
-
-  // Total Commander still starts, with the ini as it was.
-  Start("");
-  const auto starts = medium.Received("TC");
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine,
-            "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
-}
-
-TEST_F(Import, AWriteProtectedStickStillStartsTotalCommanderWithoutPortableFiles) {
-  medium.MakeDirectory("TC");
-  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
-  const std::string original = "[Configuration]\r\nInstallDir=T:\\TC\r\n";
-  medium.Write("TC\\wincmd.ini", original);
-  if (!medium.MountReadOnly()) GTEST_SKIP() << "this machine allows no mounts";
-  test::TempDir elsewhere;
-  const std::string record = elsewhere / "received.txt";
-  _putenv_s("AMBLER_STANDIN_RECORD", record.c_str());
-
-  // The drive pass finds no portable ini and offers the source; a copy was
-  // tried, so the shortcuts are offered too.
-  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window
-  host.Answer({MsgResult::Yes, MsgResult::No});
-  Form1& form = Start("");
-  std::vector<std::string> titles;
-  for (const auto& message : host.Messages()) titles.push_back(message.title);
-  EXPECT_EQ(titles, (std::vector<std::string>{"First Start: Import file?", "Cancled", "Import failed", "Ambler",
-                                              "Desktop Shortcut?"}));
-  EXPECT_EQ(host.Messages()[3].prompt, "Ini not found");  // the plugin window
-  EXPECT_EQ(host.Messages()[2].prompt, "Import canceled!");
-  EXPECT_EQ(host.Beeps(), 1);
-  EXPECT_EQ(form.State().PortableIni, "");
-  const auto starts = test::Medium::ReceivedIn(record);
-  _putenv_s("AMBLER_STANDIN_RECORD", "");
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE");
-  EXPECT_EQ(medium.Read("TC\\wincmd.ini"), original);
 }
 
 // Every line of a rewritten file, with both variables expanded again, reads
