@@ -38,6 +38,8 @@ std::string CorpusFile(const std::string& name);
 int RunUnix(const std::string& command);
 // A Unix path for a path under Z:, Wine's drive for the host's root, and back.
 std::string UnixPath(const std::string& windowsPath);
+// The text in double quotes, as a command line carries a path.
+inline std::string InQuotes(const std::string& text) { return std::string(1, '"').append(text).append(1, '"'); }
 std::string WindowsPath(const std::string& unixPath);
 
 // Associates files of the extension ("html") with a program for as long as

@@ -58,11 +58,9 @@ TEST_F(Associations, AStarInsideTheNameIsQuestioned) {
 TEST_F(Associations, TheWebPageOpensInTheHtmlProgramQuotedWhereItsPathHasABlank) {
   test::Association html("html", program);
   if (!html.IsActive()) GTEST_SKIP() << "this prefix associates html files already";
-  const std::string record = dir / "received.txt";
-  _putenv_s("AMBLER_STANDIN_RECORD", record.c_str());
+  const test::StandInRecord record(dir / "received.txt");
   const auto task = OpenUrlInBrowser("https://ambler.example.org/", 1);
-  const auto starts = test::Medium::ReceivedIn(record);
-  _putenv_s("AMBLER_STANDIN_RECORD", "");
+  const auto starts = record.Starts();
 
   EXPECT_TRUE(task.has_value());
   ASSERT_EQ(starts.size(), 1u);
