@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# The real Ambler.exe driven through its windows as a user drives it, on a
+# fresh medium (drive Q:):
+#  1. a first start with a command line: the plugin window (a plugin renamed
+#     and moved, "Save now?" answered No, then Yes), the shortcut questions
+#     answered Yes; Total Commander receives the command line and the portable
+#     files; the desktop shortcuts are read back; a second start changes
+#     nothing;
+#  2. "/setup": the setup window and each of its buttons;
+#  3. a first start on another fresh medium with every answer the other way.
+# Screenshots of the setup window, the rename box and the shortcut question
+# are taken.
+# Usage: whole_program.sh AMBLER_EXE STANDIN_EXE READ_SHORTCUT_EXE SCREENSHOT_DIR
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+[ -n "${DISPLAY:-}" ] || { echo "no X display: run through scripts/test"; exit 1; }
+source "$root/scripts/wine-env"
+source "$root/scripts/gui-helpers"
+ambler="$1" standin="$2" read_shortcut="$3" shots="$4"
+mkdir -p "$shots"
+
+work="$(mktemp -d /tmp/ambler-gui-XXXXXX)"
+pid=""
+cleanup() {
+  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+  rm -f "$WINEPREFIX/dosdevices/q:"
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+crlf() { printf '%s\r\n' "$@"; }
+
+# lay_out DIR: Total Commander's folder with its files and two plugins.
+lay_out() {
+  mkdir -p "$1/TC/plugins/wfx/ftp" "$1/TC/plugins/wlx/view"
+  cp "$ambler" "$1/TC/Ambler.exe"
+  cp "$standin" "$1/TC/TOTALCMD64.EXE"
+  crlf "[Configuration]" 'InstallDir=Q:\TC' "[Buttonbar]" 'Buttonbar=Q:\TC\DEFAULT.BAR' \
+       "[DirMenu]" 'menu1=cd Q:\Docs' > "$1/TC/wincmd.ini"
+  crlf "[Demo]" 'localdir=Q:\Downloads' > "$1/TC/wcx_ftp.ini"
+  crlf "[Buttonbar]" 'cmd1=Q:\TC\TOTALCMD64.EXE' 'cmd2=Q:\Tools\y.exe' > "$1/TC/DEFAULT.BAR"
+  echo companion > "$1/TC/DEFAULT.br1"
+  echo plugin > "$1/TC/plugins/wfx/ftp/ftp.wfx"
+  echo plugin > "$1/TC/plugins/wlx/view/view.wlx"
+  ln -sfn "$1" "$WINEPREFIX/dosdevices/q:"
+}
+
+# The desktop of the project's own Wine home, and the shortcuts on it.
+desktop="$(wine cmd /c 'echo %USERPROFILE%' 2>/dev/null | tr -d '\r')\\Desktop"
+plain="$desktop\\Total Commander (mobile).lnk"
+setup_link="$desktop\\Total Commander (mobile - Setup).lnk"
+remove_shortcuts() { wine cmd /c del "$plain" "$setup_link" >/dev/null 2>&1 || true; }
+# shortcut LINK: target and arguments, one per line.
+shortcut() { wine "$read_shortcut" "$1" 2>/dev/null | tr -d '\r' | head -n 2; }
+
+# start ARGS...: starts the program from Q:\TC in the background.
+start() { wine 'Q:\TC\Ambler.exe' "$@" 2>/dev/null & pid=$!; }
+finish() { wait_exit "$pid"; pid=""; }
+# received N: waits for the Nth start of Total Commander and prints its command line.
+received() {
+  for _ in $(seq 1 600); do
+    local count
+    count="$(grep -c TOTALCMD64 "$medium/TC/received.txt" 2>/dev/null || true)"
+    [ "${count:-0}" -ge "$1" ] && break
+    sleep 0.1
+  done
+  grep TOTALCMD64 "$medium/TC/received.txt" 2>/dev/null | sed -n "${1}p" | tr -d '\r'
+}
+ini() { tr -d '\r' < "$medium/TC/TC_portable_wincmd.ini"; }
+
+plugins_title='^Plugin Autosearch & Patch$'
+save_ini() { click_until '^Save now\?$' "$1" 3360 5520 2055 495 >/dev/null; }    # "Save to portable - Ini"
+cancel_plugins() { click_twips "$1" 5640 5520 2295 495; wait_gone "$plugins_title"; }  # "Cancel"
+
+### 1. First start with a command line; every question answered Yes.
+medium="$work/one"
+lay_out "$medium"
+remove_shortcuts
+start -d 'Q:\Docs'
+window="$(wait_for_window "$plugins_title")"
+# A click on the name of a plugin found (ftp, row 0; the lister plugin has
+# none) offers to rename it and then moves it to the installed ones; "ALL >>"
+# moves the rest. The first click can reach a window whose controls are still
+# being made, so it is repeated until the rename box opens.
+box="$(click_until '^Enter Title$' "$window" 1080 360 2055 195)"
+sleep 0.5
+timeout 10 import -window "$box" "$shots/rename-box.png" || true
+xdotool key --window "$box" ctrl+a 2>/dev/null
+xdotool type --window "$box" --delay 20 myftp 2>/dev/null
+xdotool key --window "$box" Return 2>/dev/null
+wait_gone '^Enter Title$'
+click_twips "$window" 120 2160 735 375  # "ALL >>"
+save_ini "$window"
+answer '^Save now\?$' n
+grep -q 'view.wlx' <<<"$(ini)" && fail "No to \"Save now?\" wrote the plugins"
+save_ini "$window"
+answer '^Save now\?$' y
+click_until '^Desktop Shortcut\?$' "$window" 5640 5520 2295 495 >/dev/null  # "Cancel"
+question="$(wait_for_window '^Desktop Shortcut\?$')"
+sleep 0.5
+timeout 10 import -window "$question" "$shots/shortcut-question.png" || true
+answer '^Desktop Shortcut\?$' y
+answer '^Ambler$' y  # "Add your Command-Line: ... to the Shortcut?"
+finish
+
+expected='Q:\TC\TOTALCMD64.EXE -d Q:\Docs /i=Q:\TC\TC_portable_wincmd.ini /f=Q:\TC\TC_portable_wcx_ftp.ini'
+[ "$(received 1)" = "$expected" ] || fail "Total Commander received: $(received 1)"
+for line in 'InstallDir=%COMMANDER_PATH%' 'Buttonbar=%COMMANDER_PATH%\TC_portable_Default.bar' \
+            'menu1=cd %COMMANDER_DRIVE%\Docs' 'myftp=%COMMANDER_PATH%\plugins\wfx\ftp\ftp.wfx' \
+            '0=%COMMANDER_PATH%\plugins\wlx\view\view.wlx'; do
+  grep -qxF "$line" <<<"$(ini)" || fail "the portable ini lacks $line: $(ini)"
+done
+[ "$(tr -d '\r' < "$medium/TC/TC_portable_Default.bar")" = "$(printf '%s\n' "[Buttonbar]" \
+  'cmd1=%COMMANDER_PATH%\TOTALCMD64.EXE' 'cmd2=%COMMANDER_DRIVE%\Tools\y.exe')" ] || fail "the portable bar"
+grep -qxF 'localdir=%COMMANDER_DRIVE%\Downloads' <(tr -d '\r' < "$medium/TC/TC_portable_wcx_ftp.ini") ||
+  fail "the portable ftp ini"
+[ "$(shortcut "$plain")" = "$(printf '%s\n' 'Q:\TC\Ambler.exe' '-d Q:\Docs')" ] || fail "shortcut: $(shortcut "$plain")"
+[ "$(shortcut "$setup_link")" = "$(printf '%s\n' 'Q:\TC\Ambler.exe' '/?')" ] || fail "setup shortcut: $(shortcut "$setup_link")"
+
+# A second start shows nothing, starts Total Commander and changes no file.
+sums="$(cd "$medium/TC" && md5sum TC_portable_*)"
+start
+finish
+[ "$(received 2)" = 'Q:\TC\TOTALCMD64.EXE  /i=Q:\TC\TC_portable_wincmd.ini /f=Q:\TC\TC_portable_wcx_ftp.ini' ] ||
+  fail "second start: $(received 2)"
+[ "$(cd "$medium/TC" && md5sum TC_portable_*)" = "$sums" ] || fail "the second start changed a portable file"
+
+### 2. "/setup": the setup window and its buttons.
+crlf "[Extra]" 'new=Q:\TC\new' >> "$medium/TC/wincmd.ini"
+start /setup
+answer '^Desktop Shortcut\?$' n
+setup="$(wait_for_window '^Ambler - Total Commander mobile launcher$')"
+sleep 0.5
+timeout 10 import -window "$setup" "$shots/setup-window.png" || true
+
+# The import never overwrites a portable file: without one it imports anew.
+rm "$medium/TC/TC_portable_wincmd.ini"
+window="$(click_until "$plugins_title" "$setup" 240 1920 2655 495)"  # " Import TC-Ini-Files >>"
+cancel_plugins "$window"
+grep -qxF 'new=%COMMANDER_PATH%\new' <<<"$(ini)" || fail "Import TC-Ini-Files did not import: $(ini)"
+
+window="$(click_until "$plugins_title" "$setup" 240 2520 2655 495)"  # "Import Plugins"
+cancel_plugins "$window"
+
+# With a portable bar, "Import Button Bar (*.bar)" patches it in place.
+crlf "[Buttonbar]" 'cmd1=Q:\Tools\z.exe' > "$medium/TC/TC_portable_Default.bar"
+click_twips "$setup" 240 1320 2655 495
+for _ in $(seq 1 600); do grep -q COMMANDER_DRIVE "$medium/TC/TC_portable_Default.bar" && break; sleep 0.1; done
+[ "$(tr -d '\r' < "$medium/TC/TC_portable_Default.bar")" = "$(printf '%s\n' "[Buttonbar]" 'cmd1=%COMMANDER_DRIVE%\Tools\z.exe')" ] ||
+  fail "the bar was not patched: $(cat "$medium/TC/TC_portable_Default.bar")"
+
+remove_shortcuts
+click_until '^Desktop Shortcut\?$' "$setup" 4440 2760 2295 495 >/dev/null  # "Create Destktop Shortcut >>"
+answer '^Desktop Shortcut\?$' y
+for _ in $(seq 1 600); do [ -n "$(shortcut "$setup_link")" ] && break; sleep 0.1; done
+[ "$(shortcut "$plain")" = "$(printf '%s\n' 'Q:\TC\Ambler.exe' '')" ] || fail "setup window shortcut: $(shortcut "$plain")"
+click_until '^Desktop Shortcut\?$' "$setup" 240 120 1185 1095 >/dev/null  # the logo
+answer '^Desktop Shortcut\?$' n
+
+click_twips "$setup" 240 3240 2655 495  # "Close"
+finish
+[ "$(grep -c TOTALCMD64 "$medium/TC/received.txt")" = 2 ] || fail "the setup window started Total Commander"
+
+### 3. Another fresh medium, every answer the other way.
+medium="$work/two"
+lay_out "$medium"
+remove_shortcuts
+start
+window="$(wait_for_window "$plugins_title")"
+click_until '^Desktop Shortcut\?$' "$window" 5640 5520 2295 495 >/dev/null  # "Cancel" at once
+answer '^Desktop Shortcut\?$' n
+finish
+[ "$(received 1)" = 'Q:\TC\TOTALCMD64.EXE  /i=Q:\TC\TC_portable_wincmd.ini /f=Q:\TC\TC_portable_wcx_ftp.ini' ] ||
+  fail "Total Commander received: $(received 1)"
+grep -q 'view.wlx' <<<"$(ini)" && fail "plugins were saved without being asked"
+[ -z "$(shortcut "$plain")" ] || fail "a shortcut was made after No"
+echo "1 passed, 0 failed"
