@@ -8,6 +8,12 @@ namespace platform {
 
 enum class WindowStyle { Hidden, NormalWithFocus };
 
+// The full path of a program in the system folder ("notepad.exe"). A program
+// named without its path would be looked for beside this program first: on
+// the stick, where anyone may have put a file of that name. Empty text when
+// the system folder is unknown.
+std::string SystemProgram(const std::string& name);
+
 // Starts the command line and returns at once; false when it could not start.
 bool StartProgram(const std::string& commandLine, WindowStyle style);
 

@@ -29,6 +29,13 @@ int ShowCommand(WindowStyle style) { return style == WindowStyle::Hidden ? SW_HI
 
 }  // namespace
 
+std::string SystemProgram(const std::string& name) {
+  char folder[MAX_PATH + 1] = {};
+  const UINT length = GetSystemDirectoryA(folder, sizeof folder);
+  if (length == 0 || length > MAX_PATH) return {};
+  return std::string(folder, length) + "\\" + name;
+}
+
 bool StartProgram(const std::string& commandLine, WindowStyle style) {
   return StartTask(commandLine, ShowCommand(style)).has_value();
 }

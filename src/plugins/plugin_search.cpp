@@ -84,7 +84,9 @@ void PluginSearch::Design() {
   ReloadBtn->Click = [this] { LoadHandling(); };
   SaveBtn->Click = [this] { Save(); };
   Command4->Click = [this] {
-    platform::StartProgram("notepad.exe \"" + iniFile_ + "\"", platform::WindowStyle::NormalWithFocus);
+    const std::string notepad = platform::SystemProgram("notepad.exe");
+    if (!notepad.empty())
+      platform::StartProgram(QuotePath(notepad) + " \"" + iniFile_ + "\"", platform::WindowStyle::NormalWithFocus);
   };
   CloseBtn->Click = [this] { Unload(); };
 }

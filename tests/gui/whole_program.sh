@@ -6,7 +6,9 @@
 #     answered Yes; Total Commander receives the command line and the portable
 #     files; the desktop shortcuts are read back; a second start changes
 #     nothing;
-#  2. "/setup": the setup window and each of its buttons;
+#  2. "/setup": the setup window and each of its buttons (and the plugin
+#     window's "Browse Ini File", which must not start a notepad.exe that lies
+#     on the stick);
 #  3. a first start on another fresh medium with every answer the other way.
 # Screenshots of the setup window, the rename box and the shortcut question
 # are taken.
@@ -139,7 +141,14 @@ window="$(click_until "$plugins_title" "$setup" 240 1920 2655 495)"  # " Import 
 cancel_plugins "$window"
 grep -qxF 'new=%COMMANDER_PATH%\new' <<<"$(ini)" || fail "Import TC-Ini-Files did not import: $(ini)"
 
+# "Import Plugins", then "Browse Ini File": Notepad shows the portable ini.
+# A notepad.exe that lies on the stick beside the program is not the one.
+cp "$standin" "$medium/TC/notepad.exe"
 window="$(click_until "$plugins_title" "$setup" 240 2520 2655 495)"  # "Import Plugins"
+notepad="$(click_until 'TC_portable_wincmd.*Notepad' "$window" 1200 5520 1695 495)"  # "Browse Ini File"
+xdotool windowclose "$notepad" 2>/dev/null || true
+wait_gone 'TC_portable_wincmd.*Notepad'
+grep -qi notepad "$medium/TC/received.txt" && fail "the notepad.exe on the stick was started"
 cancel_plugins "$window"
 
 # With a portable bar, "Import Button Bar (*.bar)" patches it in place.

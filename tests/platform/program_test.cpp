@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/files.h"
+#include "platform/process.h"
+#include "platform/text.h"
+
 namespace {
 
 TEST(ArgumentsOf, DropsTheProgramsNameAndOneBlankOnly) {
@@ -21,6 +25,12 @@ TEST(Program, KnowsItsOwnFolderAndName) {
   ASSERT_FALSE(folder.empty());
   EXPECT_NE(folder.back(), '\\');
   EXPECT_EQ(platform::ArgumentsOf(platform::CommandLine()), platform::RawCommandLine());
+}
+
+TEST(SystemProgram, IsNamedWithTheSystemFoldersPathNeverLeftToTheSearch) {
+  const std::string notepad = platform::SystemProgram("notepad.exe");
+  EXPECT_TRUE(platform::UpperCase(notepad).ends_with(":\\WINDOWS\\SYSTEM32\\NOTEPAD.EXE")) << notepad;
+  EXPECT_TRUE(platform::FileExists(notepad));
 }
 
 }  // namespace
