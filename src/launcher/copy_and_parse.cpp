@@ -1,3 +1,5 @@
+// The import of one of Total Commander's files into its portable copy, and the
+// rewrite of the copy's paths.
 #include "launcher/form1.h"
 #include "launcher/portable_rewrite.h"
 #include "platform/files.h"
