@@ -23,8 +23,11 @@ mkdir -p "$shots"
 
 work="$(mktemp -d /tmp/ambler-gui-XXXXXX)"
 pid=""
+# The Notepad that "Browse Ini File" starts (it shares the test's output).
+end_notepad() { pkill -f 'notepad\.exe Q:\\TC' 2>/dev/null || true; }
 cleanup() {
   [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+  end_notepad
   rm -f "$WINEPREFIX/dosdevices/q:"
   rm -rf "$work"
 }
@@ -145,8 +148,9 @@ grep -qxF 'new=%COMMANDER_PATH%\new' <<<"$(ini)" || fail "Import TC-Ini-Files di
 # A notepad.exe that lies on the stick beside the program is not the one.
 cp "$standin" "$medium/TC/notepad.exe"
 window="$(click_until "$plugins_title" "$setup" 240 2520 2655 495)"  # "Import Plugins"
-notepad="$(click_until 'TC_portable_wincmd.*Notepad' "$window" 1200 5520 1695 495)"  # "Browse Ini File"
-xdotool windowclose "$notepad" 2>/dev/null || true
+click_until 'TC_portable_wincmd.*Notepad' "$window" 1200 5520 1695 495 >/dev/null  # "Browse Ini File"
+# Ended by its process: destroying its X window would leave it running.
+end_notepad
 wait_gone 'TC_portable_wincmd.*Notepad'
 grep -qi notepad "$medium/TC/received.txt" && fail "the notepad.exe on the stick was started"
 cancel_plugins "$window"
