@@ -61,7 +61,6 @@ class StandInRecord {
  public:
   explicit StandInRecord(std::string file);
   ~StandInRecord();
-  const std::string& File() const { return file_; }
   std::vector<Medium::Start> Starts(std::size_t atLeast = 1) const { return Medium::ReceivedIn(file_, atLeast); }
 
  private:

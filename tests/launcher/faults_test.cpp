@@ -116,7 +116,7 @@ class FaultyMedium : public LauncherTest {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
 
-    const auto started = test::Medium::ReceivedIn(record, starts);
+    const auto started = recorded.Starts(starts);
     ASSERT_EQ(started.size(), starts);
     std::string commandLine = "T:\\TC\\TOTALCMD64.EXE ";
     if (test::Exists(medium.HostWindowsPath("TC\\TC_portable_wincmd.ini")))
@@ -146,7 +146,6 @@ class FaultyMedium : public LauncherTest {
   test::TempDir elsewhere;
   // A full or write-protected medium gives the stand-in no room to record.
   const test::StandInRecord recorded{elsewhere / "received.txt"};
-  const std::string& record = recorded.File();
 };
 
 TEST_F(FaultyMedium, AStickThatFillsUpDuringARewriteOrAKeyWriteLosesNothing) {
@@ -179,7 +178,7 @@ TEST_F(FaultyMedium, AStickThatFillsUpDuringARewriteOrAKeyWriteLosesNothing) {
 
   // Total Commander still starts, with the ini as it was.
   Start("");
-  const auto starts = test::Medium::ReceivedIn(record);
+  const auto starts = recorded.Starts();
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].commandLine,
             "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
@@ -205,7 +204,7 @@ TEST_F(FaultyMedium, AWriteProtectedStickStillStartsTotalCommanderWithoutPortabl
   EXPECT_EQ(host.Messages()[2].prompt, "Import canceled!");
   EXPECT_EQ(host.Beeps(), 1);
   EXPECT_EQ(form.State().PortableIni, "");
-  const auto starts = test::Medium::ReceivedIn(record);
+  const auto starts = recorded.Starts();
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE");
   EXPECT_EQ(medium.Read("TC\\wincmd.ini"), original);
