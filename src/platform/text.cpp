@@ -5,6 +5,14 @@
 #include "platform/upper_table.h"
 
 namespace platform {
+namespace {
+
+const std::array<char, 256>& UpperTable() {
+  static const std::array<char, 256> table = BuildUpperTable();
+  return table;
+}
+
+}  // namespace
 
 char UpperChar(char c) { return UpperTable()[static_cast<unsigned char>(c)]; }
 

@@ -3,7 +3,6 @@
 #include "platform/upper_table.h"
 
 namespace platform {
-namespace {
 
 std::array<char, 256> BuildUpperTable() {
   std::array<char, 256> table{};
@@ -14,13 +13,6 @@ std::array<char, 256> BuildUpperTable() {
     if (b == 0xFF) upper = 0x9F;                                 // y with diaeresis
     table[b] = static_cast<char>(upper);
   }
-  return table;
-}
-
-}  // namespace
-
-const std::array<char, 256>& UpperTable() {
-  static const std::array<char, 256> table = BuildUpperTable();
   return table;
 }
 

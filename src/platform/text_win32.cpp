@@ -3,7 +3,6 @@
 #include "platform/upper_table.h"
 
 namespace platform {
-namespace {
 
 // One byte's mapping is taken from the system only when it leads back to the
 // byte through the lower-case mapping, so an unmapped byte of the code page
@@ -20,13 +19,6 @@ std::array<char, 256> BuildUpperTable() {
     CharLowerBuffA(back, 1);
     if (back[0] == original) table[b] = upper[0];
   }
-  return table;
-}
-
-}  // namespace
-
-const std::array<char, 256>& UpperTable() {
-  static const std::array<char, 256> table = BuildUpperTable();
   return table;
 }
 
