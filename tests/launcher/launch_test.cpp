@@ -2,6 +2,8 @@
 // stand-in Total Commander receives, character for character.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <filesystem>
 #include <iterator>
 
@@ -109,13 +111,22 @@ TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThem) {
                                      std::filesystem::directory_iterator());
 
   // One start after the other, each until its Total Commander has recorded it.
+  // Wine now and then fails to create one process of a long quick series (the
+  // launcher, or the Total Commander it starts); the soak is about the files,
+  // so such a start is made once more.
+  std::size_t recorded = 1;
+  auto start = [&] {
+    const bool ended = platform::RunAndWait("T:\\TC\\Ambler.exe", 60000).has_value();
+    return ended && medium.Received("TC", recorded + 1).size() > recorded;
+  };
   for (std::size_t i = 0; i < 200; ++i) {
-    // Wine now and then fails to create one process of a long quick series;
-    // the soak is about the files, so such a start is made once more.
-    auto ended = platform::RunAndWait("T:\\TC\\Ambler.exe", 60000);
-    if (!ended && medium.Received("TC", 0).size() == i + 1) ended = platform::RunAndWait("T:\\TC\\Ambler.exe", 60000);
-    ASSERT_TRUE(ended.has_value()) << "start " << i;
-    ASSERT_EQ(medium.Received("TC", i + 2).size(), i + 2) << "start " << i;
+    bool started = start();
+    if (!started) {
+      std::fprintf(stderr, "soak: start %zu was made once more\n", i);
+      started = start();
+    }
+    ASSERT_TRUE(started) << "start " << i;
+    recorded = medium.Received("TC", 0).size();
   }
 
   for (std::size_t i = 0; i < std::size(portable); ++i) EXPECT_EQ(medium.Read(portable[i]), contents[i]) << portable[i];
