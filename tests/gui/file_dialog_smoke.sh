@@ -27,7 +27,6 @@ pid=$!
 cleanup() { kill "$pid" 2>/dev/null || true; rm -f "$WINEPREFIX/dosdevices/r:"; rm -rf "$work"; }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
 setup="$(wait_for_window '^Ambler - Total Commander mobile launcher$')"
 dialog="$(click_until '^Please import - ButtonBar File' "$setup" 240 1320 2655 495)"  # "Import Button Bar (*.bar)"
 pinned=""

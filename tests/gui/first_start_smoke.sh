@@ -36,7 +36,6 @@ click_until '^Desktop Shortcut\?$' "$window" 5640 5520 2295 495 >/dev/null  # "C
 answer '^Desktop Shortcut\?$' n
 wait_exit "$pid"
 
-fail() { echo "FAIL: $*"; exit 1; }
 for _ in $(seq 1 600); do [ -s "$work/TC/received.txt" ] && break; sleep 0.1; done
 expected='S:\TC\TOTALCMD64.EXE  /i=S:\TC\TC_portable_wincmd.ini /f=S:\TC\TC_portable_wcx_ftp.ini'
 [ "$(head -n 1 "$work/TC/received.txt" | tr -d '\r')" = "$expected" ] || fail "Total Commander received: $(head -n 1 "$work/TC/received.txt")"

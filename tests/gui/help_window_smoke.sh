@@ -36,5 +36,5 @@ timeout 10 import -window "$window" "$shots/help-window.png"
 
 click_twips "$window" 240 3240 2655 495  # "Close"
 wait_exit "$pid"
-if [ -e "$work/planted.txt" ]; then echo "FAIL: $(wc -l < "$work/planted.txt") planted DLL(s) were loaded"; exit 1; fi
+[ ! -e "$work/planted.txt" ] || fail "$(wc -l < "$work/planted.txt") planted DLL(s) were loaded"
 echo "1 passed, 0 failed"

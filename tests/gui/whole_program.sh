@@ -32,7 +32,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 crlf() { printf '%s\r\n' "$@"; }
 
 # lay_out DIR: Total Commander's folder with its files and two plugins.

@@ -30,12 +30,6 @@ std::vector<std::string> LinesOf(const std::string& bytes) {
   return lines;
 }
 
-std::string Expanded(std::string line) {
-  std::string path = "%COMMANDER_PATH%", drive = "%COMMANDER_DRIVE%";
-  line = ReplaceText(line, path, "T:\\TC", false);
-  return platform::UpperCase(ReplaceText(line, drive, "T:", false));
-}
-
 // Total Commander's files with paths in every form the rewrite handles, large
 // enough that the first start's import needs several hundred kilobytes.
 const std::map<std::string, std::string>& Originals() {
@@ -102,7 +96,8 @@ class FaultyMedium : public LauncherTest {
       ASSERT_EQ(after.size(), before.size()) << portable << " is cut short";
       for (std::size_t i = 0; i < after.size(); ++i) {
         if (after[i] == kBarKey) continue;  // checked below
-        ASSERT_EQ(Expanded(after[i]), platform::UpperCase(before[i])) << portable << " line " << i + 1;
+        ASSERT_EQ(ExpandedUpper(after[i], "T:\\TC"), platform::UpperCase(before[i]))
+            << portable << " line " << i + 1;
       }
     }
     const std::string ini = medium.Read("TC\\TC_portable_wincmd.ini");

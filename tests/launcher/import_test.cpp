@@ -157,17 +157,12 @@ TEST_F(Import, DesktopShortcutsStartTheLauncherPlainAndWithHelp) {
 // as before (ignoring case): nothing but the paths changed.
 void ExpectOnlyPathsRewritten(const std::vector<std::string>& before, const std::vector<std::string>& after,
                               const std::string& directory) {
-  auto expand = [&](std::string line) {
-    std::string path = "%COMMANDER_PATH%", drive = "%COMMANDER_DRIVE%";
-    line = ReplaceText(line, path, directory, false);
-    return platform::UpperCase(ReplaceText(line, drive, directory.substr(0, 2), false));
-  };
   std::size_t expected = before.size();
   if (!before.empty() && before.back().empty()) --expected;  // the dropped last blank line
   ASSERT_EQ(after.size(), expected);
   std::size_t rewritten = 0;
   for (std::size_t i = 0; i < after.size(); ++i) {
-    EXPECT_EQ(expand(after[i]), expand(before[i])) << "line " << i + 1;
+    EXPECT_EQ(ExpandedUpper(after[i], directory), ExpandedUpper(before[i], directory)) << "line " << i + 1;
     if (after[i] != before[i]) ++rewritten;
     std::string find = directory;
     EXPECT_EQ(ReplaceAtWordStart(after[i], find, "#"), after[i]) << "line " << i + 1 << " still holds the directory";
