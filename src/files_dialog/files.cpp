@@ -169,7 +169,10 @@ void Files::ParseFullPath() {
     Dir1->SetPath(ExtractDirectory(T));
   }
   FileName->SetText(ExtractFileName(T));
-  if (const auto found = platform::FirstOrdinaryFile(T)) FileName->SetText(*found);
+  // A folder offers its first file that the list shows: the filter holds, so a
+  // button bar dialog never offers the program file lying beside Total Commander.
+  const std::string search = EndsWithSeparator(T) ? T + File1->Pattern() : T;
+  if (const auto found = platform::FirstOrdinaryFile(search)) FileName->SetText(*found);
 }
 
 void Files::LeaveFullPath() { KomplettPfadText->SetText(StripQuotes(KomplettPfadText->Text())); }

@@ -92,6 +92,26 @@ TEST_F(FilesDialog, TypedPathsMoveTheListsAndFillTheNameBox) {
   EXPECT_EQ(result, "T:\\docs\\sub\\  y.txt ");
 }
 
+// A folder path in the full-path box offers the folder's first file that the
+// filter lets through: a button bar dialog never offers the program beside it.
+TEST_F(FilesDialog, AFolderOffersOnlyFilesTheFilterShows) {
+  medium.MakeDirectory("TC");
+  medium.Write("TC\\Ambler.exe", "MZ");
+  std::string result = Run([](Files& d) { return d.FileOpenDialog("T:\\TC", "", "*.bar"); }, [](Files& d) {
+    d.Drive1->UserLeave();  // writes the list's folder and no selected name
+    EXPECT_EQ(d.KomplettPfadText->Text(), "T:\\TC\\");
+    EXPECT_EQ(d.FileName->Text(), "");
+    d.Ok->UserClick();
+  });
+  EXPECT_EQ(result, "T:\\TC\\");
+  result = Run([](Files& d) { return d.FileOpenDialog("T:\\docs", "", "*.bar"); }, [](Files& d) {
+    d.KomplettPfadText->SetText("T:\\docs\\");
+    EXPECT_EQ(d.FileName->Text(), "b.bar");
+    d.Ok->UserClick();
+  });
+  EXPECT_EQ(result, "T:\\docs\\b.bar");
+}
+
 TEST_F(FilesDialog, FileListClicksWriteTheFullPathAndADoubleClickChooses) {
   const std::string result = Run([](Files& d) { return d.FileOpenDialog("T:\\docs"); }, [](Files& d) {
     d.File1->SetListIndex(1);
