@@ -89,8 +89,10 @@ window="$(wait_for_window "$plugins_title")"
 box="$(click_until '^Enter Title$' "$window" 1080 360 2055 195)"
 sleep 0.5
 timeout 10 import -window "$box" "$shots/rename-box.png" || true
+wait_for_focus 60 '^Enter Title$' Edit || fail "the rename box never takes the focus"
 xdotool key --window "$box" ctrl+a 2>/dev/null
 xdotool type --window "$box" --delay 20 myftp 2>/dev/null
+wait_for_focus 30 '^Enter Title$' Edit '*' '*' myftp || fail "the rename box reads: $(focused '^Enter Title$')"
 xdotool key --window "$box" Return 2>/dev/null
 wait_gone '^Enter Title$'
 click_twips "$window" 120 2160 735 375  # "ALL >>"

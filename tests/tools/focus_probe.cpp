@@ -1,0 +1,80 @@
+// Prints, for every visible top-level window, its title and the control in it
+// that has the keyboard focus: title, class, left and top in the window's
+// client area in pixels, and text (a list box's rows), separated by tabs, one
+// window a line, in UTF-8. The window tests type only once the control they mean has the focus:
+// Windows (and Wine) give a key to the control that has the focus when the key
+// arrives, not when it is read, so keys sent right after a click can land in
+// the control the click is about to leave.
+//
+// A test tool that looks into another program's windows: like the benchmarks'
+// reference walk, it talks to Windows directly.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+// WM_GETTEXT is carried across processes, unlike GetWindowText for controls.
+std::wstring TextOf(HWND window) {
+  wchar_t buffer[1024] = {};
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000,
+                           &ignored))
+    return {};
+  return buffer;
+}
+
+// A list box's rows, joined by "|", the selected one marked by a leading ">".
+std::wstring RowsOf(HWND list) {
+  DWORD_PTR count = 0, selected = 0;
+  if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count) ||
+      !SendMessageTimeoutW(list, LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 2000, &selected))
+    return {};
+  std::wstring rows;
+  for (DWORD_PTR row = 0; row < count; ++row) {
+    wchar_t buffer[1024] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &ignored);
+    if (row) rows += L"|";
+    if (row == selected) rows += L">";
+    rows += buffer;
+  }
+  return rows;
+}
+
+BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
+  if (!IsWindowVisible(window)) return TRUE;
+  std::printf("%s", Utf8(TextOf(window)).c_str());
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  HWND focus = nullptr;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) focus = info.hwndFocus;
+  if (focus && GetAncestor(focus, GA_ROOT) == window) {
+    wchar_t cls[256] = {};
+    GetClassNameW(focus, cls, 256);
+    RECT rect = {};
+    GetWindowRect(focus, &rect);
+    POINT topLeft{rect.left, rect.top};
+    ScreenToClient(window, &topLeft);
+    const std::wstring text = lstrcmpiW(cls, L"ListBox") == 0 ? RowsOf(focus) : TextOf(focus);
+    std::printf("\t%s\t%ld\t%ld\t%s", Utf8(cls).c_str(), topLeft.x, topLeft.y, Utf8(text).c_str());
+  }
+  std::printf("\n");
+  return TRUE;
+}
+
+}  // namespace
+
+int main() {
+  EnumWindows(PrintWindow, 0);
+  return 0;
+}
