@@ -13,17 +13,11 @@ namespace {
 
 const std::string CR = "\r";
 
-// Whether any line holds one of the (upper-cased) search texts; an empty one
-// counts as found in every line that is not empty.
 bool AnyLineHolds(const std::string& file, const std::string& f1, const std::string& f2) {
   platform::TextFileReader reader(file);
   std::string line;
-  while (reader.ReadLine(line)) {
-    if (line.empty()) continue;
-    if (f1.empty() || f2.empty()) return true;
-    const std::string upper = platform::UpperCase(line);
-    if (Contains(upper, f1) || Contains(upper, f2)) return true;
-  }
+  while (reader.ReadLine(line))
+    if (LineHolds(line, reader.Encoding(), f1, f2)) return true;
   return false;
 }
 
@@ -32,11 +26,14 @@ bool AnyLineHolds(const std::string& file, const std::string& f1, const std::str
 // and no scratch file is left.
 void RewriteThroughScratch(const std::string& destination, const std::string& scratch, const std::string& f1,
                            const std::string& f2, const std::string& replacement) {
-  auto rewrite = [&](const std::string& line) { return RewriteLine(line, f1, f2, replacement); };
   bool written = false;
   {
     platform::TextFileReader reader(destination);
-    platform::TextFileWriter writer(scratch);
+    // The copy keeps the file's form: its mark, its encoding, its line ends.
+    platform::TextFileWriter writer(scratch, platform::TextFileWriter::Mode::Create, reader.Encoding());
+    auto rewrite = [&](const std::string& line) {
+      return RewriteFileLine(line, reader.Encoding(), f1, f2, replacement);
+    };
     bool ok = reader.IsOpen() && writer.IsOpen();
     std::string pending, line;
     bool havePending = false;

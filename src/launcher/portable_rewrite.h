@@ -4,6 +4,9 @@
 // where a path can begin (not inside a word).
 
 #include <string>
+#include <string_view>
+
+#include "platform/text_file.h"
 
 // The drive of a directory ("E:" of "E:\TC"), or empty text when it has none
 // (a network share).
@@ -15,3 +18,14 @@ std::string PortableValue(const std::string& value, const std::string& directory
 // One line of a file being made portable: each search text (ignoring case, an
 // empty one is skipped) becomes the replacement where a path can begin.
 std::string RewriteLine(std::string line, std::string find1, std::string find2, const std::string& replacement);
+
+// One line of a file as the bytes the file holds in its form: what it says is
+// rewritten as RewriteLine does, and every byte outside a replacement stays as
+// it was. Bytes that decode to no character are copied unchanged.
+std::string RewriteFileLine(std::string_view bytes, platform::TextEncoding encoding, const std::string& find1,
+                            const std::string& find2, const std::string& replacement);
+
+// Whether the line says one of the (upper-cased) search texts; an empty one
+// counts as found in every line that is not empty.
+bool LineHolds(std::string_view bytes, platform::TextEncoding encoding, const std::string& upperFind1,
+               const std::string& upperFind2);

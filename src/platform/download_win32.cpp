@@ -4,6 +4,7 @@
 #include <urlmon.h>
 
 #include "platform/system_library.h"
+#include "platform/win32_common.h"
 
 namespace platform {
 namespace {
@@ -60,17 +61,16 @@ class StatusListener final : public IBindStatusCallback, public IHttpNegotiate {
 
 bool DownloadToFile(const std::string& address, const std::string& file) {
   if (address.empty() || file.empty()) return false;
-  using Download = HRESULT(WINAPI*)(IUnknown*, const char*, const char*, DWORD, IBindStatusCallback*);
-  static auto download = SystemFunctionAs<Download>("urlmon.dll", "URLDownloadToFileA");
+  static auto download = SystemFunctionAs<decltype(&URLDownloadToFileW)>("urlmon.dll", "URLDownloadToFileW");
   // Fetched beside the target first, so that a failed download leaves an
   // existing target as it was.
-  const std::string partial = file + ".ambler-download";
-  DeleteFileA(partial.c_str());
+  const std::wstring partial = ToWide(file + ".ambler-download");
+  DeleteFileW(partial.c_str());
   StatusListener listener;
-  bool ok = download && download(nullptr, address.c_str(), partial.c_str(), 0, &listener) == S_OK &&
+  bool ok = download && download(nullptr, ToWide(address).c_str(), partial.c_str(), 0, &listener) == S_OK &&
             (listener.status == 0 || (listener.status >= 200 && listener.status < 300)) &&
-            MoveFileExA(partial.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) DeleteFileA(partial.c_str());
+            MoveFileExW(partial.c_str(), ToWide(file).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileW(partial.c_str());
   return ok;
 }
 

@@ -38,6 +38,10 @@ std::optional<DateTime> CreationTime(const std::string& name);
 // Puts the file from in the place of the file to (replacing it) in one step.
 bool ReplaceFileWith(const std::string& to, const std::string& from);
 
+// Writes the bytes beside the file and then puts them in its place in one
+// step; false, with the file as it was, when anything failed (a full stick).
+bool ReplaceFileContent(const std::string& name, const std::string& bytes);
+
 // Creates an empty file; an existing one, hidden or not, is left alone.
 bool CreateNewFile(const std::string& name);
 

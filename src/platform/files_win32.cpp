@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
+
+#include "platform/win32_common.h"
 
 namespace platform {
 namespace {
@@ -14,7 +17,7 @@ bool IsOrdinary(DWORD attributes) {
 // The file's size, or -1 when it cannot be read.
 long long SizeOf(const std::string& name) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data)) return -1;
+  if (!GetFileAttributesExW(ToWide(name).c_str(), GetFileExInfoStandard, &data)) return -1;
   return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
@@ -27,8 +30,8 @@ bool EndsWithSeparator(const std::string& path) {
 bool FileExists(const std::string& name) {
   if (name.empty() || name.find_first_of("*?") != std::string::npos) return false;
   if (EndsWithSeparator(name)) return false;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(name.c_str(), &data);
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(ToWide(name).c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return false;
   FindClose(find);
   return IsOrdinary(data.dwFileAttributes);
@@ -37,50 +40,50 @@ bool FileExists(const std::string& name) {
 std::optional<std::string> FirstOrdinaryFile(const std::string& pattern) {
   if (pattern.empty()) return std::nullopt;
   const std::string search = EndsWithSeparator(pattern) ? pattern + "*" : pattern;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(search.c_str(), &data);
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(ToWide(search).c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return std::nullopt;
   std::optional<std::string> found;
   do {
-    if (IsOrdinary(data.dwFileAttributes)) found = std::string(data.cFileName);
-  } while (!found && FindNextFileA(find, &data));
+    if (IsOrdinary(data.dwFileAttributes)) found = ToUtf8(data.cFileName);
+  } while (!found && FindNextFileW(find, &data));
   FindClose(find);
   return found;
 }
 
 bool HasDirectoryAttribute(const std::string& path) {
   if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool RemoveFile(const std::string& name) { return !name.empty() && DeleteFileA(name.c_str()) != 0; }
+bool RemoveFile(const std::string& name) { return !name.empty() && DeleteFileW(ToWide(name).c_str()) != 0; }
 
 bool CopyFileSafely(const std::string& source, const std::string& target, bool replaceExisting) {
   if (source.empty() || target.empty()) return false;
   // Copy beside the target first, then move it into place: a copy that fails
   // half way leaves neither a half-written target nor a changed one.
-  const std::string copy = target + ".ambler-copy";
-  DeleteFileA(copy.c_str());
+  const std::wstring copy = ToWide(target + ".ambler-copy");
+  DeleteFileW(copy.c_str());
   const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
   // A full medium can end the copy early without an error: the sizes must agree.
-  if (CopyFileA(source.c_str(), copy.c_str(), TRUE) && SizeOf(copy) == SizeOf(source) &&
-      MoveFileExA(copy.c_str(), target.c_str(), flags))
+  if (CopyFileW(ToWide(source).c_str(), copy.c_str(), TRUE) && SizeOf(target + ".ambler-copy") == SizeOf(source) &&
+      MoveFileExW(copy.c_str(), ToWide(target).c_str(), flags))
     return true;
-  DeleteFileA(copy.c_str());
+  DeleteFileW(copy.c_str());
   return false;
 }
 
 bool MoveFileTo(const std::string& from, const std::string& to) {
   return !from.empty() && !to.empty() &&
-         MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
+         MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 std::optional<DateTime> CreationTime(const std::string& name) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   FILETIME local;
   SYSTEMTIME time;
-  if (name.empty() || !GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data) ||
+  if (name.empty() || !GetFileAttributesExW(ToWide(name).c_str(), GetFileExInfoStandard, &data) ||
       !FileTimeToLocalFileTime(&data.ftCreationTime, &local) || !FileTimeToSystemTime(&local, &time))
     return std::nullopt;
   return DateTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
@@ -88,12 +91,32 @@ std::optional<DateTime> CreationTime(const std::string& name) {
 
 bool ReplaceFileWith(const std::string& to, const std::string& from) {
   return !to.empty() && !from.empty() &&
-         MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+         MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool ReplaceFileContent(const std::string& name, const std::string& bytes) {
+  if (name.empty()) return false;
+  const std::string beside = name + ".ambler-ini";
+  HANDLE file = CreateFileW(ToWide(beside).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+    ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written > 0;
+    done += written;
+  }
+  ok = FlushFileBuffers(file) && ok;
+  ok = CloseHandle(file) && ok;
+  if (ok && ReplaceFileWith(name, beside)) return true;
+  RemoveFile(beside);
+  return false;
 }
 
 bool CreateNewFile(const std::string& name) {
   if (name.empty()) return false;
-  HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+  HANDLE file = CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   CloseHandle(file);
@@ -101,32 +124,33 @@ bool CreateNewFile(const std::string& name) {
 }
 
 std::string CurrentDirectory() {
-  std::vector<char> buffer(MAX_PATH + 1);
+  std::vector<wchar_t> buffer(MAX_PATH + 1);
   for (;;) {
-    const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
     if (length == 0) return {};
-    if (length < buffer.size()) return std::string(buffer.data(), length);
+    if (length < buffer.size()) return ToUtf8(std::wstring_view(buffer.data(), length));
     buffer.resize(length + 1);
   }
 }
 
 bool ChangeDirectory(const std::string& directory) {
-  return !directory.empty() && SetCurrentDirectoryA(directory.c_str()) != 0;
+  return !directory.empty() && SetCurrentDirectoryW(ToWide(directory).c_str()) != 0;
 }
 
 bool ChangeDrive(char letter) {
   // "X:" is the directory last current on that drive, or its root.
-  const char drive[3] = {letter, ':', '\0'};
-  return SetCurrentDirectoryA(drive) != 0;
+  const wchar_t drive[3] = {static_cast<wchar_t>(static_cast<unsigned char>(letter)), L':', L'\0'};
+  return SetCurrentDirectoryW(drive) != 0;
 }
 
 std::string FullPathName(const std::string& name) {
   if (name.empty()) return {};
-  std::vector<char> buffer(MAX_PATH + 1);
+  const std::wstring wide = ToWide(name);
+  std::vector<wchar_t> buffer(MAX_PATH + 1);
   for (;;) {
-    const DWORD length = GetFullPathNameA(name.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    const DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
     if (length == 0) return name;
-    if (length < buffer.size()) return std::string(buffer.data(), length);
+    if (length < buffer.size()) return ToUtf8(std::wstring_view(buffer.data(), length));
     buffer.resize(length + 1);
   }
 }
@@ -142,12 +166,12 @@ std::string WithSeparator(const std::string& directory) {
 
 template <typename Visit>
 void ForEachEntry(const std::string& pattern, Visit&& visit) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(ToWide(pattern).c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return;
   do {
     visit(data);
-  } while (FindNextFileA(find, &data));
+  } while (FindNextFileW(find, &data));
   FindClose(find);
 }
 
@@ -157,8 +181,8 @@ std::vector<std::string> ListSubdirectories(const std::string& directory) {
   std::vector<std::string> result;
   if (directory.empty()) return result;
   const std::string base = WithSeparator(directory);
-  ForEachEntry(base + "*", [&](const WIN32_FIND_DATAA& data) {
-    const std::string name = data.cFileName;
+  ForEachEntry(base + "*", [&](const WIN32_FIND_DATAW& data) {
+    const std::string name = ToUtf8(data.cFileName);
     if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
       result.push_back(base + name);
   });
@@ -168,8 +192,8 @@ std::vector<std::string> ListSubdirectories(const std::string& directory) {
 std::vector<std::string> ListFiles(const std::string& directory, const std::string& pattern) {
   std::vector<std::string> result;
   if (directory.empty()) return result;
-  ForEachEntry(WithSeparator(directory) + (pattern.empty() ? "*.*" : pattern), [&](const WIN32_FIND_DATAA& data) {
-    if (IsOrdinary(data.dwFileAttributes)) result.push_back(data.cFileName);
+  ForEachEntry(WithSeparator(directory) + (pattern.empty() ? "*.*" : pattern), [&](const WIN32_FIND_DATAW& data) {
+    if (IsOrdinary(data.dwFileAttributes)) result.push_back(ToUtf8(data.cFileName));
   });
   return result;
 }
@@ -177,8 +201,8 @@ std::vector<std::string> ListFiles(const std::string& directory, const std::stri
 DirectoryEntries ListDirectory(const std::string& directory) {
   DirectoryEntries entries;
   if (directory.empty()) return entries;
-  ForEachEntry(WithSeparator(directory) + "*", [&](const WIN32_FIND_DATAA& data) {
-    const std::string name = data.cFileName;
+  ForEachEntry(WithSeparator(directory) + "*", [&](const WIN32_FIND_DATAW& data) {
+    const std::string name = ToUtf8(data.cFileName);
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       if (name != "." && name != ".." && !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
         entries.directories.push_back(name);
@@ -192,15 +216,18 @@ DirectoryEntries ListDirectory(const std::string& directory) {
 std::vector<FoundEntry> FindEntries(const std::string& pattern) {
   std::vector<FoundEntry> entries;
   if (pattern.empty()) return entries;
-  ForEachEntry(pattern, [&](const WIN32_FIND_DATAA& data) { entries.push_back({data.cFileName, data.dwFileAttributes}); });
+  ForEachEntry(pattern, [&](const WIN32_FIND_DATAW& data) {
+    entries.push_back({ToUtf8(data.cFileName), data.dwFileAttributes});
+  });
   return entries;
 }
 
 bool MoveFileReplacing(const std::string& from, const std::string& to) {
   if (from.empty() || to.empty()) return false;
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  if (MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
   if (GetLastError() != ERROR_NOT_SAME_DEVICE) return false;
-  return CopyFileSafely(from, to, true) && DeleteFileA(from.c_str());
+  return CopyFileSafely(from, to, true) && RemoveFile(from);
 }
 
 namespace {
@@ -208,27 +235,28 @@ namespace {
 template <typename Convert>
 std::string ConvertPath(const std::string& path, Convert convert) {
   if (path.empty()) return {};
-  std::vector<char> buffer(MAX_PATH + 1);
+  const std::wstring wide = ToWide(path);
+  std::vector<wchar_t> buffer(MAX_PATH + 1);
   for (;;) {
-    const DWORD length = convert(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length = convert(wide.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return {};
-    if (length < buffer.size()) return std::string(buffer.data(), length);
+    if (length < buffer.size()) return ToUtf8(std::wstring_view(buffer.data(), length));
     buffer.resize(length + 1);
   }
 }
 
 }  // namespace
 
-std::string ShortPathName(const std::string& path) { return ConvertPath(path, GetShortPathNameA); }
+std::string ShortPathName(const std::string& path) { return ConvertPath(path, GetShortPathNameW); }
 
-std::string LongPathName(const std::string& path) { return ConvertPath(path, GetLongPathNameA); }
+std::string LongPathName(const std::string& path) { return ConvertPath(path, GetLongPathNameW); }
 
 std::vector<std::string> ListDrives() {
   std::vector<std::string> result;
   // Asked letter by letter: the drive mask can lag behind a drive just mapped.
   for (char letter = 'a'; letter <= 'z'; ++letter) {
-    const char root[4] = {letter, ':', '\\', '\0'};
-    if (GetDriveTypeA(root) != DRIVE_NO_ROOT_DIR) result.push_back(std::string(1, letter) + ":");
+    const wchar_t root[4] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
+    if (GetDriveTypeW(root) != DRIVE_NO_ROOT_DIR) result.push_back(std::string(1, letter) + ":");
   }
   return result;
 }

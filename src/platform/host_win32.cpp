@@ -12,17 +12,17 @@ namespace {
 class InputBoxWindow {
  public:
   std::optional<std::string> Run(const std::string& prompt, const std::string& title, const std::string& preset) {
-    static const char* const kClass = "AmblerInputBox";
+    static const wchar_t* const kClass = L"AmblerInputBox";
     static bool registered = false;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!registered) {
-      WNDCLASSA wc{};
+      WNDCLASSW wc{};
       wc.lpfnWndProc = &InputBoxWindow::Procedure;
       wc.hInstance = instance;
       wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
       wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
       wc.lpszClassName = kClass;
-      registered = RegisterClassA(&wc) != 0;
+      registered = RegisterClassW(&wc) != 0;
     }
     const int width = Scale(375), height = Scale(130);
     HWND owner = GetActiveWindow();
@@ -30,33 +30,33 @@ class InputBoxWindow {
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
     const int outerWidth = frame.right - frame.left, outerHeight = frame.bottom - frame.top;
-    window_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kClass, title.c_str(), style,
+    window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClass, ToWide(title).c_str(), style,
                               (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2,
                               (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2, outerWidth, outerHeight, owner,
                               nullptr, instance, this);
     if (!window_) return std::nullopt;
     HFONT font = DialogFont();
-    auto child = [&](const char* cls, const std::string& text, DWORD childStyle, int x, int y, int w, int h, int id) {
-      HWND hwnd = CreateWindowExA(cls == std::string("EDIT") ? WS_EX_CLIENTEDGE : 0, cls, text.c_str(),
+    auto child = [&](const wchar_t* cls, const std::string& text, DWORD childStyle, int x, int y, int w, int h, int id) {
+      HWND hwnd = CreateWindowExW(cls == std::wstring(L"EDIT") ? WS_EX_CLIENTEDGE : 0, cls, ToWide(text).c_str(),
                                   WS_CHILD | WS_VISIBLE | childStyle, Scale(x), Scale(y), Scale(w), Scale(h), window_,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-      SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+      SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
       return hwnd;
     };
-    child("STATIC", prompt, SS_LEFT, 8, 8, 270, 70, 0);
-    child("BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 290, 8, 75, 23, IDOK);
-    child("BUTTON", "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 290, 36, 75, 23, IDCANCEL);
-    edit_ = child("EDIT", preset, WS_TABSTOP | ES_AUTOHSCROLL, 8, 96, 357, 22, 100);
-    SendMessageA(edit_, EM_SETSEL, 0, -1);
+    child(L"STATIC", prompt, SS_LEFT, 8, 8, 270, 70, 0);
+    child(L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 290, 8, 75, 23, IDOK);
+    child(L"BUTTON", "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 290, 36, 75, 23, IDCANCEL);
+    edit_ = child(L"EDIT", preset, WS_TABSTOP | ES_AUTOHSCROLL, 8, 96, 357, 22, 100);
+    SendMessageW(edit_, EM_SETSEL, 0, -1);
 
     if (owner) EnableWindow(owner, FALSE);
     ShowWindow(window_, SW_SHOWNORMAL);
     SetFocus(edit_);
     MSG message;
-    while (!done_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
-      if (IsDialogMessageA(window_, &message)) continue;
+    while (!done_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+      if (IsDialogMessageW(window_, &message)) continue;
       TranslateMessage(&message);
-      DispatchMessageA(&message);
+      DispatchMessageW(&message);
     }
     if (owner) EnableWindow(owner, TRUE);
     DestroyWindow(window_);
@@ -67,9 +67,9 @@ class InputBoxWindow {
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE)
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<InputBoxWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    auto* self = reinterpret_cast<InputBoxWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self && message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
       if (LOWORD(wParam) == IDOK) self->result_ = WindowText(self->edit_);
       self->done_ = true;
@@ -79,7 +79,7 @@ class InputBoxWindow {
       self->done_ = true;
       return 0;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 
   HWND window_ = nullptr;
@@ -99,7 +99,7 @@ class Win32HostImpl final : public Host {
       case MsgIcon::Information: style |= MB_ICONINFORMATION; break;
       case MsgIcon::None: break;
     }
-    const int answer = MessageBoxA(GetActiveWindow(), prompt.c_str(), title.c_str(), style);
+    const int answer = MessageBoxW(GetActiveWindow(), ToWide(prompt).c_str(), ToWide(title).c_str(), style);
     if (buttons == MsgButtons::Ok) return MsgResult::Ok;
     return answer == IDYES ? MsgResult::Yes : MsgResult::No;
   }
@@ -114,13 +114,13 @@ class Win32HostImpl final : public Host {
 
   void DoEvents() override {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) {
         PostQuitMessage(static_cast<int>(message.wParam));
         break;
       }
       TranslateMessage(&message);
-      DispatchMessageA(&message);
+      DispatchMessageW(&message);
     }
   }
 

@@ -1,6 +1,8 @@
 #include "platform/process.h"
 
 #include <windows.h>
+
+#include "platform/win32_common.h"
 #include <shellapi.h>
 
 #include <vector>
@@ -11,14 +13,13 @@ namespace platform {
 namespace {
 
 bool Start(const std::string& commandLine, int showCommand, PROCESS_INFORMATION& process) {
-  std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-  mutableLine.push_back('\0');
-  STARTUPINFOA startup{};
+  std::wstring mutableLine = ToWide(commandLine);
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showCommand);
   const DWORD flags = showCommand == SW_HIDE ? CREATE_NO_WINDOW : 0;
-  if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
+  if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
                       &process))
     return false;
   CloseHandle(process.hThread);
@@ -30,10 +31,10 @@ int ShowCommand(WindowStyle style) { return style == WindowStyle::Hidden ? SW_HI
 }  // namespace
 
 std::string SystemProgram(const std::string& name) {
-  char folder[MAX_PATH + 1] = {};
-  const UINT length = GetSystemDirectoryA(folder, sizeof folder);
+  wchar_t folder[MAX_PATH + 1] = {};
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH + 1);
   if (length == 0 || length > MAX_PATH) return {};
-  return std::string(folder, length) + "\\" + name;
+  return ToUtf8(std::wstring_view(folder, length)) + "\\" + name;
 }
 
 bool StartProgram(const std::string& commandLine, WindowStyle style) {
@@ -63,16 +64,15 @@ std::optional<unsigned long> RunAndWait(const std::string& commandLine, unsigned
 
 Association FindExecutableFor(const std::string& file) {
   // The buffer holds the longest path there is.
-  std::vector<char> buffer(MAX_PATH + 1, ' ');
-  static auto findExecutable =
-      SystemFunctionAs<HINSTANCE(WINAPI*)(const char*, const char*, char*)>("shell32.dll", "FindExecutableA");
+  std::vector<wchar_t> buffer(MAX_PATH + 1, L' ');
+  static auto findExecutable = SystemFunctionAs<decltype(&FindExecutableW)>("shell32.dll", "FindExecutableW");
   if (!findExecutable) return {};
-  const auto code = reinterpret_cast<INT_PTR>(findExecutable(file.c_str(), nullptr, buffer.data()));
+  const auto code = reinterpret_cast<INT_PTR>(findExecutable(ToWide(file).c_str(), nullptr, buffer.data()));
   Association result;
   result.code = static_cast<int>(code);
   if (code > 32) {
-    buffer.back() = '\0';
-    result.program = std::string(buffer.data());
+    buffer.back() = L'\0';
+    result.program = ToUtf8(buffer.data());
   }
   return result;
 }

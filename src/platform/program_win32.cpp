@@ -2,17 +2,19 @@
 
 #include <windows.h>
 
+#include "platform/win32_common.h"
+
 #include <vector>
 
 namespace platform {
 namespace {
 
 std::string ExecutablePath() {
-  std::vector<char> buffer(MAX_PATH + 1);
+  std::vector<wchar_t> buffer(MAX_PATH + 1);
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return {};
-    if (length < buffer.size()) return std::string(buffer.data(), length);
+    if (length < buffer.size()) return ToUtf8(std::wstring_view(buffer.data(), length));
     buffer.resize(buffer.size() * 2);
   }
 }
@@ -34,8 +36,8 @@ std::string ArgumentsOf(const std::string& commandLine) {
 }
 
 std::string CommandLine() {
-  const char* line = GetCommandLineA();
-  return line ? line : "";
+  const wchar_t* line = GetCommandLineW();
+  return line ? ToUtf8(line) : std::string();
 }
 
 std::string RawCommandLine() { return ArgumentsOf(CommandLine()); }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32_common.h"
+
 #include <vector>
 
 namespace platform {
@@ -24,16 +26,17 @@ HKEY Handle(RegistryRoot root) {
 
 std::optional<std::string> ReadRegistryText(RegistryRoot root, const std::string& subkey, const std::string& name) {
   HKEY key = nullptr;
-  if (RegOpenKeyA(Handle(root), subkey.c_str(), &key) != ERROR_SUCCESS) return std::nullopt;
+  if (RegOpenKeyW(Handle(root), ToWide(subkey).c_str(), &key) != ERROR_SUCCESS) return std::nullopt;
   std::optional<std::string> result;
+  const std::wstring value = ToWide(name);
   DWORD type = 0, size = 0;
-  if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+  if (RegQueryValueExW(key, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
       (type == REG_SZ || type == REG_EXPAND_SZ)) {
-    std::vector<char> buffer(size + 1, ' ');
-    if (RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) ==
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L' ');
+    if (RegQueryValueExW(key, value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) ==
         ERROR_SUCCESS) {
-      const std::string text(buffer.data(), size);
-      result = text.substr(0, text.find('\0'));
+      const std::wstring text(buffer.data(), size / sizeof(wchar_t));
+      result = ToUtf8(text.substr(0, text.find(L'\0')));
     }
   }
   RegCloseKey(key);

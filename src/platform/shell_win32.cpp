@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/system_library.h"
+#include "platform/win32_common.h"
 
 namespace platform {
 namespace {
@@ -53,66 +54,60 @@ struct Released {
   }
 };
 
-std::wstring Wide(const std::string& text) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
-  if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-  return wide;
-}
-
 }  // namespace
 
 std::string SpecialFolderPath(int folder) {
   static auto location = SystemFunctionAs<HRESULT(WINAPI*)(HWND, int, LPITEMIDLIST*)>(
       "shell32.dll", "SHGetSpecialFolderLocation");
-  static auto pathFromList = SystemFunctionAs<BOOL(WINAPI*)(LPCITEMIDLIST, char*)>("shell32.dll", "SHGetPathFromIDListA");
+  static auto pathFromList =
+      SystemFunctionAs<BOOL(WINAPI*)(LPCITEMIDLIST, wchar_t*)>("shell32.dll", "SHGetPathFromIDListW");
   if (!location || !pathFromList) return {};
   LPITEMIDLIST items = nullptr;
   // The owner window 100 is no window; the shell only uses it for dialogs it never shows here.
   if (location(reinterpret_cast<HWND>(static_cast<INT_PTR>(100)), folder, &items) != S_OK) return {};
-  std::vector<char> buffer(MAX_PATH + 512, '\0');
+  std::vector<wchar_t> buffer(MAX_PATH + 512, L'\0');
   const bool ok = pathFromList(items, buffer.data()) != 0;
   CoTaskMemFreeNow(items);
-  return ok ? std::string(buffer.data()) : std::string();
+  return ok ? ToUtf8(buffer.data()) : std::string();
 }
 
 bool SaveShortcut(const std::string& linkPath, const Shortcut& shortcut) {
   ComScope com;
-  Released<IShellLinkA> link;
-  if (FAILED(CoCreateInstanceNow(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  Released<IShellLinkW> link;
+  if (FAILED(CoCreateInstanceNow(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                               reinterpret_cast<void**>(&link.object))))
     return false;
-  link.object->SetPath(shortcut.target.c_str());
+  link.object->SetPath(ToWide(shortcut.target).c_str());
   link.object->SetShowCmd(shortcut.windowStyle == 1 ? SW_SHOWNORMAL : shortcut.windowStyle);
-  link.object->SetIconLocation(shortcut.iconFile.c_str(), shortcut.iconIndex);
-  link.object->SetArguments(shortcut.arguments.c_str());
+  link.object->SetIconLocation(ToWide(shortcut.iconFile).c_str(), shortcut.iconIndex);
+  link.object->SetArguments(ToWide(shortcut.arguments).c_str());
   Released<IPersistFile> file;
   if (FAILED(link.object->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.object)))) return false;
-  return SUCCEEDED(file.object->Save(Wide(linkPath).c_str(), TRUE));
+  return SUCCEEDED(file.object->Save(ToWide(linkPath).c_str(), TRUE));
 }
 
 bool LoadShortcut(const std::string& linkPath, Shortcut& shortcut) {
   ComScope com;
-  Released<IShellLinkA> link;
-  if (FAILED(CoCreateInstanceNow(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  Released<IShellLinkW> link;
+  if (FAILED(CoCreateInstanceNow(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                               reinterpret_cast<void**>(&link.object))))
     return false;
   Released<IPersistFile> file;
   if (FAILED(link.object->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.object)))) return false;
-  if (FAILED(file.object->Load(Wide(linkPath).c_str(), STGM_READ))) return false;
-  std::vector<char> buffer(32768, '\0');
+  if (FAILED(file.object->Load(ToWide(linkPath).c_str(), STGM_READ))) return false;
+  std::vector<wchar_t> buffer(32768, L'\0');
   link.object->GetPath(buffer.data(), static_cast<int>(buffer.size()), nullptr, SLGP_RAWPATH);
-  shortcut.target = buffer.data();
-  buffer.assign(buffer.size(), '\0');
+  shortcut.target = ToUtf8(buffer.data());
+  buffer.assign(buffer.size(), L'\0');
   link.object->GetArguments(buffer.data(), static_cast<int>(buffer.size()));
-  shortcut.arguments = buffer.data();
+  shortcut.arguments = ToUtf8(buffer.data());
   int show = 0;
   link.object->GetShowCmd(&show);
   shortcut.windowStyle = show;
-  buffer.assign(buffer.size(), '\0');
+  buffer.assign(buffer.size(), L'\0');
   int index = 0;
   link.object->GetIconLocation(buffer.data(), static_cast<int>(buffer.size()), &index);
-  shortcut.iconFile = buffer.data();
+  shortcut.iconFile = ToUtf8(buffer.data());
   shortcut.iconIndex = index;
   return true;
 }

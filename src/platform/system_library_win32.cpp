@@ -1,6 +1,7 @@
 #include "platform/system_library.h"
 
 #include "platform/program.h"
+#include "platform/win32_common.h"
 
 #include <map>
 #include <string>
@@ -9,14 +10,14 @@ namespace platform {
 
 void RestrictDllSearchToSystem() {
   SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-  SetDllDirectoryA("");
+  SetDllDirectoryW(L"");
 }
 
 FARPROC SystemFunction(const char* dll, const char* name) {
   // Loaded once and kept for the rest of the run.
   static std::map<std::string, HMODULE> modules;
   auto found = modules.find(dll);
-  if (found == modules.end()) found = modules.emplace(dll, LoadLibraryExA(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)).first;
+  if (found == modules.end()) found = modules.emplace(dll, LoadLibraryExW(ToWide(dll).c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)).first;
   return found->second ? GetProcAddress(found->second, name) : nullptr;
 }
 

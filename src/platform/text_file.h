@@ -1,6 +1,10 @@
 #pragma once
-// Line-based text files: single-byte text, a line ends at CR or CR LF (a lone
-// LF is part of the line), and every line written ends with CR LF.
+// Line-based text files in the three forms Total Commander writes: ANSI text
+// (no byte order mark), UTF-8 behind the mark EF BB BF, and UTF-16 LE behind
+// the mark FF FE. A line ends at CR or CR LF (a lone LF is part of the line),
+// in 16-bit units in UTF-16; every line written ends with CR LF in the file's
+// form. Lines are read and written as the bytes the file holds, without the
+// mark and the line ends: what they mean is left to the caller.
 
 #include <cstddef>
 #include <string>
@@ -8,6 +12,18 @@
 #include <vector>
 
 namespace platform {
+
+enum class TextEncoding { Ansi, Utf8, Utf16 };
+
+// The form that a file beginning with these bytes has, and the length of its mark.
+inline TextEncoding EncodingOf(std::string_view start) {
+  if (start.starts_with("\xFF\xFE")) return TextEncoding::Utf16;
+  if (start.starts_with("\xEF\xBB\xBF")) return TextEncoding::Utf8;
+  return TextEncoding::Ansi;
+}
+inline std::size_t MarkLength(TextEncoding encoding) {
+  return encoding == TextEncoding::Utf16 ? 2 : encoding == TextEncoding::Utf8 ? 3 : 0;
+}
 
 class TextFileReader {
  public:
@@ -17,17 +33,21 @@ class TextFileReader {
   TextFileReader& operator=(const TextFileReader&) = delete;
 
   bool IsOpen() const { return handle_ != nullptr; }
+  TextEncoding Encoding() const { return encoding_; }
 
   // The next line without its line end; false at the end of the file or
-  // after a read error. Any length of line is read whole.
+  // after a read error. Any length of line is read whole; an odd last byte of
+  // a UTF-16 file belongs to the last line.
   bool ReadLine(std::string& line);
 
   bool Failed() const { return failed_; }
 
  private:
   bool Fill();
+  bool ReadUtf16Line(std::string& line);
 
   void* handle_ = nullptr;
+  TextEncoding encoding_ = TextEncoding::Ansi;
   std::vector<char> buffer_;
   std::size_t position_ = 0;
   std::size_t end_ = 0;
@@ -39,15 +59,17 @@ class TextFileWriter {
  public:
   enum class Mode { Create, Append };
 
-  // Create replaces an existing file with an empty one.
-  explicit TextFileWriter(const std::string& name, Mode mode = Mode::Create);
+  // Create replaces an existing file with an empty one, which begins with the
+  // mark of its form.
+  explicit TextFileWriter(const std::string& name, Mode mode = Mode::Create,
+                          TextEncoding encoding = TextEncoding::Ansi);
   ~TextFileWriter();
   TextFileWriter(const TextFileWriter&) = delete;
   TextFileWriter& operator=(const TextFileWriter&) = delete;
 
   bool IsOpen() const { return handle_ != nullptr; }
 
-  // Writes the line and CR LF; false once anything failed to reach the file.
+  // Writes the line's bytes and CR LF; false once anything failed to reach the file.
   bool WriteLine(std::string_view line);
 
   // True when every line written reached the file.
@@ -58,8 +80,12 @@ class TextFileWriter {
   bool Flush();
 
   void* handle_ = nullptr;
+  TextEncoding encoding_;
   std::string pending_;
   bool failed_ = false;
 };
+
+// A whole file's bytes; false when it cannot be read.
+bool ReadFileBytes(const std::string& name, std::string& bytes);
 
 }  // namespace platform

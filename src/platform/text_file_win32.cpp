@@ -3,11 +3,16 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+
+#include "platform/win32_common.h"
 
 namespace platform {
 namespace {
 
 constexpr std::size_t kBlock = 64 * 1024;
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+constexpr char kUtf16Mark[] = "\xFF\xFE";
 
 void* Handle(HANDLE h) { return h == INVALID_HANDLE_VALUE ? nullptr : h; }
 
@@ -15,25 +20,35 @@ void* Handle(HANDLE h) { return h == INVALID_HANDLE_VALUE ? nullptr : h; }
 
 TextFileReader::TextFileReader(const std::string& name) {
   if (name.empty()) return;
-  handle_ = Handle(CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  handle_ = Handle(CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (handle_) buffer_.resize(kBlock);
+  if (!handle_) return;
+  buffer_.resize(kBlock);
+  // The mark needs three bytes at most, which a short read may not give at once.
+  while (end_ < 3 && Fill()) {
+  }
+  encoding_ = EncodingOf(std::string_view(buffer_.data(), end_));
+  position_ = MarkLength(encoding_);
 }
 
 TextFileReader::~TextFileReader() {
   if (handle_) CloseHandle(handle_);
 }
 
+// Reads more behind what is still unread, which moves to the front.
 bool TextFileReader::Fill() {
   if (atEnd_ || !handle_) return false;
+  std::memmove(buffer_.data(), buffer_.data() + position_, end_ - position_);
+  end_ -= position_;
+  position_ = 0;
+  if (buffer_.size() - end_ < kBlock / 2) buffer_.resize(buffer_.size() + kBlock);
   DWORD read = 0;
-  if (!ReadFile(handle_, buffer_.data(), static_cast<DWORD>(buffer_.size()), &read, nullptr)) {
+  if (!ReadFile(handle_, buffer_.data() + end_, static_cast<DWORD>(buffer_.size() - end_), &read, nullptr)) {
     failed_ = true;
     atEnd_ = true;
     return false;
   }
-  position_ = 0;
-  end_ = read;
+  end_ += read;
   if (read == 0) atEnd_ = true;
   return read > 0;
 }
@@ -41,6 +56,7 @@ bool TextFileReader::Fill() {
 bool TextFileReader::ReadLine(std::string& line) {
   line.clear();
   if (!handle_) return false;
+  if (encoding_ == TextEncoding::Utf16) return ReadUtf16Line(line);
   bool any = false;
   for (;;) {
     if (position_ == end_ && !Fill()) return any;
@@ -58,13 +74,43 @@ bool TextFileReader::ReadLine(std::string& line) {
   }
 }
 
-TextFileWriter::TextFileWriter(const std::string& name, Mode mode) {
+bool TextFileReader::ReadUtf16Line(std::string& line) {
+  auto unitAt = [&](std::size_t at) {
+    return static_cast<unsigned>(static_cast<unsigned char>(buffer_[at])) |
+           static_cast<unsigned>(static_cast<unsigned char>(buffer_[at + 1])) << 8;
+  };
+  bool any = false;
+  for (;;) {
+    if (end_ - position_ < 2) Fill();
+    if (end_ - position_ < 2) {
+      // The end of the file, or an odd last byte that belongs to the line.
+      if (position_ == end_) return any;
+      line += buffer_[position_++];
+      return true;
+    }
+    any = true;
+    std::size_t at = position_;
+    while (at + 1 < end_ && unitAt(at) != '\r') at += 2;
+    line.append(buffer_.data() + position_, at - position_);
+    position_ = at;
+    if (at + 1 >= end_) continue;
+    position_ += 2;  // the CR
+    if (end_ - position_ < 2) Fill();
+    if (end_ - position_ >= 2 && unitAt(position_) == '\n') position_ += 2;
+    return true;
+  }
+}
+
+TextFileWriter::TextFileWriter(const std::string& name, Mode mode, TextEncoding encoding) : encoding_(encoding) {
   if (name.empty()) return;
   // Appending writes go to the end as one piece, even with other writers.
   const bool append = mode == Mode::Append;
-  handle_ = Handle(CreateFileA(name.c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE,
+  handle_ = Handle(CreateFileW(ToWide(name).c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE,
                                append ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ, nullptr,
                                append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (handle_ && !append)
+    Append(encoding == TextEncoding::Utf16 ? std::string_view(kUtf16Mark, 2)
+                                           : std::string_view(kUtf8Mark, MarkLength(encoding)));
 }
 
 TextFileWriter::~TextFileWriter() { Close(); }
@@ -87,7 +133,10 @@ bool TextFileWriter::Append(std::string_view bytes) {
   return pending_.size() < kBlock || Flush();
 }
 
-bool TextFileWriter::WriteLine(std::string_view line) { return Append(line) && Append("\r\n"); }
+bool TextFileWriter::WriteLine(std::string_view line) {
+  return Append(line) &&
+         Append(encoding_ == TextEncoding::Utf16 ? std::string_view("\r\0\n\0", 4) : std::string_view("\r\n", 2));
+}
 
 bool TextFileWriter::Close() {
   if (!handle_) return false;
@@ -95,6 +144,27 @@ bool TextFileWriter::Close() {
   if (!CloseHandle(handle_)) failed_ = true;
   handle_ = nullptr;
   return !failed_;
+}
+
+bool ReadFileBytes(const std::string& name, std::string& bytes) {
+  bytes.clear();
+  if (name.empty()) return false;
+  HANDLE file = CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  std::vector<char> block(kBlock);
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file, block.data(), static_cast<DWORD>(block.size()), &read, nullptr)) {
+      ok = false;
+      break;
+    }
+    if (read == 0) break;
+    bytes.append(block.data(), read);
+  }
+  CloseHandle(file);
+  return ok;
 }
 
 }  // namespace platform

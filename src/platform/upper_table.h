@@ -1,11 +1,11 @@
 #pragma once
-// The byte-to-byte upper-case mapping that platform/text.h works with, built
-// (once) from each platform's own notion of the ANSI code page.
+// The upper-case mapping that platform/text.h works with, one entry for each
+// UTF-16 unit, built (once) from each platform's own notion of letter case.
 
-#include <array>
+#include <vector>
 
 namespace platform {
 
-std::array<char, 256> BuildUpperTable();
+std::vector<char16_t> BuildUpperTable();
 
 }  // namespace platform

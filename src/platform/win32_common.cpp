@@ -4,6 +4,23 @@
 
 namespace platform {
 
+std::wstring ToWide(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
+  return wide;
+}
+
+std::string ToUtf8(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int size =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size, nullptr, nullptr);
+  return utf8;
+}
+
 int ScreenDpi() {
   static const int dpi = [] {
     HDC screen = GetDC(nullptr);
@@ -20,20 +37,20 @@ int TwipsToPixels(int twips) { return MulDiv(twips, ScreenDpi(), 1440); }
 
 HFONT DialogFont() {
   static HFONT font = [] {
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-      return CreateFontIndirectA(&metrics.lfMessageFont);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+      return CreateFontIndirectW(&metrics.lfMessageFont);
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }();
   return font;
 }
 
 std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-  const int copied = GetWindowTextA(window, buffer.data(), length + 1);
-  return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  const int length = GetWindowTextLengthW(window);
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+  const int copied = GetWindowTextW(window, buffer.data(), length + 1);
+  return ToUtf8(std::wstring_view(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0));
 }
 
 }  // namespace platform

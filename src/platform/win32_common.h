@@ -4,8 +4,13 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace platform {
+
+// Text inside the program is UTF-8; Windows is called in UTF-16.
+std::wstring ToWide(std::string_view utf8);
+std::string ToUtf8(std::wstring_view wide);
 
 // Pixels per logical inch of the screen.
 int ScreenDpi();

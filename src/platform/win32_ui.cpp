@@ -16,7 +16,7 @@
 namespace platform {
 namespace {
 
-constexpr const char* kWindowClass = "AmblerWindow";
+constexpr const wchar_t* kWindowClass = L"AmblerWindow";
 constexpr int kFirstControlId = 100;
 
 struct NativeControl {
@@ -74,20 +74,20 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 HFONT MakeFont(const ui::Font& font) {
   const int height = -MulDiv(static_cast<int>(font.points * 100 + 0.5), ScreenDpi(), 7200);
-  return CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline, FALSE,
+  return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline, FALSE,
                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                     DEFAULT_PITCH | FF_SWISS, font.name.c_str());
+                     DEFAULT_PITCH | FF_SWISS, ToWide(font.name).c_str());
 }
 
-const char* NativeClass(ui::ControlKind kind) {
+const wchar_t* NativeClass(ui::ControlKind kind) {
   switch (kind) {
-    case ui::ControlKind::Button: return WC_BUTTONA;
-    case ui::ControlKind::TextBox: return WC_EDITA;
+    case ui::ControlKind::Button: return WC_BUTTONW;
+    case ui::ControlKind::TextBox: return WC_EDITW;
     case ui::ControlKind::ListBox:
     case ui::ControlKind::DirList:
-    case ui::ControlKind::FileList: return WC_LISTBOXA;
-    case ui::ControlKind::DriveList: return WC_COMBOBOXA;
-    default: return WC_STATICA;
+    case ui::ControlKind::FileList: return WC_LISTBOXW;
+    case ui::ControlKind::DriveList: return WC_COMBOBOXW;
+    default: return WC_STATICW;
   }
 }
 
@@ -116,8 +116,8 @@ void CentreOnScreen(HWND hwnd) {
 
 void SizeClientArea(HWND hwnd, const ui::Window& window) {
   RECT rect{0, 0, TwipsToPixels(window.ClientWidth()), TwipsToPixels(window.ClientHeight())};
-  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)));
+  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
   SetWindowPos(hwnd, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -163,7 +163,7 @@ void FitLabelHeight(NativeControl& c) {
   RECT needed{0, 0, TwipsToPixels(design.width), 0};
   HDC dc = GetDC(c.hwnd);
   HGDIOBJ old = SelectObject(dc, c.font);
-  DrawTextA(dc, c.control->Caption().c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  DrawTextW(dc, ToWide(c.control->Caption()).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   SelectObject(dc, old);
   ReleaseDC(c.hwnd, dc);
   const int height = std::max(TwipsToPixels(design.height), static_cast<int>(needed.bottom));
@@ -201,15 +201,15 @@ void Win32WindowSystem::Created(ui::Window& window) {
 void Win32WindowSystem::CreateNative(NativeWindow& native) {
   ui::Window& window = *native.window;
   static bool registered = false;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
   if (!registered) {
-    WNDCLASSA wc{};
+    WNDCLASSW wc{};
     wc.lpfnWndProc = &WindowProcedure;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
-    registered = RegisterClassA(&wc) != 0;
+    registered = RegisterClassW(&wc) != 0;
     // Common controls 6 (the manifest picks them) come from the system alone.
     static auto init = SystemFunctionAs<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>("comctl32.dll",
                                                                                    "InitCommonControlsEx");
@@ -219,16 +219,16 @@ void Win32WindowSystem::CreateNative(NativeWindow& native) {
   const DWORD style = window.FixedDialogFrame() ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME)
                                                 : WS_OVERLAPPEDWINDOW;
   const DWORD exStyle = window.FixedDialogFrame() ? WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW : WS_EX_APPWINDOW;
-  native.hwnd = CreateWindowExA(exStyle, kWindowClass, window.Caption().c_str(), style | WS_CLIPCHILDREN, 0, 0,
+  native.hwnd = CreateWindowExW(exStyle, kWindowClass, ToWide(window.Caption()).c_str(), style | WS_CLIPCHILDREN, 0, 0,
                                  100, 100, nullptr, nullptr, instance, nullptr);
   if (!native.hwnd) return;
   SizeClientArea(native.hwnd, window);
   if (window.Icon()) {
-    native.icon = LoadIconA(instance, MAKEINTRESOURCEA(window.Icon()));
-    SendMessageA(native.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(native.icon));
-    SendMessageA(native.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(native.icon));
+    native.icon = LoadIconW(instance, MAKEINTRESOURCEW(window.Icon()));
+    SendMessageW(native.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(native.icon));
+    SendMessageW(native.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(native.icon));
   }
-  native.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+  native.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                     native.hwnd, nullptr, instance, nullptr);
 
   // Children are made in tab order, which is also the order Tab visits them.
@@ -256,23 +256,24 @@ void Win32WindowSystem::CreateControl(NativeWindow& native, std::size_t index) {
   const ui::Rect rect = control.WindowPosition();
   const bool sunken = control.Kind() == ui::ControlKind::TextBox || control.Kind() == ui::ControlKind::ListBox ||
                       control.Kind() == ui::ControlKind::DirList || control.Kind() == ui::ControlKind::FileList;
-  c.hwnd = CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, NativeClass(control.Kind()), "",
+  c.hwnd = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, NativeClass(control.Kind()), L"",
                            WS_CHILD | WS_CLIPSIBLINGS | NativeStyle(control),
                            TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
                            TwipsToPixels(rect.height) * (control.Kind() == ui::ControlKind::DriveList ? 8 : 1),
                            native.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
-                           GetModuleHandleA(nullptr), nullptr);
+                           GetModuleHandleW(nullptr), nullptr);
   if (!c.hwnd) return;
   c.font = MakeFont(control.GetFont());
-  SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
+  SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
   if (!control.ToolTip().empty() && native.tooltip) {
-    TOOLINFOA tool{};
+    std::wstring tip = ToWide(control.ToolTip());
+    TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = native.hwnd;
     tool.uId = reinterpret_cast<UINT_PTR>(c.hwnd);
-    tool.lpszText = const_cast<char*>(control.ToolTip().c_str());
-    SendMessageA(native.tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = tip.data();
+    SendMessageW(native.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
   Update(c);
 }
@@ -291,14 +292,15 @@ void Win32WindowSystem::Update(NativeControl& c) {
   }
   if (!c.hwnd) return;
   auto setText = [&](const std::string& text) {
-    if (WindowText(c.hwnd) != text) SetWindowTextA(c.hwnd, text.c_str());
+    if (WindowText(c.hwnd) != text) SetWindowTextW(c.hwnd, ToWide(text).c_str());
   };
   auto fillList = [&](const std::vector<std::string>& rows, int selected) {
-    SendMessageA(c.hwnd, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(c.hwnd, LB_RESETCONTENT, 0, 0);
-    for (const auto& row : rows) SendMessageA(c.hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
-    SendMessageA(c.hwnd, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-    SendMessageA(c.hwnd, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(c.hwnd, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(c.hwnd, LB_RESETCONTENT, 0, 0);
+    for (const auto& row : rows)
+      SendMessageW(c.hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(row).c_str()));
+    SendMessageW(c.hwnd, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    SendMessageW(c.hwnd, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(c.hwnd, nullptr, TRUE);
   };
   switch (control.Kind()) {
@@ -317,21 +319,21 @@ void Win32WindowSystem::Update(NativeControl& c) {
     }
     case ui::ControlKind::DriveList: {
       auto& drives = static_cast<ui::DriveList&>(control);
-      SendMessageA(c.hwnd, CB_RESETCONTENT, 0, 0);
+      SendMessageW(c.hwnd, CB_RESETCONTENT, 0, 0);
       int selected = -1;
       for (std::size_t i = 0; i < drives.Drives().size(); ++i) {
-        SendMessageA(c.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drives.Drives()[i].c_str()));
+        SendMessageW(c.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(drives.Drives()[i]).c_str()));
         if (drives.Drives()[i] == drives.Drive()) selected = static_cast<int>(i);
       }
-      SendMessageA(c.hwnd, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+      SendMessageW(c.hwnd, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
       break;
     }
     case ui::ControlKind::Picture: {
-      HBITMAP image = control.Image() ? static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                                         MAKEINTRESOURCEA(control.Image()),
+      HBITMAP image = control.Image() ? static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                                         MAKEINTRESOURCEW(control.Image()),
                                                                          IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))
                                       : nullptr;
-      SendMessageA(c.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image));
+      SendMessageW(c.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image));
       if (c.image) DeleteObject(c.image);
       c.image = image;
       break;
@@ -340,7 +342,7 @@ void Win32WindowSystem::Update(NativeControl& c) {
   }
   if (c.font) DeleteObject(c.font);
   c.font = MakeFont(control.GetFont());
-  SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), TRUE);
+  SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), TRUE);
   const ui::Rect place = control.WindowPosition();
   SetWindowPos(c.hwnd, nullptr, TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
                TwipsToPixels(place.height) * (control.Kind() == ui::ControlKind::DriveList ? 8 : 1),
@@ -376,11 +378,11 @@ void Win32WindowSystem::Hidden(ui::Window& window) {
 
 void Win32WindowSystem::PumpUntilHidden(ui::Window& window) {
   MSG message;
-  while (window.IsVisible() && GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (window.IsVisible() && GetMessageW(&message, nullptr, 0, 0) > 0) {
     NativeWindow* native = Find(window);
-    if (native && IsDialogMessageA(native->hwnd, &message)) continue;
+    if (native && IsDialogMessageW(native->hwnd, &message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }
 
@@ -414,7 +416,7 @@ void Win32WindowSystem::Destroyed(ui::Window& window) {
 void Win32WindowSystem::WindowChanged(ui::Window& window) {
   NativeWindow* native = Find(window);
   if (!native || !native->hwnd) return;
-  SetWindowTextA(native->hwnd, window.Caption().c_str());
+  SetWindowTextW(native->hwnd, ToWide(window.Caption()).c_str());
   SizeClientArea(native->hwnd, window);
   ApplyTopmost(native->hwnd, window);
 }
@@ -445,14 +447,14 @@ void Win32WindowSystem::Command(NativeWindow& native, int id, int code) {
     case ui::ControlKind::FileList: {
       auto& list = static_cast<ui::ListBox&>(control);
       if (code == LBN_SELCHANGE)
-        list.SetListIndex(static_cast<int>(SendMessageA(c.hwnd, LB_GETCURSEL, 0, 0)));
+        list.SetListIndex(static_cast<int>(SendMessageW(c.hwnd, LB_GETCURSEL, 0, 0)));
       if (code == LBN_DBLCLK) control.UserDoubleClick();
       if (code == LBN_KILLFOCUS) control.UserLeave();
       break;
     }
     case ui::ControlKind::DirList: {
       auto& list = static_cast<ui::DirList&>(control);
-      const int row = static_cast<int>(SendMessageA(c.hwnd, LB_GETCURSEL, 0, 0));
+      const int row = static_cast<int>(SendMessageW(c.hwnd, LB_GETCURSEL, 0, 0));
       if (code == LBN_DBLCLK && row >= 0) {
         if (row < c.dirFirstEntry)
           list.SetPath(AncestorOf(list.Path(), row));
@@ -465,7 +467,7 @@ void Win32WindowSystem::Command(NativeWindow& native, int id, int code) {
     case ui::ControlKind::DriveList: {
       auto& drives = static_cast<ui::DriveList&>(control);
       if (code == CBN_SELCHANGE) {
-        const int row = static_cast<int>(SendMessageA(c.hwnd, CB_GETCURSEL, 0, 0));
+        const int row = static_cast<int>(SendMessageW(c.hwnd, CB_GETCURSEL, 0, 0));
         if (row >= 0 && row < static_cast<int>(drives.Drives().size()))
           drives.SetDrive(drives.Drives()[static_cast<std::size_t>(row)]);
       }
@@ -478,7 +480,7 @@ void Win32WindowSystem::Command(NativeWindow& native, int id, int code) {
 
 LRESULT Win32WindowSystem::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   NativeWindow* native = Find(hwnd);
-  if (!native) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (!native) return DefWindowProcW(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_COMMAND:
       if (lParam) Command(*native, LOWORD(wParam), HIWORD(wParam));
@@ -523,7 +525,7 @@ LRESULT Win32WindowSystem::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       return 0;
     default: break;
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace
@@ -532,11 +534,11 @@ void InstallWin32WindowSystem() { ui::SetWindowSystem(&System()); }
 
 int RunMessageLoop() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     HWND top = GetAncestor(message.hwnd, GA_ROOT);
-    if (top && IsDialogMessageA(top, &message)) continue;
+    if (top && IsDialogMessageW(top, &message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }

@@ -2,9 +2,10 @@
 
 #include "platform/files.h"
 #include "platform/host.h"
-#include "platform/profile.h"
 #include "platform/text_file.h"
+#include "support/ini_keys.h"
 #include "support/ini_section.h"
+#include "support/line_text.h"
 #include "support/path_text.h"
 
 namespace {
@@ -24,7 +25,9 @@ std::string IniReadValue(const std::string& section, const std::string& key, con
     return defaultValue;
   }
   const std::string absolute = MakeAbsolutePath(file);
-  const std::string value = TrimLeadingBlanks(platform::ReadIniKey(section, key, absolute));
+  std::string bytes;
+  platform::ReadFileBytes(absolute, bytes);
+  const std::string value = TrimLeadingBlanks(FindIniValue(bytes, section, key).value_or(""));
   if (!value.empty()) return value;
   if (!defaultValue.empty() && create) IniWriteValue(section, key, defaultValue, absolute, create);
   return defaultValue;
@@ -36,7 +39,12 @@ void IniWriteValue(const std::string& section, const std::string& key, const std
     if (!create) return;
     CreateEmptyFile(file);
   }
-  platform::WriteIniKey(section, key, value, MakeAbsolutePath(file));
+  const std::string path = platform::FullPathName(MakeAbsolutePath(file));
+  std::string bytes;
+  if (!platform::ReadFileBytes(path, bytes)) return;
+  // A key that holds the value already leaves the file untouched.
+  if (FindIniValue(bytes, section, key) == value) return;
+  platform::ReplaceFileContent(path, WithIniValue(bytes, section, key, value));
 }
 
 std::string MakeAbsolutePath(const std::string& name) {
@@ -64,7 +72,7 @@ std::string IniReadSectionEntries(const std::string& section, const std::string&
   platform::TextFileReader reader(file);
   std::string line;
   while (reader.ReadLine(line))
-    if (!collected.TakeLine(line)) break;
+    if (!collected.TakeLine(LineText(line, reader.Encoding()))) break;
   keys = collected.Keys();
   values = collected.Values();
   return collected.Entries();

@@ -1,6 +1,8 @@
 #include "support/path_text.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "platform/text.h"
 
@@ -56,72 +58,98 @@ std::string StripQuotes(std::string path) {
 
 namespace {
 
-// Finds the (upper-cased) text in the upper-cased source, upper-casing only a
-// block of the source at a time so that a long text is walked once, in cache.
+// Finds the upper-cased find text in the source, comparing character by
+// character with each source character upper-cased as it is read, so that a
+// match never begins or ends inside a character and a long text is walked once.
 class UpperCaseSearch {
  public:
-  UpperCaseSearch(const std::string& source, const std::string& find) : source_(source), find_(find) {}
-
-  std::size_t Find(std::size_t from) {
-    for (;;) {
-      const std::size_t blockEnd = blockStart_ + block_.size();
-      if (from >= blockStart_ && from + find_.size() <= blockEnd) {
-        const std::size_t at = block_.find(find_, from - blockStart_);
-        if (at != std::string::npos) return blockStart_ + at;
-        if (blockEnd == source_.size()) return std::string::npos;
-        from = std::max(from, blockEnd - find_.size() + 1);
-      }
-      if (from >= source_.size()) return std::string::npos;
-      blockStart_ = from;
-      block_ = platform::UpperCase(std::string_view(source_).substr(from, kBlock + find_.size()));
-      if (block_.size() < find_.size()) return std::string::npos;
+  UpperCaseSearch(const std::string& source, const std::string& find) : source_(source) {
+    for (std::size_t at = 0; at < find.size();) {
+      const platform::Utf8Char c = platform::DecodeUtf8(find, at);
+      find_.push_back(platform::UpperChar(c.code));
+      at += c.length;
     }
+    // Where the first character can stand: its ASCII bytes, or any lead byte.
+    for (int b = 0; b < 256; ++b)
+      candidate_[b] = find_.empty() || b >= 0x80 || platform::UpperChar(static_cast<char32_t>(b)) == find_[0];
   }
 
+  // The byte length of the match at a character boundary, or 0.
+  std::size_t MatchAt(std::size_t at) const {
+    std::size_t end = at;
+    for (const char32_t wanted : find_) {
+      if (end >= source_.size()) return 0;
+      const platform::Utf8Char c = platform::DecodeUtf8(source_, end);
+      if (platform::UpperChar(c.code) != wanted) return 0;
+      end += c.length;
+    }
+    return end - at;
+  }
+
+  // The first match at or behind the character boundary from: its start and length.
+  std::pair<std::size_t, std::size_t> Find(std::size_t from) const {
+    if (find_.empty()) return {from, 0};
+    const std::size_t size = source_.size();
+    while (from < size) {
+      const auto byte = static_cast<unsigned char>(source_[from]);
+      if (!candidate_[byte]) {
+        ++from;  // an ASCII byte is a character of its own
+        continue;
+      }
+      if (const std::size_t length = MatchAt(from)) return {from, length};
+      from += platform::DecodeUtf8(source_, from).length;
+    }
+    return {std::string::npos, 0};
+  }
+
+  bool Empty() const { return find_.empty(); }
+
  private:
-  static constexpr std::size_t kBlock = 64 * 1024;
   const std::string& source_;
-  const std::string& find_;
-  std::string block_;
-  std::size_t blockStart_ = 0;
+  std::vector<char32_t> find_;
+  bool candidate_[256];
 };
 
-}  // namespace
-
-namespace {
-
 // The replacement loop that ReplaceText and ReplaceAtWordStart share; accept
-// decides whether a match at a position counts.
+// decides whether a match at a position counts. Every search after a
+// replacement resumes one character behind it, so walking the original from
+// left to right finds exactly the matches that searching the growing text
+// anew would find, in linear time.
 template <typename Accept>
 std::string Replace(const std::string& source, const std::string& find, const std::string& replacement,
                     bool exactCase, Accept&& accept) {
-  UpperCaseSearch upperCaseSearch(source, find);
-  auto next = [&](std::size_t from) { return exactCase ? source.find(find, from) : upperCaseSearch.Find(from); };
+  const UpperCaseSearch upperCaseSearch(source, exactCase ? std::string() : find);
+  auto next = [&](std::size_t from) -> std::pair<std::size_t, std::size_t> {
+    if (!exactCase) return upperCaseSearch.Find(from);
+    const std::size_t at = source.find(find, from);
+    return {at, find.size()};
+  };
+  auto characterAt = [&](std::size_t at) { return at < source.size() ? platform::DecodeUtf8(source, at).length : 1; };
 
-  // Every search after a replacement starts behind it and the upper-case
-  // mapping keeps lengths, so matching the original's upper-cased copy from
-  // left to right finds exactly the matches that re-deriving the copy of the
-  // growing text would find, in linear time.
   std::string result;
-  std::size_t copied = 0;  // source characters already in result
+  std::size_t copied = 0;  // source bytes already in result
   std::size_t from = 0;
+  bool replaced = false;
   while (from < source.size()) {
-    const std::size_t at = next(from);
+    const auto [at, length] = next(from);
     if (at == std::string::npos) break;
     if (!accept(at)) {
-      from = at + 1;
+      from = at + characterAt(at);
       continue;
     }
     result.append(source, copied, at - copied);
     result += replacement;
-    copied = at + find.size();
-    from = copied + 1;
+    replaced = true;
+    copied = at + length;
+    from = copied + characterAt(copied);
   }
-  if (copied == 0 && result.empty()) return source;
+  if (!replaced) return source;
   result.append(source, copied, std::string::npos);
   return result;
 }
 
+// A letter or digit, or any character beyond ASCII: a path never begins
+// behind one.
 bool WordCharacter(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return byte >= 0x80 || (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');

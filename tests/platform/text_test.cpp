@@ -4,23 +4,35 @@
 
 namespace {
 
-TEST(UpperCase, MapsLettersAndKeepsEveryLength) {
+TEST(UpperCase, FollowsWindowsForEveryScriptAndKeepsWhatIsNoUtf8) {
   EXPECT_EQ(platform::UpperCase("c:\\total cmd\\wincmd.ini"), "C:\\TOTAL CMD\\WINCMD.INI");
-  std::string all;
-  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
-  const std::string upper = platform::UpperCase(all);
-  ASSERT_EQ(upper.size(), 256u);
-  for (int b = 0; b < 256; ++b) {
-    const char c = static_cast<char>(b);
-    EXPECT_EQ(upper[b], platform::UpperChar(c));
-    if (b >= 'a' && b <= 'z') {
-      EXPECT_EQ(upper[b], static_cast<char>(b - 32));
-    } else if (b < 128) {
-      EXPECT_EQ(upper[b], c) << b;
-    }
-  }
+  EXPECT_EQ(platform::UpperCase("т:\\тотал müller ёж"), "Т:\\ТОТАЛ MÜLLER ЁЖ");
+  EXPECT_EQ(platform::UpperCase("表🧰"), "表🧰");
+  EXPECT_EQ(platform::UpperCase(std::string("a\xE4\0b", 4)), std::string("A\xE4\0B", 4));
+  for (char32_t c = 0; c < 0x80; ++c)
+    EXPECT_EQ(platform::UpperChar(c), c >= 'a' && c <= 'z' ? c - 32 : c) << static_cast<int>(c);
   // Upper-casing twice changes nothing more.
+  const std::string upper = platform::UpperCase("aäßтΣσ");
   EXPECT_EQ(platform::UpperCase(upper), upper);
+}
+
+TEST(Utf8, DecodesCharactersAndTakesEveryOtherByteAlone) {
+  const std::string text = "aт表🧰";
+  std::vector<char32_t> codes;
+  for (std::size_t at = 0; at < text.size(); at += platform::DecodeUtf8(text, at).length)
+    codes.push_back(platform::DecodeUtf8(text, at).code);
+  EXPECT_EQ(codes, (std::vector<char32_t>{U'a', U'т', U'表', U'🧰'}));
+  // Overlong forms, cut sequences and stray continuation bytes are no characters.
+  for (const std::string bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xE8\xA1", "\xA1", "\xF5\x80\x80\x80"}) {
+    EXPECT_EQ(platform::DecodeUtf8(bad, 0).length, 1u) << bad;
+    EXPECT_FALSE(platform::IsUtf8(bad));
+  }
+  // A lone surrogate (from UTF-16 that holds one) is kept as a character.
+  EXPECT_EQ(platform::DecodeUtf8("\xED\xA0\x80", 0).code, 0xD800u);
+  std::string out;
+  for (char32_t c : {U'a', U'т', U'🧰', char32_t{0xD800}, char32_t{platform::kNotUtf8 + 0xE4}})
+    platform::AppendUtf8(out, c);
+  EXPECT_EQ(out, "aт🧰\xED\xA0\x80\xE4");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "common/step_by_step_replace.h"
 #include "platform/text.h"
 
 namespace {
@@ -103,48 +104,46 @@ TEST(ReplaceText, EmptyFindInsertsBeforeEveryCharacter) {
   EXPECT_EQ(Replace("", "", "X"), "");
 }
 
-TEST(ReplaceText, HandlesNulBytesAndBytesBeyondAscii) {
+TEST(ReplaceText, HandlesNulBytesAndBytesThatAreNoUtf8) {
   const std::string source("x\0C:\\TC\0\xE4\xFF", 9);
   EXPECT_EQ(Replace(source, "c:\\tc", "%P%"), std::string("x\0%P%\0\xE4\xFF", 7));
-  // Letters beyond ASCII follow the code page's case mapping where it has one.
-  if (platform::UpperChar('\xE4') == '\xC4') {
-    EXPECT_EQ(Replace("x\xC4y", "\xE4", "ae"), "xaey");
-  }
+  // A byte that begins no character matches only itself.
+  EXPECT_EQ(Replace("a\xE4" "b\xC4", "\xE4", "-"), "a-b\xC4");
 }
 
-// The routine as it reads step by step: the working text changes in place and
-// its upper-cased search copy is derived anew after every replacement.
-std::string LiteralReplace(const std::string& source, std::string find, const std::string& replacement) {
-  std::string text = source;
-  find = platform::UpperCase(find);
-  std::string copy = platform::UpperCase(text);
-  std::size_t p = 1;
-  for (;;) {
-    if (p > copy.size()) break;  // a search that starts past the end finds nothing
-    const std::size_t at = copy.find(find, p - 1);
-    if (at == std::string::npos) break;
-    text = text.substr(0, at) + replacement + text.substr(at + find.size());
-    copy = platform::UpperCase(text);
-    p = at + 1 + replacement.size() + 1;
-    if (p > text.size()) break;
-  }
-  return text;
+// Letter case follows Windows' rules for every character, and a match never
+// begins or ends inside one.
+TEST(ReplaceText, MatchesWholeCharactersOfEveryScript) {
+  EXPECT_EQ(Replace("t:\\тотал\\плагины;T:\\ТОТАЛ", "T:\\Тотал", "%P%"), "%P%\\плагины;%P%");
+  EXPECT_EQ(Replace("т:\\тотал", "T:\\Тотал", "%P%"), "т:\\тотал");  // a Cyrillic т is no T
+  EXPECT_EQ(Replace("c:\\müller\\x", "C:\\MÜLLER", "%P%"), "%P%\\x");
+  EXPECT_EQ(Replace("Z:\\表\\a;Z:\\表示", "z:\\表", "%P%"), "%P%\\a;%P%示");
+  // U+8868 and U+8869 share their first two bytes: no match inside a character.
+  EXPECT_EQ(Replace("\xE8\xA1\xA9", "\xE8\xA1", "-"), "\xE8\xA1\xA9");
+  EXPECT_EQ(Replace("🧰🧰 x", "🧰", "t"), "t🧰 x");  // resumes one character behind
+  std::string find = "тотал";
+  ReplaceText("", find, "", false);
+  EXPECT_EQ(find, "ТОТАЛ");
 }
 
 TEST(ReplaceText, MatchesTheStepByStepRoutineOnRandomText) {
   std::mt19937 random(20261206);
-  const std::string alphabet = "aAbB:\\ cC\xE4\xC4";
+  const std::vector<std::string> alphabet = {"a", "A", "b", "B", ":", "\\", " ", "c", "C", "ä", "Ä", "т", "Т",
+                                             "表", "🧰", "\xE4", "\xA1"};
   auto randomText = [&](std::size_t maxLength) {
-    std::string text(random() % (maxLength + 1), ' ');
-    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    std::string text;
+    for (std::size_t n = random() % (maxLength + 1); n > 0; --n) text += alphabet[random() % alphabet.size()];
     return text;
   };
   for (int round = 0; round < 20000; ++round) {
     const std::string source = randomText(24);
     const std::string find = randomText(3);
     const std::string replacement = randomText(4);
-    ASSERT_EQ(Replace(source, find, replacement), LiteralReplace(source, find, replacement))
+    ASSERT_EQ(Replace(source, find, replacement), test::StepByStepReplace(source, find, replacement, false))
         << "source '" << source << "' find '" << find << "' replacement '" << replacement << "'";
+    std::string caller = find;
+    ASSERT_EQ(ReplaceAtWordStart(source, caller, replacement),
+              test::StepByStepReplace(source, find, replacement, true));
   }
 }
 
