@@ -32,7 +32,7 @@ bool Medium::MountReadOnly() {
 }
 
 void Medium::MakeDirectory(const std::string& relative) const {
-  std::filesystem::create_directories(dir_ / relative);
+  std::filesystem::create_directories(Fs(dir_ / relative));
 }
 
 void Medium::Write(const std::string& relative, const std::string& bytes) const { WriteFile(dir_ / relative, bytes); }
@@ -40,11 +40,11 @@ void Medium::Write(const std::string& relative, const std::string& bytes) const 
 std::string Medium::Read(const std::string& relative) const { return ReadFile(dir_ / relative); }
 
 void Medium::PutTotalCommander(const std::string& relative) const {
-  std::filesystem::copy_file(StandInExe(), dir_ / relative, std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy_file(Fs(StandInExe()), Fs(dir_ / relative), std::filesystem::copy_options::overwrite_existing);
 }
 
 void Medium::PutLauncher(const std::string& relative) const {
-  std::filesystem::copy_file(AmblerExe(), dir_ / relative, std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy_file(Fs(AmblerExe()), Fs(dir_ / relative), std::filesystem::copy_options::overwrite_existing);
 }
 
 std::vector<Medium::Start> Medium::Received(const std::string& folder, std::size_t atLeast) const {

@@ -48,14 +48,16 @@ TempDir::~TempDir() {
 
 std::string TempDir::operator/(const std::string& name) const { return path_ + "\\" + name; }
 
+fs::path Fs(const std::string& path) { return fs::path(std::u8string(path.begin(), path.end())); }
+
 void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(Fs(path), std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out) ADD_FAILURE() << "cannot write " << path;
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(Fs(path), std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
@@ -63,12 +65,12 @@ std::string ReadFile(const std::string& path) {
 
 bool Exists(const std::string& path) {
   std::error_code error;
-  return fs::exists(path, error);
+  return fs::exists(Fs(path), error);
 }
 
 fs::file_time_type ModificationTime(const std::string& path) {
   std::error_code error;
-  return fs::last_write_time(path, error);
+  return fs::last_write_time(Fs(path), error);
 }
 
 std::string CorpusFile(const std::string& name) {

@@ -24,6 +24,9 @@ class TempDir {
   std::string path_;
 };
 
+// A path of the program's text (UTF-8) as the standard library takes it.
+std::filesystem::path Fs(const std::string& path);
+
 // Whole files, byte for byte.
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);

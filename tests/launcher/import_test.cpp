@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "platform/text_file.h"
 #include "support/ini.h"
+#include "support/line_text.h"
 #include "support/path_text.h"
 #include "support/shell_links.h"
 
@@ -178,14 +179,16 @@ std::vector<std::string> LinesOf(const std::string& file) {
   return lines;
 }
 
+// Real files and the folders their authors had Total Commander in.
+const std::pair<const char*, std::string> kCorpus[] = {{"samrain-wincmd.ini", "c:\\totalcmd"},
+                                                       {"jwu-wincmd.ini", "C:\\Program Files\\totalcmd"},
+                                                       {"fanhongtao-wincmd.ini", "D:\\Program Files\\totalcmd"},
+                                                       {"fanhongtao-default.bar", "D:\\Program Files\\totalcmd"}};
+
 TEST_F(Import, RealConfigurationFilesKeepEverythingButTheirPaths) {
-  const std::pair<const char*, const char*> corpus[] = {{"samrain-wincmd.ini", "c:\\totalcmd"},
-                                                        {"jwu-wincmd.ini", "C:\\Program Files\\totalcmd"},
-                                                        {"fanhongtao-wincmd.ini", "D:\\Program Files\\totalcmd"},
-                                                        {"fanhongtao-default.bar", "D:\\Program Files\\totalcmd"}};
   medium.MakeDirectory("TC");
   Form1& form = Start("/?");
-  for (const auto& [name, directory] : corpus) {
+  for (const auto& [name, directory] : kCorpus) {
     const std::string source = test::CorpusFile(name);
     if (source.empty()) GTEST_SKIP() << "no corpus beside this checkout";
     SCOPED_TRACE(name);
@@ -194,6 +197,87 @@ TEST_F(Import, RealConfigurationFilesKeepEverythingButTheirPaths) {
     form.CopyAndParseFile(source, portable, directory, std::string(directory) + "\\", "%COMMANDER_PATH%", true);
     form.CopyAndParseFile(portable, portable, DriveOf(directory), DriveOf(directory), "%COMMANDER_DRIVE%", true);
     ExpectOnlyPathsRewritten(LinesOf(source), LinesOf(portable), directory);
+  }
+}
+
+// The lines a file says, in whichever form it has.
+std::vector<std::string> TextsOf(const std::string& file) {
+  std::vector<std::string> texts;
+  platform::TextFileReader reader(file);
+  std::string line;
+  while (reader.ReadLine(line)) texts.push_back(LineText(line, reader.Encoding()));
+  return texts;
+}
+
+// A file made of these lines in one form, each ended by CR LF.
+std::string InForm(const std::vector<std::string>& texts, platform::TextEncoding encoding) {
+  std::string text;
+  for (const std::string& line : texts) text += line + "\r\n";
+  if (encoding == platform::TextEncoding::Utf16) return "\xFF\xFE" + Utf8ToUtf16(text);
+  if (encoding == platform::TextEncoding::Utf8) return "\xEF\xBB\xBF" + text;
+  std::string ansi;
+  EXPECT_TRUE(platform::Utf8ToAnsi(text, ansi));
+  return ansi;
+}
+
+constexpr platform::TextEncoding kUnicodeForms[] = {platform::TextEncoding::Utf8, platform::TextEncoding::Utf16};
+
+// Total Commander in a folder that no code page holds: its paths are found in
+// a UTF-8 or UTF-16 file, and behind the mark in an ANSI one, and every other
+// byte stays as it was.
+TEST_F(Import, AFolderOfAnyScriptIsRewrittenInEveryForm) {
+  const std::string folder = "Тотал 🧰";
+  medium.MakeDirectory(folder);
+  const std::string directory = "T:\\" + folder;
+  const std::string P = medium.Path(folder + "\\P.ini");
+  Form1& form = Start("/?");
+  auto rewrite = [&](const std::string& bytes) {
+    medium.Write(folder + "\\P.ini", bytes);
+    form.CopyAndParseFile(P, P, directory, directory + "\\", "%COMMANDER_PATH%", true);
+    form.CopyAndParseFile(P, P, "T:", "T:", "%COMMANDER_DRIVE%", true);
+    EXPECT_FALSE(test::Exists(P + "_temp2.txt"));
+    return medium.Read(folder + "\\P.ini");
+  };
+  const std::vector<std::string> before = {"[Configuration]", "a=T:\\Тотал 🧰\\plugins\\x.wfx", "b=t:\\тотал 🧰\\y",
+                                           "TYPE:1", "c=T:\\Tools\\z.exe", "d=Ĳ ∂ 表"};
+  const std::vector<std::string> after = {"[Configuration]", "a=%COMMANDER_PATH%\\plugins\\x.wfx",
+                                          "b=%COMMANDER_PATH%\\y", "TYPE:1", "c=%COMMANDER_DRIVE%\\Tools\\z.exe",
+                                          "d=Ĳ ∂ 表"};
+  for (const platform::TextEncoding encoding : kUnicodeForms)
+    EXPECT_EQ(rewrite(InForm(before, encoding)), InForm(after, encoding));
+  const std::string mark = "\xEF\xBB\xBF";
+  EXPECT_EQ(rewrite("[1]\r\n3=" + mark + "T:\\Тотал 🧰\\10 минут_files\\\r\nTYPE:1\r\n4=" + mark + "\xC3\x28T:\\x\r\n"),
+            "[1]\r\n3=" + mark + "%COMMANDER_PATH%\\10 минут_files\\\r\nTYPE:1\r\n4=" + mark +
+                "\xC3\x28%COMMANDER_DRIVE%\\x\r\n");  // bytes that are no UTF-8 stay
+}
+
+// The corpus in each other form a file may have: rewritten in that form, it
+// says what its ANSI form says after the rewrite.
+TEST_F(Import, EveryFormOfARealFileSaysWhatItsAnsiFormSays) {
+  medium.MakeDirectory("TC");
+  Form1& form = Start("/?");
+  const std::string portable = medium.Path("TC\\portable.ini");
+  auto rewritten = [&](const std::string& bytes, const std::string& directory) {
+    medium.Write("TC\\portable.ini", bytes);
+    form.CopyAndParseFile(portable, portable, directory, directory + "\\", "%COMMANDER_PATH%", true);
+    form.CopyAndParseFile(portable, portable, DriveOf(directory), DriveOf(directory), "%COMMANDER_DRIVE%", true);
+    return TextsOf(portable);
+  };
+  for (const auto& [name, directory] : kCorpus) {
+    const std::string source = test::CorpusFile(name);
+    if (source.empty()) GTEST_SKIP() << "no corpus beside this checkout";
+    SCOPED_TRACE(name);
+    // The lines this machine's code page reads.
+    std::vector<std::string> texts;
+    for (const std::string& line : LinesOf(source)) {
+      std::string text;
+      if (platform::AnsiToUtf8(line, text)) texts.push_back(text);
+    }
+    const auto ansi = rewritten(InForm(texts, platform::TextEncoding::Ansi), directory);
+    for (const platform::TextEncoding encoding : kUnicodeForms) {
+      EXPECT_EQ(rewritten(InForm(texts, encoding), directory), ansi);
+      EXPECT_EQ(platform::EncodingOf(medium.Read("TC\\portable.ini")), encoding);
+    }
   }
 }
 

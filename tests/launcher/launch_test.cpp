@@ -37,6 +37,19 @@ const Case kCases[] = {
      "/f=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wcx_ftp.ini\""},
     {"drive root", "Ambler.exe", "", "",
      "T:\\TOTALCMD64.EXE  /i=T:\\TC_portable_wincmd.ini /f=T:\\TC_portable_wcx_ftp.ini"},
+    // Folders of every script: one outside the Western code page, one whose
+    // last character ends in the byte of "\" in the Japanese code page, one
+    // outside the Japanese code page, one outside every code page.
+    {"Cyrillic", "Тотал Командер\\Ambler.exe", "Тотал Командер", "",
+     "\"T:\\Тотал Командер\\TOTALCMD64.EXE\"  /i=\"T:\\Тотал Командер\\TC_portable_wincmd.ini\" "
+     "/f=\"T:\\Тотал Командер\\TC_portable_wcx_ftp.ini\""},
+    {"trail byte 0x5C", "表\\Ambler.exe", "表", "",
+     "T:\\表\\TOTALCMD64.EXE  /i=T:\\表\\TC_portable_wincmd.ini /f=T:\\表\\TC_portable_wcx_ftp.ini"},
+    {"umlaut, one folder above", "Müller\\Ambler.exe", "Müller\\TC", "",
+     "T:\\Müller\\TC\\TOTALCMD64.EXE  /i=T:\\Müller\\TC\\TC_portable_wincmd.ini "
+     "/f=T:\\Müller\\TC\\TC_portable_wcx_ftp.ini"},
+    {"outside every code page", "🧰\\Ambler.exe", "🧰", "C:\\Тест\\表 /O",
+     "T:\\🧰\\TOTALCMD64.EXE C:\\Тест\\表 /O /i=T:\\🧰\\TC_portable_wincmd.ini /f=T:\\🧰\\TC_portable_wcx_ftp.ini"},
 };
 
 TEST(Launch, TotalCommanderReceivesExactlyTheBuiltCommandLine) {

@@ -46,10 +46,9 @@ TEST(IniSectionReader, AnyLineWithABracketEndsTheSectionAndTheReading) {
   EXPECT_EQ(s.linesTaken, 3u);
 }
 
-TEST(IniSectionReader, BytesBeyondAsciiAndNulsPassUntouched) {
+TEST(IniSectionReader, NamesOfEveryScriptMatchAndOtherBytesPassUntouched) {
   const std::string line("k\xE4=\0v\xFF", 6);
-  const Section s = Read("\xE4", {"[\xC4]", line});
-  if (s.entries.empty()) GTEST_SKIP() << "the code page maps no upper case for this letter";
+  const Section s = Read("ä тотал", {"[Ä ТОТАЛ]", line});
   EXPECT_EQ(s.entries, line + ";");
   EXPECT_EQ(s.values, std::string("\0v\xFF;", 4));
 }

@@ -1,0 +1,96 @@
+// Ini keys read and written in memory, in each form Total Commander's files
+// have: reading follows the profile functions' rules, writing changes only
+// the one line it must.
+#include "support/ini_keys.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/text.h"
+#include "support/line_text.h"
+
+namespace {
+
+// The same text as a file of each form.
+struct Form {
+  const char* name;
+  std::string (*bytes)(const std::string& text);
+};
+const Form kForms[] = {
+    {"ANSI", [](const std::string& text) { return text; }},
+    {"UTF-8 with a mark", [](const std::string& text) { return "\xEF\xBB\xBF" + text; }},
+    {"UTF-16 LE with a mark", [](const std::string& text) { return "\xFF\xFE" + Utf8ToUtf16(text); }},
+};
+
+const std::string kFile =
+    "; Total Commander\r\n"
+    "[Configuration]\r\n"
+    "  InstallDir = C:\\TC  \r\n"
+    "Editor=\"C:\\Tools\\ed.exe\"\r\n"
+    "Quoted='x'\r\n"
+    "editor=second\r\n"
+    "\r\n"
+    "[ buttonBAR ]\r\n"
+    "Buttonbar=C:\\TC\\Default.bar\r\n"
+    "\r\n"
+    "[configuration]\r\n"
+    "Later=1\r\n";
+
+TEST(IniKeys, ReadLikeTheProfileFunctionsInEveryForm) {
+  for (const Form& form : kForms) {
+    SCOPED_TRACE(form.name);
+    const std::string file = form.bytes(kFile);
+    EXPECT_EQ(FindIniValue(file, "configuration", "INSTALLDIR"), "C:\\TC");
+    EXPECT_EQ(FindIniValue(file, "Configuration", "Editor"), "C:\\Tools\\ed.exe");  // the first match wins
+    EXPECT_EQ(FindIniValue(file, "Configuration", "Quoted"), "x");
+    EXPECT_EQ(FindIniValue(file, "Buttonbar", "buttonbar"), "C:\\TC\\Default.bar");
+    EXPECT_EQ(FindIniValue(file, "Configuration", "Later"), std::nullopt);  // only the first section counts
+    EXPECT_EQ(FindIniValue(file, "Configuration", "Buttonbar"), std::nullopt);
+    EXPECT_EQ(FindIniValue(file, "Missing", "InstallDir"), std::nullopt);
+  }
+}
+
+TEST(IniKeys, WritingChangesOnlyTheOneLineInEveryForm) {
+  for (const Form& form : kForms) {
+    SCOPED_TRACE(form.name);
+    const std::string file = form.bytes(kFile);
+    // A key that exists: its line alone.
+    std::string expected = kFile;
+    expected.replace(expected.find("Buttonbar=C:\\TC\\Default.bar"), 27, "Buttonbar=%COMMANDER_PATH%\\x.bar");
+    EXPECT_EQ(WithIniValue(file, "BUTTONBAR", "ButtonBar", "%COMMANDER_PATH%\\x.bar"), form.bytes(expected));
+    // A new key: at the end of its section, before the blank line.
+    expected = kFile;
+    expected.insert(expected.find("\r\n\r\n[configuration]") + 2, "New=1\r\n");
+    EXPECT_EQ(WithIniValue(file, "Buttonbar", "New", "1"), form.bytes(expected));
+    // A new section: at the end of the file.
+    EXPECT_EQ(WithIniValue(file, "FileSystemPlugins", "ftp", "%COMMANDER_PATH%\\ftp.wfx"),
+              form.bytes(kFile + "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\ftp.wfx\r\n"));
+  }
+  // A file whose last line has no line end, and an empty one.
+  EXPECT_EQ(WithIniValue("[a]\r\nk=1", "a", "n", "2"), "[a]\r\nk=1\r\nn=2\r\n");
+  EXPECT_EQ(WithIniValue("[a]", "b", "n", "2"), "[a]\r\n[b]\r\nn=2\r\n");
+  EXPECT_EQ(WithIniValue("", "b", "n", "2"), "[b]\r\nn=2\r\n");
+}
+
+TEST(IniKeys, AnAnsiFileKeepsAValueItsCodePageLacksAsUtf8BehindTheMark) {
+  const std::string value = "%COMMANDER_DRIVE%\\Тотал 🧰\\x.bar";
+  const std::string file = WithIniValue("[Buttonbar]\r\nButtonbar=old\r\n", "Buttonbar", "Buttonbar", value);
+  EXPECT_EQ(file, "[Buttonbar]\r\nButtonbar=\xEF\xBB\xBF" + value + "\r\n");  // no code page holds 🧰
+  EXPECT_EQ(FindIniValue(file, "Buttonbar", "Buttonbar"), value);
+  // A UTF-16 file holds it as it is.
+  const std::string wide = WithIniValue("\xFF\xFE" + Utf8ToUtf16("[b]\r\n"), "b", "k", value);
+  EXPECT_EQ(wide, "\xFF\xFE" + Utf8ToUtf16("[b]\r\nk=" + value + "\r\n"));
+  EXPECT_EQ(FindIniValue(wide, "B", "K"), value);
+}
+
+TEST(IniKeys, BrokenFilesLoseNoByte) {
+  // An odd last byte of a UTF-16 file, invalid UTF-8 behind the mark, bytes
+  // of no code page: every line that is not the key's comes back whole.
+  const std::string odd = "\xFF\xFE" + Utf8ToUtf16("[a]\r\nk=1\r\n") + "\x41";
+  EXPECT_EQ(WithIniValue(odd, "a", "k", "2"), "\xFF\xFE" + Utf8ToUtf16("[a]\r\nk=2\r\n") + "\x41");
+  const std::string marked = "[a]\r\nv=\xEF\xBB\xBF\xC3\x28\x81\r\nk=1\r\n";
+  EXPECT_EQ(WithIniValue(marked, "a", "k", "2"), "[a]\r\nv=\xEF\xBB\xBF\xC3\x28\x81\r\nk=2\r\n");
+  const std::string binary("MZ\x90\0\x03\0\r\n[a]\r\n\0\xFF", 15);
+  EXPECT_EQ(WithIniValue(binary, "a", "k", "1"), binary + "\r\nk=1\r\n");
+}
+
+}  // namespace
