@@ -63,14 +63,14 @@ bool CopyFileSafely(const std::string& source, const std::string& target, bool r
   if (source.empty() || target.empty()) return false;
   // Copy beside the target first, then move it into place: a copy that fails
   // half way leaves neither a half-written target nor a changed one.
-  const std::wstring copy = ToWide(target + ".ambler-copy");
-  DeleteFileW(copy.c_str());
+  const std::string copy = target + ".ambler-copy";
+  RemoveFile(copy);
   const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
   // A full medium can end the copy early without an error: the sizes must agree.
-  if (CopyFileW(ToWide(source).c_str(), copy.c_str(), TRUE) && SizeOf(target + ".ambler-copy") == SizeOf(source) &&
-      MoveFileExW(copy.c_str(), ToWide(target).c_str(), flags))
+  if (CopyFileW(ToWide(source).c_str(), ToWide(copy).c_str(), TRUE) && SizeOf(copy) == SizeOf(source) &&
+      MoveFileExW(ToWide(copy).c_str(), ToWide(target).c_str(), flags))
     return true;
-  DeleteFileW(copy.c_str());
+  RemoveFile(copy);
   return false;
 }
 

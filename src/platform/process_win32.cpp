@@ -1,13 +1,12 @@
 #include "platform/process.h"
 
 #include <windows.h>
-
-#include "platform/win32_common.h"
 #include <shellapi.h>
 
 #include <vector>
 
 #include "platform/system_library.h"
+#include "platform/win32_common.h"
 
 namespace platform {
 namespace {

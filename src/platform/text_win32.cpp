@@ -2,6 +2,7 @@
 
 #include "platform/text.h"
 #include "platform/upper_table.h"
+#include "platform/win32_common.h"
 
 namespace platform {
 
@@ -24,9 +25,6 @@ std::vector<char16_t> BuildUpperTable() {
   return table;
 }
 
-}  // namespace platform
-
-namespace platform {
 namespace {
 
 // A machine set to use UTF-8 for ANSI has no code page of its own to convert.
@@ -43,18 +41,16 @@ bool ToWideExactly(UINT codePage, std::string_view text, std::wstring& wide) {
                              size) == size;
 }
 
-bool FromWideExactly(UINT codePage, std::wstring_view wide, std::string& text) {
-  text.clear();
+bool FromWideExactly(std::wstring_view wide, std::string& ansi) {
+  ansi.clear();
   if (wide.empty()) return true;
-  const bool utf8 = codePage == CP_UTF8;
   BOOL usedDefault = FALSE;
-  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
-  const int size = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                       nullptr, utf8 ? nullptr : &usedDefault);
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                       nullptr, 0, nullptr, &usedDefault);
   if (size <= 0 || usedDefault) return false;
-  text.resize(static_cast<std::size_t>(size));
-  return WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr,
-                             utf8 ? nullptr : &usedDefault) == size &&
+  ansi.resize(static_cast<std::size_t>(size));
+  return WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), ansi.data(),
+                             size, nullptr, &usedDefault) == size &&
          !usedDefault;
 }
 
@@ -69,8 +65,9 @@ bool AnsiToUtf8(std::string_view ansi, std::string& utf8) {
   std::string back;
   // Some bytes decode to a character that encodes to other bytes (a code
   // page's duplicates): those would not come back as they were.
-  if (!ToWideExactly(CP_ACP, ansi, wide) || !FromWideExactly(CP_ACP, wide, back) || back != ansi) return false;
-  return FromWideExactly(CP_UTF8, wide, utf8);
+  if (!ToWideExactly(CP_ACP, ansi, wide) || !FromWideExactly(wide, back) || back != ansi) return false;
+  utf8 = ToUtf8(wide);
+  return true;
 }
 
 bool Utf8ToAnsi(std::string_view utf8, std::string& ansi) {
@@ -79,7 +76,7 @@ bool Utf8ToAnsi(std::string_view utf8, std::string& ansi) {
     return IsUtf8(utf8);
   }
   std::wstring wide;
-  return ToWideExactly(CP_UTF8, utf8, wide) && FromWideExactly(CP_ACP, wide, ansi);
+  return ToWideExactly(CP_UTF8, utf8, wide) && FromWideExactly(wide, ansi);
 }
 
 }  // namespace platform

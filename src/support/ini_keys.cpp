@@ -81,7 +81,7 @@ std::string Unquoted(const std::string& value) {
 struct Place {
   std::optional<std::size_t> section, key;
   std::size_t lastInSection = 0;
-  std::string value;
+  std::string name, value;  // the key's, as the file has them
 };
 
 Place Locate(std::string_view file, const std::vector<Line>& lines, platform::TextEncoding encoding,
@@ -92,7 +92,7 @@ Place Locate(std::string_view file, const std::vector<Line>& lines, platform::Te
     const Entry entry = Parse(LineText(file.substr(lines[i].begin, lines[i].end - lines[i].begin), encoding));
     if (entry.isSection) {
       if (inSection) break;
-      if (!place.section && SameName(entry.name, section)) {
+      if (SameName(entry.name, section)) {
         place.section = i;
         place.lastInSection = i;
         inSection = true;
@@ -103,6 +103,7 @@ Place Locate(std::string_view file, const std::vector<Line>& lines, platform::Te
     if (!entry.blank) place.lastInSection = i;
     if (!entry.blank && SameName(entry.name, key)) {
       place.key = i;
+      place.name = entry.name;
       place.value = entry.value;
       break;
     }
@@ -128,9 +129,8 @@ std::string WithIniValue(std::string_view file, std::string_view section, std::s
   std::string result;
   if (place.key) {
     const Line& line = lines[*place.key];
-    const std::string name = Parse(LineText(file.substr(line.begin, line.end - line.begin), encoding)).name;
     result.append(file.substr(0, line.begin));
-    result += EncodeEntry(name, value, encoding);
+    result += EncodeEntry(place.name, value, encoding);
     result.append(file.substr(line.end));
   } else if (place.section) {
     const std::size_t at = lines[place.lastInSection].next;

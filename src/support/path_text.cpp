@@ -58,9 +58,10 @@ std::string StripQuotes(std::string path) {
 
 namespace {
 
-// Finds the upper-cased find text in the source, comparing character by
-// character with each source character upper-cased as it is read, so that a
-// match never begins or ends inside a character and a long text is walked once.
+// Finds the upper-cased find text in the source, character by character with
+// each source character upper-cased as it is read (Knuth, Morris and Pratt), so
+// that a match never begins or ends inside a character and the source is
+// walked once, whatever the find text.
 class UpperCaseSearch {
  public:
   UpperCaseSearch(const std::string& source, const std::string& find) : source_(source) {
@@ -69,44 +70,50 @@ class UpperCaseSearch {
       find_.push_back(platform::UpperChar(c.code));
       at += c.length;
     }
-    // Where the first character can stand: its ASCII bytes, or any lead byte.
+    // fallback_[i]: how much of the find text still matches when the
+    // character behind its first i + 1 characters does not.
+    fallback_.assign(find_.size(), 0);
+    for (std::size_t i = 1, k = 0; i < find_.size(); ++i) {
+      while (k > 0 && find_[i] != find_[k]) k = fallback_[k - 1];
+      if (find_[i] == find_[k]) ++k;
+      fallback_[i] = k;
+    }
+    starts_.resize(find_.size());
+    // Where a match can begin: the ASCII bytes of its first character, or any lead byte.
     for (int b = 0; b < 256; ++b)
       candidate_[b] = find_.empty() || b >= 0x80 || platform::UpperChar(static_cast<char32_t>(b)) == find_[0];
   }
 
-  // The byte length of the match at a character boundary, or 0.
-  std::size_t MatchAt(std::size_t at) const {
-    std::size_t end = at;
-    for (const char32_t wanted : find_) {
-      if (end >= source_.size()) return 0;
-      const platform::Utf8Char c = platform::DecodeUtf8(source_, end);
-      if (platform::UpperChar(c.code) != wanted) return 0;
-      end += c.length;
-    }
-    return end - at;
-  }
-
   // The first match at or behind the character boundary from: its start and length.
-  std::pair<std::size_t, std::size_t> Find(std::size_t from) const {
-    if (find_.empty()) return {from, 0};
-    const std::size_t size = source_.size();
+  std::pair<std::size_t, std::size_t> Find(std::size_t from) {
+    const std::size_t length = find_.size(), size = source_.size();
+    if (length == 0) return {from, 0};
+    std::size_t matched = 0, read = 0;  // characters of the find text matched; characters read
     while (from < size) {
-      const auto byte = static_cast<unsigned char>(source_[from]);
-      if (!candidate_[byte]) {
+      if (matched == 0 && !candidate_[static_cast<unsigned char>(source_[from])]) {
         ++from;  // an ASCII byte is a character of its own
         continue;
       }
-      if (const std::size_t length = MatchAt(from)) return {from, length};
-      from += platform::DecodeUtf8(source_, from).length;
+      const platform::Utf8Char c = platform::DecodeUtf8(source_, from);
+      const char32_t upper = platform::UpperChar(c.code);
+      while (matched > 0 && upper != find_[matched]) matched = fallback_[matched - 1];
+      // Where the characters read begin, the last ones kept, to give where a match begins.
+      starts_[read++ % length] = from;
+      from += c.length;
+      if (upper != find_[matched]) continue;
+      if (++matched == length) {
+        const std::size_t begin = starts_[(read - length) % length];
+        return {begin, from - begin};
+      }
     }
     return {std::string::npos, 0};
   }
 
-  bool Empty() const { return find_.empty(); }
-
  private:
   const std::string& source_;
   std::vector<char32_t> find_;
+  std::vector<std::size_t> fallback_;
+  std::vector<std::size_t> starts_;
   bool candidate_[256];
 };
 
@@ -118,7 +125,7 @@ class UpperCaseSearch {
 template <typename Accept>
 std::string Replace(const std::string& source, const std::string& find, const std::string& replacement,
                     bool exactCase, Accept&& accept) {
-  const UpperCaseSearch upperCaseSearch(source, exactCase ? std::string() : find);
+  UpperCaseSearch upperCaseSearch(source, exactCase ? std::string() : find);
   auto next = [&](std::size_t from) -> std::pair<std::size_t, std::size_t> {
     if (!exactCase) return upperCaseSearch.Find(from);
     const std::size_t at = source.find(find, from);
