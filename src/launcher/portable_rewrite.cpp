@@ -22,9 +22,10 @@ std::string PortableValue(const std::string& value, const std::string& directory
   return drive.empty() ? result : ReplaceAtWordStart(result, drive, "%COMMANDER_DRIVE%");
 }
 
-std::string RewriteLine(std::string line, std::string find1, std::string find2, const std::string& replacement) {
-  if (!find1.empty()) line = ReplaceAtWordStart(line, find1, replacement);
-  if (!find2.empty()) line = ReplaceAtWordStart(line, find2, replacement);
+std::string RewriteLine(std::string line, std::string find1, std::string find2, const std::string& replacement,
+                        bool afterWord) {
+  if (!find1.empty()) line = ReplaceAtWordStart(line, find1, replacement, afterWord);
+  if (!find2.empty()) line = ReplaceAtWordStart(line, find2, replacement, afterWord);
   return line;
 }
 
@@ -32,9 +33,12 @@ std::string RewriteFileLine(std::string_view bytes, platform::TextEncoding encod
                             const std::string& find2, const std::string& replacement) {
   std::vector<LinePiece> pieces = DecodeLine(bytes, encoding);
   bool changed = false;
-  for (LinePiece& piece : pieces) {
-    if (piece.form == LinePiece::Form::Bytes) continue;
-    std::string rewritten = RewriteLine(piece.text, find1, find2, replacement);
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    LinePiece& piece = pieces[i];
+    if (piece.form == LinePiece::Form::Bytes || piece.form == LinePiece::Form::Mark) continue;
+    // Bytes that decode to nothing lie beyond ASCII, inside a word as before.
+    const bool afterWord = i > 0 && pieces[i - 1].form == LinePiece::Form::Bytes;
+    std::string rewritten = RewriteLine(piece.text, find1, find2, replacement, afterWord);
     if (rewritten == piece.text) continue;
     piece.text = std::move(rewritten);
     changed = true;

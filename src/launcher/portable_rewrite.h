@@ -17,7 +17,9 @@ std::string PortableValue(const std::string& value, const std::string& directory
 
 // One line of a file being made portable: each search text (ignoring case, an
 // empty one is skipped) becomes the replacement where a path can begin.
-std::string RewriteLine(std::string line, std::string find1, std::string find2, const std::string& replacement);
+// afterWord: a letter, a digit or a character beyond ASCII stands before it.
+std::string RewriteLine(std::string line, std::string find1, std::string find2, const std::string& replacement,
+                        bool afterWord = false);
 
 // One line of a file as the bytes the file holds in its form: what it says is
 // rewritten as RewriteLine does, and every byte outside a replacement stays as

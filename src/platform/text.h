@@ -33,6 +33,7 @@ std::string UpperCase(std::string_view text);
 // nothing, when some character would not come back as it was: bytes that are
 // no character of the code page, or characters it cannot hold.
 bool AnsiToUtf8(std::string_view ansi, std::string& utf8);
+unsigned AnsiCodePage();
 bool Utf8ToAnsi(std::string_view utf8, std::string& ansi);
 
 // Sorts names without regard to case (names equal but for case keep their order).

@@ -40,6 +40,8 @@ char32_t Decode1252(unsigned char byte) { return byte >= 0x80 && byte < 0xA0 ? k
 
 }  // namespace
 
+unsigned AnsiCodePage() { return 1252; }
+
 bool AnsiToUtf8(std::string_view ansi, std::string& utf8) {
   utf8.clear();
   for (const char c : ansi) {

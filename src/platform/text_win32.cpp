@@ -56,6 +56,8 @@ bool FromWideExactly(std::wstring_view wide, std::string& ansi) {
 
 }  // namespace
 
+unsigned AnsiCodePage() { return GetACP(); }
+
 bool AnsiToUtf8(std::string_view ansi, std::string& utf8) {
   if (AnsiIsUtf8()) {
     utf8.assign(ansi);

@@ -12,17 +12,37 @@ bool IsAscii(std::string_view bytes) {
   return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// Decodes ANSI bytes; characters that do not decode exactly stay as bytes.
 void AddAnsi(std::vector<LinePiece>& pieces, std::string_view bytes) {
   if (bytes.empty()) return;
+  std::string text;
   if (IsAscii(bytes)) {
     pieces.push_back({LinePiece::Form::Ansi, std::string(bytes)});
     return;
   }
-  std::string text;
-  if (platform::AnsiToUtf8(bytes, text))
+  if (platform::AnsiToUtf8(bytes, text)) {
     pieces.push_back({LinePiece::Form::Ansi, std::move(text)});
-  else
-    pieces.push_back({LinePiece::Form::Bytes, std::string(bytes)});
+    return;
+  }
+  // Character by character: two bytes (a double-byte character, or two single
+  // ones), else one, else the byte stays as it is.
+  std::size_t run = 0, at = 0;
+  auto endRun = [&] {
+    if (at > run) AddAnsi(pieces, bytes.substr(run, at - run));
+  };
+  while (at < bytes.size()) {
+    std::size_t length = 0;
+    for (const std::size_t n : {2, 1})
+      if (!length && at + n <= bytes.size() && platform::AnsiToUtf8(bytes.substr(at, n), text)) length = n;
+    if (length) {
+      at += length;
+      continue;
+    }
+    endRun();
+    pieces.push_back({LinePiece::Form::Bytes, std::string(bytes.substr(at, 1))});
+    run = ++at;
+  }
+  endRun();
 }
 
 }  // namespace
@@ -90,7 +110,7 @@ std::vector<LinePiece> DecodeLine(std::string_view bytes, platform::TextEncoding
       const std::size_t equals = bytes.find('=');
       if (equals != std::string_view::npos && bytes.substr(equals + 1).starts_with(kValueMark)) {
         AddAnsi(pieces, bytes.substr(0, equals + 1));
-        pieces.push_back({LinePiece::Form::Bytes, std::string(kValueMark)});
+        pieces.push_back({LinePiece::Form::Mark, std::string(kValueMark)});
         pieces.push_back({LinePiece::Form::Utf8, std::string(bytes.substr(equals + 1 + kValueMark.size()))});
       } else {
         AddAnsi(pieces, bytes);
@@ -106,6 +126,7 @@ bool EncodeLine(const std::vector<LinePiece>& pieces, std::string& bytes) {
   for (const LinePiece& piece : pieces) {
     switch (piece.form) {
       case LinePiece::Form::Bytes:
+      case LinePiece::Form::Mark:
       case LinePiece::Form::Utf8: bytes += piece.text; break;
       case LinePiece::Form::Utf16: bytes += Utf8ToUtf16(piece.text); break;
       case LinePiece::Form::Ansi: {
@@ -127,7 +148,7 @@ std::string LineText(std::string_view bytes, platform::TextEncoding encoding) {
   if (encoding != platform::TextEncoding::Utf16 && IsAscii(bytes)) return std::string(bytes);
   std::string text;
   for (const LinePiece& piece : DecodeLine(bytes, encoding))
-    if (!(piece.form == LinePiece::Form::Bytes && piece.text == kValueMark)) text += piece.text;
+    if (piece.form != LinePiece::Form::Mark) text += piece.text;
   return text;
 }
 

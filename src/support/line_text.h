@@ -2,9 +2,9 @@
 // What the lines of Total Commander's files say, in whichever of its three
 // forms a file has (platform/text_file.h), and the way back to the bytes: a
 // line is taken apart into pieces of text that decode to UTF-8 and are
-// encoded back in their own form, and bytes that stay exactly as they are (the
-// mark EF BB BF in front of a UTF-8 value of an ANSI file, bytes that decode to
-// no character). Whatever is not changed in the text comes back byte for byte.
+// encoded back in their own form, the mark EF BB BF in front of a UTF-8 value
+// of an ANSI file, and bytes that decode to no character and stay exactly as
+// they are. Whatever is not changed in the text comes back byte for byte.
 
 #include <string>
 #include <string_view>
@@ -13,9 +13,9 @@
 #include "platform/text_file.h"
 
 struct LinePiece {
-  enum class Form { Bytes, Ansi, Utf8, Utf16 };
+  enum class Form { Bytes, Mark, Ansi, Utf8, Utf16 };
   Form form;
-  std::string text;  // UTF-8; the bytes themselves for Form::Bytes
+  std::string text;  // UTF-8; the bytes themselves for Form::Bytes and Form::Mark
 };
 
 std::vector<LinePiece> DecodeLine(std::string_view bytes, platform::TextEncoding encoding);

@@ -169,8 +169,9 @@ std::string ReplaceText(const std::string& source, std::string& find, const std:
   return Replace(source, find, replacement, exactCase, [](std::size_t) { return true; });
 }
 
-std::string ReplaceAtWordStart(const std::string& source, std::string& find, const std::string& replacement) {
+std::string ReplaceAtWordStart(const std::string& source, std::string& find, const std::string& replacement,
+                               bool afterWord) {
   find = platform::UpperCase(find);
   return Replace(source, find, replacement, false,
-                 [&](std::size_t at) { return at == 0 || !WordCharacter(source[at - 1]); });
+                 [&](std::size_t at) { return at == 0 ? !afterWord : !WordCharacter(source[at - 1]); });
 }

@@ -36,5 +36,6 @@ std::string ReplaceText(const std::string& source, std::string& find, const std:
 // As ReplaceText ignoring case, but a match counts only where it begins a
 // word: where no letter or digit (nor a byte beyond ASCII) stands before it.
 // A path never begins inside a word, so TYPE:1 keeps its E: while E:\TC
-// beside it is replaced.
-std::string ReplaceAtWordStart(const std::string& source, std::string& find, const std::string& replacement);
+// beside it is replaced. afterWord: such a character stands before the source.
+std::string ReplaceAtWordStart(const std::string& source, std::string& find, const std::string& replacement,
+                               bool afterWord = false);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 namespace {
 
 TEST(UpperCase, FollowsWindowsForEveryScriptAndKeepsWhatIsNoUtf8) {
@@ -33,6 +36,14 @@ TEST(Utf8, DecodesCharactersAndTakesEveryOtherByteAlone) {
   for (char32_t c : {U'a', U'т', U'🧰', char32_t{0xD800}, char32_t{platform::kNotUtf8 + 0xE4}})
     platform::AppendUtf8(out, c);
   EXPECT_EQ(out, "aт🧰\xED\xA0\x80\xE4");
+}
+
+// A run started for a code page (scripts/in-code-page) really has it: Wine
+// takes it from the locale.
+TEST(AnsiCodePage, IsTheOneTheRunWasStartedFor) {
+  const char* wanted = std::getenv("AMBLER_CODE_PAGE");
+  if (!wanted) GTEST_SKIP() << "a run in the machine's own code page";
+  EXPECT_EQ(platform::AnsiCodePage(), std::stoul(wanted));
 }
 
 }  // namespace

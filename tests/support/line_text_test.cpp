@@ -32,7 +32,7 @@ TEST(LineText, AValueBehindTheMarkIsUtf8InAnAnsiLine) {
   EXPECT_EQ(LineText(line, TextEncoding::Ansi), "3=C:\\Users\\Тотал\\");
   const auto pieces = DecodeLine(line, TextEncoding::Ansi);
   ASSERT_EQ(pieces.size(), 3u);
-  EXPECT_EQ(pieces[1].form, LinePiece::Form::Bytes);
+  EXPECT_EQ(pieces[1].form, LinePiece::Form::Mark);
   EXPECT_EQ(pieces[2].text, "C:\\Users\\Тотал\\");
 }
 
