@@ -69,7 +69,8 @@ class TextFileWriter {
 
   bool IsOpen() const { return handle_ != nullptr; }
 
-  // Writes the line's bytes and CR LF; false once anything failed to reach the file.
+  // Writes the line's bytes and CR LF (none behind the odd last byte of a
+  // UTF-16 file); false once anything failed to reach the file.
   bool WriteLine(std::string_view line);
 
   // True when every line written reached the file.

@@ -134,8 +134,9 @@ bool TextFileWriter::Append(std::string_view bytes) {
 }
 
 bool TextFileWriter::WriteLine(std::string_view line) {
-  return Append(line) &&
-         Append(encoding_ == TextEncoding::Utf16 ? std::string_view("\r\0\n\0", 4) : std::string_view("\r\n", 2));
+  if (encoding_ != TextEncoding::Utf16) return Append(line) && Append("\r\n");
+  // An odd last byte stays last: a line end behind it would shift every unit.
+  return Append(line) && (line.size() % 2 == 1 || Append(std::string_view("\r\0\n\0", 4)));
 }
 
 bool TextFileWriter::Close() {

@@ -281,6 +281,34 @@ TEST_F(Import, EveryFormOfARealFileSaysWhatItsAnsiFormSays) {
   }
 }
 
+// Broken files in the Unicode forms: an odd length and binary content behind
+// the UTF-16 mark, bytes that are no UTF-8 behind the UTF-8 mark. What they say
+// is rewritten, and they keep their form and every other byte.
+TEST_F(Import, BrokenUnicodeFilesLoseNoByte) {
+  medium.MakeDirectory("TC");
+  Form1& form = Start("/?");
+  const std::string portable = medium.Path("TC\\portable.ini");
+  std::string binary = "\xFF\xFE";
+  unsigned state = 54321;
+  while (binary.size() < 4 * 1024 * 1024) {
+    state = state * 1103515245 + 12345;
+    binary += static_cast<char>(state >> 16);
+    if ((state & 0xFFFF) < 40) binary += Utf8ToUtf16(" T:\\TC\\x ");
+  }
+  const std::vector<std::string> broken = {"\xFF\xFE" + Utf8ToUtf16("a=T:\\TC\\x\r\nb=1\r\n") + "\x41", binary + "\x42",
+                                           "\xEF\xBB\xBF" "a=\xC3\x28T:\\TC\\x\r\nb=\xFF T:\\TC\r\n"};
+  for (const std::string& content : broken) {
+    medium.Write("TC\\portable.ini", content);
+    const auto before = TextsOf(portable);
+    form.CopyAndParseFile(portable, portable, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
+    form.CopyAndParseFile(portable, portable, "T:", "T:", "%COMMANDER_DRIVE%", true);
+    EXPECT_FALSE(test::Exists(portable + "_temp2.txt"));
+    EXPECT_EQ(platform::EncodingOf(medium.Read("TC\\portable.ini")), platform::EncodingOf(content));
+    ExpectOnlyPathsRewritten(before, TextsOf(portable), "T:\\TC");
+  }
+  EXPECT_TRUE(medium.Read("TC\\portable.ini").starts_with("\xEF\xBB\xBF" "a=\xC3\x28%COMMANDER_PATH%\\x\r\n"));
+}
+
 TEST_F(Import, HostileFilesAreRewrittenWithoutHarm) {
   medium.MakeDirectory("TC");
   Form1& form = Start("/?");

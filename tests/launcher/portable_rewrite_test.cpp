@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text.h"
+#include "support/line_text.h"
 
 namespace {
 
@@ -37,6 +38,20 @@ TEST(RewriteFileLine, BytesOfNoCharacterStayAndTheRestIsRewritten) {
   };
   EXPECT_EQ(rewrite(std::string("k") + odd + "=T:\\TC\\x"), std::string("k") + odd + "=%P%\\x");
   EXPECT_EQ(rewrite(std::string("k=") + odd + "T:\\TC\\x"), std::string("k=") + odd + "T:\\TC\\x");
+}
+
+// A folder name of 32,000 characters, in a line that almost names it again
+// and again: found whole, in every form, and in one walk of the line.
+TEST(RewriteFileLine, AFolderNameOf32000CharactersIsFound) {
+  std::string directory = "T:\\";
+  for (int i = 0; i < 32000; ++i) directory += "д";
+  std::string nearly;
+  for (int i = 0; i < 20; ++i) nearly += directory.substr(0, directory.size() - 2) + ";";
+  const std::string line = nearly + "a=" + directory + "\\x;" + directory + "\\y";
+  const std::string expected = nearly + "a=%P%\\x;%P%\\y";
+  EXPECT_EQ(RewriteFileLine(line, platform::TextEncoding::Utf8, directory, "", "%P%"), expected);
+  EXPECT_EQ(RewriteFileLine(Utf8ToUtf16(line), platform::TextEncoding::Utf16, directory, "", "%P%"),
+            Utf8ToUtf16(expected));
 }
 
 }  // namespace
