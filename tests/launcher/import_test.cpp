@@ -18,6 +18,14 @@ using platform::MsgResult;
 
 using Import = LauncherTest;
 
+// Both passes of the portable rewrite on a file, in place, for Total Commander
+// in that directory; no scratch file may stay behind.
+void MakePortable(Form1& form, const std::string& file, const std::string& directory) {
+  form.CopyAndParseFile(file, file, directory, directory + "\\", "%COMMANDER_PATH%", true);
+  form.CopyAndParseFile(file, file, DriveOf(directory), DriveOf(directory), "%COMMANDER_DRIVE%", true);
+  EXPECT_FALSE(test::Exists(file + "_temp2.txt"));
+}
+
 TEST_F(Import, RewriteFollowsTheRuleLineByLineAndDropsTheLastBlankLine) {
   medium.MakeDirectory("TC");
   const std::string P = medium.Path("TC\\P.ini");
@@ -25,13 +33,11 @@ TEST_F(Import, RewriteFollowsTheRuleLineByLineAndDropsTheLastBlankLine) {
                "[Configuration]\r\nInstallDir=t:\\tc\r\nTYPE:1\r\nx=T:\\TC2\\y\r\nz=T:\\Tools\\a.exe\r\n"
                "lf\nkept\r\n\r\n");
   Form1& form = Start("/?");
-  form.CopyAndParseFile(P, P, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
-  form.CopyAndParseFile(P, P, "T:", "T:", "%COMMANDER_DRIVE%", true);
+  MakePortable(form, P, "T:\\TC");
   EXPECT_TRUE(form.State().LineFound);
   EXPECT_EQ(medium.Read("TC\\P.ini"),
             "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\nTYPE:1\r\nx=%COMMANDER_PATH%2\\y\r\n"
             "z=%COMMANDER_DRIVE%\\Tools\\a.exe\r\nlf\nkept\r\n");
-  EXPECT_FALSE(test::Exists(P + "_temp2.txt"));
   EXPECT_TRUE(host.Messages().empty());
 }
 
@@ -233,9 +239,7 @@ TEST_F(Import, AFolderOfAnyScriptIsRewrittenInEveryForm) {
   Form1& form = Start("/?");
   auto rewrite = [&](const std::string& bytes) {
     medium.Write(folder + "\\P.ini", bytes);
-    form.CopyAndParseFile(P, P, directory, directory + "\\", "%COMMANDER_PATH%", true);
-    form.CopyAndParseFile(P, P, "T:", "T:", "%COMMANDER_DRIVE%", true);
-    EXPECT_FALSE(test::Exists(P + "_temp2.txt"));
+    MakePortable(form, P, directory);
     return medium.Read(folder + "\\P.ini");
   };
   const std::vector<std::string> before = {"[Configuration]", "a=T:\\Тотал 🧰\\plugins\\x.wfx", "b=t:\\тотал 🧰\\y",
@@ -259,8 +263,7 @@ TEST_F(Import, EveryFormOfARealFileSaysWhatItsAnsiFormSays) {
   const std::string portable = medium.Path("TC\\portable.ini");
   auto rewritten = [&](const std::string& bytes, const std::string& directory) {
     medium.Write("TC\\portable.ini", bytes);
-    form.CopyAndParseFile(portable, portable, directory, directory + "\\", "%COMMANDER_PATH%", true);
-    form.CopyAndParseFile(portable, portable, DriveOf(directory), DriveOf(directory), "%COMMANDER_DRIVE%", true);
+    MakePortable(form, portable, directory);
     return TextsOf(portable);
   };
   for (const auto& [name, directory] : kCorpus) {
@@ -300,9 +303,7 @@ TEST_F(Import, BrokenUnicodeFilesLoseNoByte) {
   for (const std::string& content : broken) {
     medium.Write("TC\\portable.ini", content);
     const auto before = TextsOf(portable);
-    form.CopyAndParseFile(portable, portable, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
-    form.CopyAndParseFile(portable, portable, "T:", "T:", "%COMMANDER_DRIVE%", true);
-    EXPECT_FALSE(test::Exists(portable + "_temp2.txt"));
+    MakePortable(form, portable, "T:\\TC");
     EXPECT_EQ(platform::EncodingOf(medium.Read("TC\\portable.ini")), platform::EncodingOf(content));
     ExpectOnlyPathsRewritten(before, TextsOf(portable), "T:\\TC");
   }
@@ -329,9 +330,7 @@ TEST_F(Import, HostileFilesAreRewrittenWithoutHarm) {
   for (const std::string& content : hostile) {
     medium.Write("TC\\portable.ini", content);
     const auto before = LinesOf(portable);
-    form.CopyAndParseFile(portable, portable, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
-    form.CopyAndParseFile(portable, portable, "T:", "T:", "%COMMANDER_DRIVE%", true);
-    EXPECT_FALSE(test::Exists(portable + "_temp2.txt"));
+    MakePortable(form, portable, "T:\\TC");
     if (content.size() < 1000) ExpectOnlyPathsRewritten(before, LinesOf(portable), "T:\\TC");
   }
   EXPECT_EQ(LinesOf(portable)[0], "caf\xE9=%COMMANDER_PATH%\\\xE4\xF6\xFC.wfx");
