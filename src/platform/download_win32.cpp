@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <urlmon.h>
 
+#include "platform/files.h"
 #include "platform/system_library.h"
 #include "platform/win32_common.h"
 
@@ -61,17 +62,15 @@ class StatusListener final : public IBindStatusCallback, public IHttpNegotiate {
 
 bool DownloadToFile(const std::string& address, const std::string& file) {
   if (address.empty() || file.empty()) return false;
-  static auto download = SystemFunctionAs<decltype(&URLDownloadToFileW)>("urlmon.dll", "URLDownloadToFileW");
+  static auto download = SYSTEM_FUNCTION("urlmon.dll", URLDownloadToFileW);
+  if (!download) return false;
   // Fetched beside the target first, so that a failed download leaves an
   // existing target as it was.
-  const std::wstring partial = ToWide(file + ".ambler-download");
-  DeleteFileW(partial.c_str());
-  StatusListener listener;
-  bool ok = download && download(nullptr, ToWide(address).c_str(), partial.c_str(), 0, &listener) == S_OK &&
-            (listener.status == 0 || (listener.status >= 200 && listener.status < 300)) &&
-            MoveFileExW(partial.c_str(), ToWide(file).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) DeleteFileW(partial.c_str());
-  return ok;
+  return ReplaceThroughFileBeside(file, [&](const std::string& beside) {
+    StatusListener listener;
+    return download(nullptr, ToWide(address).c_str(), ToWide(beside).c_str(), 0, &listener) == S_OK &&
+           (listener.status == 0 || (listener.status >= 200 && listener.status < 300));
+  });
 }
 
 }  // namespace platform

@@ -1,8 +1,10 @@
 #pragma once
 // Names in the file system: existence, deletion, the current drive and directory.
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -21,13 +23,33 @@ bool HasDirectoryAttribute(const std::string& path);
 
 bool RemoveFile(const std::string& name);
 
-// Copies a file. An existing target is replaced only when every byte of the
-// copy has been written: a copy that fails leaves it as it was.
-bool CopyFileSafely(const std::string& source, const std::string& target, bool replaceExisting);
+// What lies beside a file while its new version is written.
+inline constexpr std::string_view kBesideSuffix = ".ambler-new";
+
+// Puts a new version of the file in its place: fill writes it beside the
+// file, under the name it is given (besideName, or the file's name and
+// kBesideSuffix), which is then flushed to the medium and moved over the file
+// in one step. False, with the file as it was and nothing left beside it, when
+// fill or the move failed (a full or pulled stick); an existing file is
+// replaced only with replaceExisting.
+bool ReplaceThroughFileBeside(const std::string& target, const std::function<bool(const std::string&)>& fill,
+                              const std::string& besideName = {}, bool replaceExisting = true);
+
+// Creates (or empties) the file and writes the bytes; false when any failed.
+bool WriteNewFile(const std::string& name, std::string_view bytes);
+
+// Copies, and moves, a file from one name to another. An existing target is
+// replaced only when every byte of the copy has been written: a copy that
+// fails leaves it as it was.
+bool CopyFileSafely(const std::string& from, const std::string& to, bool replaceExisting);
 
 // Moves a file to a new name (on another drive too); fails when the new name
 // is taken.
 bool MoveFileTo(const std::string& from, const std::string& to);
+
+// Moves a file over an existing one: in one step on the same drive, else
+// through a safe copy; the target stays as it was when the move fails.
+bool MoveFileReplacing(const std::string& from, const std::string& to);
 
 // A file's creation date and time, in local time.
 struct DateTime {
@@ -35,11 +57,7 @@ struct DateTime {
 };
 std::optional<DateTime> CreationTime(const std::string& name);
 
-// Puts the file from in the place of the file to (replacing it) in one step.
-bool ReplaceFileWith(const std::string& to, const std::string& from);
-
-// Writes the bytes beside the file and then puts them in its place in one
-// step; false, with the file as it was, when anything failed (a full stick).
+// Gives the file the bytes as its new content, through a file beside it.
 bool ReplaceFileContent(const std::string& name, const std::string& bytes);
 
 // Creates an empty file; an existing one, hidden or not, is left alone.
@@ -81,10 +99,6 @@ struct FoundEntry {
   unsigned long attributes = 0;
 };
 std::vector<FoundEntry> FindEntries(const std::string& pattern);
-
-// Moves a file over an existing one: in one step on the same drive, else
-// through a safe copy; the target stays as it was when the move fails.
-bool MoveFileReplacing(const std::string& from, const std::string& to);
 
 // The short (8.3) and the long form of an existing path, whole; empty text
 // when the path cannot be converted.

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/path.h"
+#include "platform/scoped_win32.h"
 #include "platform/win32_common.h"
 
 namespace platform {
@@ -21,8 +23,11 @@ long long SizeOf(const std::string& name) {
   return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-bool EndsWithSeparator(const std::string& path) {
-  return !path.empty() && (path.back() == '\\' || path.back() == '/');
+// Pushes what the file system still holds of the file to the medium: a
+// removable stick may otherwise get a replacement before its content.
+bool Flush(const std::string& name) {
+  ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  return file && FlushFileBuffers(file.Get()) && file.Reset();
 }
 
 }  // namespace
@@ -31,24 +36,20 @@ bool FileExists(const std::string& name) {
   if (name.empty() || name.find_first_of("*?") != std::string::npos) return false;
   if (EndsWithSeparator(name)) return false;
   WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(ToWide(name).c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return false;
-  FindClose(find);
-  return IsOrdinary(data.dwFileAttributes);
+  const ScopedFind find(FindFirstFileW(ToWide(name).c_str(), &data));
+  return find && IsOrdinary(data.dwFileAttributes);
 }
 
 std::optional<std::string> FirstOrdinaryFile(const std::string& pattern) {
   if (pattern.empty()) return std::nullopt;
   const std::string search = EndsWithSeparator(pattern) ? pattern + "*" : pattern;
   WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(ToWide(search).c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::optional<std::string> found;
+  const ScopedFind find(FindFirstFileW(ToWide(search).c_str(), &data));
+  if (!find) return std::nullopt;
   do {
-    if (IsOrdinary(data.dwFileAttributes)) found = ToUtf8(data.cFileName);
-  } while (!found && FindNextFileW(find, &data));
-  FindClose(find);
-  return found;
+    if (IsOrdinary(data.dwFileAttributes)) return ToUtf8(data.cFileName);
+  } while (FindNextFileW(find.Get(), &data));
+  return std::nullopt;
 }
 
 bool HasDirectoryAttribute(const std::string& path) {
@@ -59,19 +60,15 @@ bool HasDirectoryAttribute(const std::string& path) {
 
 bool RemoveFile(const std::string& name) { return !name.empty() && DeleteFileW(ToWide(name).c_str()) != 0; }
 
-bool CopyFileSafely(const std::string& source, const std::string& target, bool replaceExisting) {
-  if (source.empty() || target.empty()) return false;
-  // Copy beside the target first, then move it into place: a copy that fails
-  // half way leaves neither a half-written target nor a changed one.
-  const std::string copy = target + ".ambler-copy";
-  RemoveFile(copy);
-  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
-  // A full medium can end the copy early without an error: the sizes must agree.
-  if (CopyFileW(ToWide(source).c_str(), ToWide(copy).c_str(), TRUE) && SizeOf(copy) == SizeOf(source) &&
-      MoveFileExW(ToWide(copy).c_str(), ToWide(target).c_str(), flags))
-    return true;
-  RemoveFile(copy);
-  return false;
+bool CopyFileSafely(const std::string& from, const std::string& to, bool replaceExisting) {
+  if (from.empty() || to.empty()) return false;
+  return ReplaceThroughFileBeside(
+      to,
+      [&](const std::string& beside) {
+        // A full medium can end the copy early without an error: the sizes must agree.
+        return CopyFileW(ToWide(from).c_str(), ToWide(beside).c_str(), TRUE) && SizeOf(beside) == SizeOf(from);
+      },
+      {}, replaceExisting);
 }
 
 bool MoveFileTo(const std::string& from, const std::string& to) {
@@ -89,48 +86,44 @@ std::optional<DateTime> CreationTime(const std::string& name) {
   return DateTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
 }
 
-bool ReplaceFileWith(const std::string& to, const std::string& from) {
-  return !to.empty() && !from.empty() &&
-         MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
-
-bool ReplaceFileContent(const std::string& name, const std::string& bytes) {
-  if (name.empty()) return false;
-  const std::string beside = name + ".ambler-ini";
-  HANDLE file = CreateFileW(ToWide(beside).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    DWORD written = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
-    ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written > 0;
-    done += written;
-  }
-  ok = FlushFileBuffers(file) && ok;
-  ok = CloseHandle(file) && ok;
-  if (ok && ReplaceFileWith(name, beside)) return true;
+bool ReplaceThroughFileBeside(const std::string& target, const std::function<bool(const std::string&)>& fill,
+                              const std::string& besideName, bool replaceExisting) {
+  if (target.empty()) return false;
+  const std::string beside = besideName.empty() ? target + std::string(kBesideSuffix) : besideName;
+  RemoveFile(beside);
+  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
+  if (fill(beside) && Flush(beside) && MoveFileExW(ToWide(beside).c_str(), ToWide(target).c_str(), flags))
+    return true;
   RemoveFile(beside);
   return false;
 }
 
+bool WriteNewFile(const std::string& name, std::string_view bytes) {
+  ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr));
+  bool ok = static_cast<bool>(file);
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+    ok = WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) && written > 0;
+    done += written;
+  }
+  return file.Reset() && ok;
+}
+
+bool ReplaceFileContent(const std::string& name, const std::string& bytes) {
+  return ReplaceThroughFileBeside(name, [&](const std::string& beside) { return WriteNewFile(beside, bytes); });
+}
+
 bool CreateNewFile(const std::string& name) {
   if (name.empty()) return false;
-  HANDLE file = CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(file);
-  return true;
+  const ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  return static_cast<bool>(file);
 }
 
 std::string CurrentDirectory() {
-  std::vector<wchar_t> buffer(MAX_PATH + 1);
-  for (;;) {
-    const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
-    if (length == 0) return {};
-    if (length < buffer.size()) return ToUtf8(std::wstring_view(buffer.data(), length));
-    buffer.resize(length + 1);
-  }
+  return GrowingText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
 }
 
 bool ChangeDirectory(const std::string& directory) {
@@ -146,13 +139,9 @@ bool ChangeDrive(char letter) {
 std::string FullPathName(const std::string& name) {
   if (name.empty()) return {};
   const std::wstring wide = ToWide(name);
-  std::vector<wchar_t> buffer(MAX_PATH + 1);
-  for (;;) {
-    const DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (length == 0) return name;
-    if (length < buffer.size()) return ToUtf8(std::wstring_view(buffer.data(), length));
-    buffer.resize(length + 1);
-  }
+  const std::string full =
+      GrowingText([&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(wide.c_str(), size, buffer, nullptr); });
+  return full.empty() ? name : full;
 }
 
 }  // namespace platform
@@ -160,19 +149,14 @@ std::string FullPathName(const std::string& name) {
 namespace platform {
 namespace {
 
-std::string WithSeparator(const std::string& directory) {
-  return EndsWithSeparator(directory) ? directory : directory + "\\";
-}
-
 template <typename Visit>
 void ForEachEntry(const std::string& pattern, Visit&& visit) {
   WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(ToWide(pattern).c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
+  const ScopedFind find(FindFirstFileW(ToWide(pattern).c_str(), &data));
+  if (!find) return;
   do {
     visit(data);
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  } while (FindNextFileW(find.Get(), &data));
 }
 
 }  // namespace
@@ -236,13 +220,7 @@ template <typename Convert>
 std::string ConvertPath(const std::string& path, Convert convert) {
   if (path.empty()) return {};
   const std::wstring wide = ToWide(path);
-  std::vector<wchar_t> buffer(MAX_PATH + 1);
-  for (;;) {
-    const DWORD length = convert(wide.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return {};
-    if (length < buffer.size()) return ToUtf8(std::wstring_view(buffer.data(), length));
-    buffer.resize(length + 1);
-  }
+  return GrowingText([&](wchar_t* buffer, DWORD size) { return convert(wide.c_str(), buffer, size); });
 }
 
 }  // namespace

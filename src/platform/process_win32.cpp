@@ -5,23 +5,30 @@
 
 #include <vector>
 
+#include "platform/path.h"
+#include "platform/scoped_win32.h"
 #include "platform/system_library.h"
 #include "platform/win32_common.h"
 
 namespace platform {
 namespace {
 
-bool Start(const std::string& commandLine, int showCommand, PROCESS_INFORMATION& process) {
+// Starts the command line; process receives its handle (which Wine leaves
+// empty for a Unix program) and id its identifier.
+bool Start(const std::string& commandLine, int showCommand, ScopedHandle& processHandle, DWORD& id) {
+  PROCESS_INFORMATION process{};
   std::wstring mutableLine = ToWide(commandLine);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showCommand);
   const DWORD flags = showCommand == SW_HIDE ? CREATE_NO_WINDOW : 0;
-  if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
-                      &process))
+  if (commandLine.empty() || !CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                                             nullptr, &startup, &process))
     return false;
-  CloseHandle(process.hThread);
+  const ScopedHandle thread(process.hThread);
+  processHandle = ScopedHandle(process.hProcess);
+  id = process.dwProcessId;
   return true;
 }
 
@@ -30,10 +37,9 @@ int ShowCommand(WindowStyle style) { return style == WindowStyle::Hidden ? SW_HI
 }  // namespace
 
 std::string SystemProgram(const std::string& name) {
-  wchar_t folder[MAX_PATH + 1] = {};
-  const UINT length = GetSystemDirectoryW(folder, MAX_PATH + 1);
-  if (length == 0 || length > MAX_PATH) return {};
-  return ToUtf8(std::wstring_view(folder, length)) + "\\" + name;
+  const std::string folder =
+      GrowingText([](wchar_t* buffer, DWORD size) { return GetSystemDirectoryW(buffer, size); });
+  return folder.empty() ? std::string() : JoinPath(folder, name);
 }
 
 bool StartProgram(const std::string& commandLine, WindowStyle style) {
@@ -41,30 +47,29 @@ bool StartProgram(const std::string& commandLine, WindowStyle style) {
 }
 
 std::optional<unsigned long> StartTask(const std::string& commandLine, int windowStyle) {
-  PROCESS_INFORMATION process{};
-  if (commandLine.empty() || !Start(commandLine, windowStyle, process)) return std::nullopt;
-  CloseHandle(process.hProcess);
-  return process.dwProcessId;
+  ScopedHandle process;
+  DWORD id = 0;
+  if (!Start(commandLine, windowStyle, process, id)) return std::nullopt;
+  return id;
 }
 
 std::optional<unsigned long> RunAndWait(const std::string& commandLine, unsigned long timeoutMs) {
-  PROCESS_INFORMATION process{};
-  if (!Start(commandLine, SW_HIDE, process)) return std::nullopt;
-  std::optional<unsigned long> result;
-  if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-    DWORD code = 0;
-    if (GetExitCodeProcess(process.hProcess, &code)) result = code;
-  } else {
-    TerminateProcess(process.hProcess, 1);
+  ScopedHandle process;
+  DWORD id = 0;
+  if (!Start(commandLine, SW_HIDE, process, id) || !process) return std::nullopt;
+  if (WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) {
+    TerminateProcess(process.Get(), 1);
+    return std::nullopt;
   }
-  CloseHandle(process.hProcess);
-  return result;
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process.Get(), &code)) return std::nullopt;
+  return code;
 }
 
 Association FindExecutableFor(const std::string& file) {
   // The buffer holds the longest path there is.
   std::vector<wchar_t> buffer(MAX_PATH + 1, L' ');
-  static auto findExecutable = SystemFunctionAs<decltype(&FindExecutableW)>("shell32.dll", "FindExecutableW");
+  static auto findExecutable = SYSTEM_FUNCTION("shell32.dll", FindExecutableW);
   if (!findExecutable) return {};
   const auto code = reinterpret_cast<INT_PTR>(findExecutable(ToWide(file).c_str(), nullptr, buffer.data()));
   Association result;

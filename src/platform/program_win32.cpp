@@ -4,19 +4,12 @@
 
 #include "platform/win32_common.h"
 
-#include <vector>
 
 namespace platform {
 namespace {
 
 std::string ExecutablePath() {
-  std::vector<wchar_t> buffer(MAX_PATH + 1);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return {};
-    if (length < buffer.size()) return ToUtf8(std::wstring_view(buffer.data(), length));
-    buffer.resize(buffer.size() * 2);
-  }
+  return GrowingText([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/scoped_win32.h"
 #include "platform/win32_common.h"
 
 #include <vector>
@@ -25,21 +26,20 @@ HKEY Handle(RegistryRoot root) {
 }  // namespace
 
 std::optional<std::string> ReadRegistryText(RegistryRoot root, const std::string& subkey, const std::string& name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyW(Handle(root), ToWide(subkey).c_str(), &key) != ERROR_SUCCESS) return std::nullopt;
+  ScopedKey key;
+  if (RegOpenKeyW(Handle(root), ToWide(subkey).c_str(), key.Receive()) != ERROR_SUCCESS) return std::nullopt;
   std::optional<std::string> result;
   const std::wstring value = ToWide(name);
   DWORD type = 0, size = 0;
-  if (RegQueryValueExW(key, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+  if (RegQueryValueExW(key.Get(), value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
       (type == REG_SZ || type == REG_EXPAND_SZ)) {
     std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L' ');
-    if (RegQueryValueExW(key, value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) ==
+    if (RegQueryValueExW(key.Get(), value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) ==
         ERROR_SUCCESS) {
       const std::wstring text(buffer.data(), size / sizeof(wchar_t));
       result = ToUtf8(text.substr(0, text.find(L'\0')));
     }
   }
-  RegCloseKey(key);
   return result;
 }
 

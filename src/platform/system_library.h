@@ -16,3 +16,6 @@ Function SystemFunctionAs(const char* dll, const char* name) {
 }
 
 }  // namespace platform
+
+// A system function typed as its declaration says: SYSTEM_FUNCTION("ole32.dll", CoUninitialize).
+#define SYSTEM_FUNCTION(dll, name) ::platform::SystemFunctionAs<decltype(&::name)>(dll, #name)

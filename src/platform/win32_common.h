@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -21,5 +24,19 @@ int TwipsToPixels(int twips);
 // The system's message font.
 HFONT DialogFont();
 std::string WindowText(HWND window);
+
+// The text a Win32 call writes into a buffer of the size it is given. The call
+// returns the length written, 0 on failure, and a length that fills the buffer
+// or a larger one (the size it needs) when the buffer was too small.
+template <typename Call>
+std::string GrowingText(Call call) {
+  std::vector<wchar_t> buffer(MAX_PATH + 1);
+  for (;;) {
+    const std::size_t length = call(buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) return ToUtf8(std::wstring_view(buffer.data(), length));
+    buffer.resize(std::max(length + 1, buffer.size() * 2));
+  }
+}
 
 }  // namespace platform

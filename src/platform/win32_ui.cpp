@@ -211,8 +211,7 @@ void Win32WindowSystem::CreateNative(NativeWindow& native) {
     wc.lpszClassName = kWindowClass;
     registered = RegisterClassW(&wc) != 0;
     // Common controls 6 (the manifest picks them) come from the system alone.
-    static auto init = SystemFunctionAs<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>("comctl32.dll",
-                                                                                   "InitCommonControlsEx");
+    static auto init = SYSTEM_FUNCTION("comctl32.dll", InitCommonControlsEx);
     INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     if (init) init(&common);
   }
