@@ -4,16 +4,15 @@
 #include <cstdio>
 #include <string>
 
-#include "launcher/form1.h"
+#include "support/portable_rewrite.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   const std::string file = argv[1];
-  Form1 form(StartInfo{"/?", "T:\\TC", "Ambler"});
   const auto start = std::chrono::steady_clock::now();
-  form.CopyAndParseFile(file, file, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
-  form.CopyAndParseFile(file, file, "T:", "T:", "%COMMANDER_DRIVE%", true);
+  const bool found = RewriteFile(file, "T:\\TC", "T:\\TC\\", kCommanderPath);
+  RewriteFile(file, "T:", "T:", kCommanderDrive);
   const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
   std::printf("%.1f\n", took.count());
-  return form.State().LineFound ? 0 : 1;
+  return found ? 0 : 1;
 }

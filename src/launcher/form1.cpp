@@ -1,21 +1,15 @@
 #include "launcher/form1.h"
 
-#include "launcher/portable_rewrite.h"
 #include "controls/resource_ids.h"
+#include "launcher/version.h"
 #include "launcher/web_page.h"
-#include "platform/files.h"
 #include "platform/host.h"
-#include "platform/process.h"
-#include "platform/text.h"
 #include "support/associations.h"
-#include "support/ini.h"
-#include "support/path_text.h"
-#include "support/shell_links.h"
+#include "support/user_texts.h"
 
 namespace {
 
 constexpr ui::Color kDarkBlue{0, 0, 192};
-const std::string CR = "\r";
 
 ui::Font SansSerif(double points, bool bold = false, bool underline = false) {
   ui::Font font;
@@ -27,15 +21,15 @@ ui::Font SansSerif(double points, bool bold = false, bool underline = false) {
 
 }  // namespace
 
-Form1::Form1(StartInfo start) : ui::Window("Form1"), start_(std::move(start)) {
-  SetCaption(kDesignCaption);
+Form1::Form1(StartInfo start) : ui::Window("Form1"), launcher_(std::move(start), user_) {
+  SetCaption(texts::kMainCaption);
   SetClientSize(7065, 4005);
   SetIcon(IDI_AMBLER);
   SetFixedDialogFrame(true);
 }
 
 void Form1::Design() {
-  SetCaption(kDesignCaption);
+  SetCaption(texts::kMainCaption);
   Picture1 = &Add<ui::Picture>("Picture1", ui::Rect{240, 120, 1185, 1095});
   Picture1->SetImage(IDB_LOGO);
   Picture1->SetTabIndex(6);
@@ -75,6 +69,7 @@ void Form1::Design() {
 
   Label2 = &Add<ui::Label>("Label2", ui::Rect{5040, 3600, 1710, 195});
   Label2->SetForeColor(kDarkBlue);
+  Label2->SetCaption(kWebPageHost);
   Label2->SetFont(SansSerif(8.25, false, true));
   Label2->SetTabIndex(5);
 
@@ -83,7 +78,7 @@ void Form1::Design() {
   Dir1->SetTabIndex(3);
 
   Command1->Click = [] { platform::EndProgram(); };
-  Command2->Click = [this] { ShowPluginWindow(); };
+  Command2->Click = [this] { launcher_.ShowPluginWindow(); };
   Command3->Click = [this] {
     ImportIni(true);
     ImportFTPIni(true);
@@ -99,123 +94,19 @@ bool Form1::OnCloseRequest() {
   return true;
 }
 
-std::string Form1::getTCPath() const { return state_.TCPath; }
-
-std::string Form1::getPortableINI() const { return state_.TCPath + kPortableIni; }
-
-std::string Form1::GetDesktopFolderPath() const { return GetSpecialFolder(0); }
-
 void Form1::Form_Load() {
-  LauncherState& s = state_;
-  const std::string& raw = start_.rawCommandLine;
-  const std::string rawUpper = platform::UpperCase(raw);
-
-  s.TCCommandLine = Trim(raw);
-  s.FilesImported = false;
-  s.TCPath = NormalizeDirectory(start_.executableDirectory);
-  s.TCDir = s.TCPath;
-  if (!s.TCDir.empty() && (s.TCDir.back() == '\\' || s.TCDir.back() == '/')) s.TCDir.pop_back();
-  s.TCExe64 = s.TCPath + "TOTALCMD64.EXE";
-  s.TCExe32 = s.TCPath + "Totalcmd.exe";
-
-  if (raw == "/?" || raw == "?" || raw == "-?" || rawUpper == "-SETUP") {
-    ShowHelpWindow();
-    return;
+  switch (launcher_.StartUp()) {
+    case Launcher::Outcome::Help: ShowHelpWindow(); break;
+    case Launcher::Outcome::Setup: Show(); break;
+    case Launcher::Outcome::Launched: platform::EndProgram(); break;
   }
-
-  if (!platform::FileExists(s.TCExe64) && !platform::FileExists(s.TCExe32)) {
-    s.TCDir = FindTCSubDirectory(s.TCPath);
-    if (s.TCDir.empty()) {
-      platform::ShowMessage("Total Commander not found!" + CR + "Run the " + start_.executableBaseName +
-                                ".exe in the TC directory.",
-                            platform::MsgButtons::Ok, platform::MsgIcon::Information, "File not found!");
-      ShowHelpWindow();
-      return;
-    }
-    s.TCPath = NormalizeDirectory(s.TCDir);
-    s.TCExe64 = s.TCPath + "TOTALCMD64.EXE";
-    s.TCExe32 = s.TCPath + "totalcmd.exe";
-    platform::ChangeDirectory(s.TCDir);
-  }
-  s.TCPathMatch = s.TCPath;
-
-  const std::string commandUpper = platform::UpperCase(s.TCCommandLine);
-  if (!platform::FileExists(s.TCPath + kPortableIni) || Contains(commandUpper, " /I="))
-    ImportIni(false);
-  else
-    s.PortableIni = s.TCPath + kPortableIni;
-  if (!platform::FileExists(s.TCPath + kPortableFtpIni) || Contains(commandUpper, " /F="))
-    ImportFTPIni(false);
-  else
-    s.PortableFtpIni = s.TCPath + kPortableFtpIni;
-
-  if (!s.PortableIni.empty() && platform::FileExists(s.PortableIni)) {
-    const std::string bar = IniReadValue("Buttonbar", "Buttonbar", s.PortableIni, s.TCPath + "Default.bar", false);
-    const std::string real = RemoveDRIVE_and_PATH(bar);
-    if (!real.empty() && platform::FileExists(real)) {
-      const std::string portable = PortableValue(real, s.TCDir);
-      if (portable != bar) IniWriteValue("Buttonbar", "Buttonbar", portable, s.PortableIni, false);
-      if (platform::FileExists(real)) {
-        CopyAndParseFile(real, s.TCPath + kPortableBar, s.TCDir, s.TCPathMatch, "%COMMANDER_PATH%", true);
-        UsePortableBar(s.PortableIni);
-      }
-    }
-  }
-
-  if (s.FilesImported || rawUpper == "/SETUP" || Trim(rawUpper) == "SETUP") CreateDesktopShortCut();
-
-  if (!s.TCPath.empty() && s.TCPath[0] != '\\' && s.TCPath[0] != '/') platform::ChangeDrive(s.TCPath[0]);
-  platform::ChangeDirectory(s.TCPath);
-
-  if (!Contains(platform::UpperCase(s.TCCommandLine), " /I=") && !s.PortableIni.empty() &&
-      platform::FileExists(s.PortableIni))
-    s.TCCommandLine += " /i=" + QuotePath(s.PortableIni);
-  if (s.PortableFtpIni.empty() && platform::FileExists(s.TCPath + kPortableFtpIni))
-    s.PortableFtpIni = s.TCPath + kPortableFtpIni;
-  if (!s.PortableFtpIni.empty() && platform::FileExists(s.PortableFtpIni))
-    s.TCCommandLine += " /f=" + QuotePath(s.PortableFtpIni);
-
-  if (Contains(rawUpper, "/SETUP")) {
-    Show();
-    return;
-  }
-  StartTotalCommander();
-  platform::EndProgram();
-}
-
-void Form1::StartTotalCommander() {
-  const LauncherState& s = state_;
-  std::string executable;
-  if (platform::FileExists(s.TCExe64))
-    executable = s.TCExe64;
-  else if (platform::FileExists(s.TCExe32))
-    executable = s.TCExe32;
-  if (executable.empty()) {
-    platform::ShowMessage("Total Commander not found!", platform::MsgButtons::Ok, platform::MsgIcon::Information,
-                          "File not found!");
-    return;
-  }
-  platform::StartProgram(Trim(QuotePath(executable) + " " + s.TCCommandLine), platform::WindowStyle::NormalWithFocus);
 }
 
 void Form1::ShowHelpWindow() {
-  TitelLable->SetCaption(std::string("Ambler - TC-Mobile Launcher (V.") + kVersion + ")");
-  Label1->SetCaption("Run this file from your TC dirctory." + CR + CR + "Parameter for this screen: '/?'" + CR + CR +
-                     "..for more infos: check the Web-page");
-  Label2->SetCaption(kWebPageHost);
+  TitelLable->SetCaption(std::string("Ambler - TC-Mobile Launcher (V.") + AMBLER_VERSION_TEXT + ")");
+  Label1->SetCaption(texts::kHelpText);
   Show();
-  SetCaption(Caption() + "  V." + kVersion);
-}
-
-std::string Form1::FindTCSubDirectory(const std::string& Path) {
-  Dir1->SetPath(Path);
-  for (int i = 0; i < Dir1->ListCount(); ++i) {
-    const std::string directory = NormalizeDirectory(Dir1->List(i));
-    const bool found64 = platform::FileExists(directory + "TOTALCMD64.EXE");
-    const bool found32 = platform::FileExists(directory + "Totalcmd.exe");
-    if (found64 || found32) return directory.substr(0, directory.size() - 1);
-  }
-  return {};
+  SetCaption(Caption() + "  V." + AMBLER_VERSION_TEXT);
 }
 
 void Form1::OpenWebPage() {

@@ -1,44 +1,26 @@
 #pragma once
-// The launcher's main window: start-up in its load event, the help and setup
-// window, and the routines that work on the launcher's state.
+// The launcher's main window: the help and setup window. Its load event runs
+// the launcher's start-up; its buttons call the launcher's routines.
 
 #include <string>
 
 #include "controls/window.h"
-#include "launcher/launcher_state.h"
-#include "plugins/plugin_search.h"
+#include "launcher/launcher.h"
 
-// What the launcher learns from the platform when it starts.
-struct StartInfo {
-  // What followed the program's name on its command line, untrimmed.
-  std::string rawCommandLine;
-  // The folder that holds the launcher.
-  std::string executableDirectory;
-  // The launcher's file name without extension.
-  std::string executableBaseName;
-};
-
-class Form1 : public ui::Window, public TotalCommanderFiles {
+class Form1 : public ui::Window {
  public:
   explicit Form1(StartInfo start);
 
-  // Total Commander's directory, with its trailing separator.
-  std::string getTCPath() const override;
-  // The portable ini's full name, whether or not the file exists.
-  std::string getPortableINI() const override;
+  Launcher& Work() { return launcher_; }
+  const LauncherState& State() const { return launcher_.State(); }
 
-  // The portable form of a value turned back into an absolute one.
-  std::string RemoveDRIVE_and_PATH(const std::string& SourceString) const;
-  // Brings a file into a portable destination and rewrites its paths.
-  void CopyAndParseFile(const std::string& SourceFile, const std::string& DestinationFile,
-                        const std::string& FindSTr1, const std::string& FindStr2, const std::string& replacestring,
-                        bool FORCE = false);
-  void ImportIni(bool FORCE = false);
-  void ImportFTPIni(bool FORCE = false);
-  void ImportButtonBar(bool FORCE = false);
-  void CreateDesktopShortCut();
-
-  const LauncherState& State() const { return state_; }
+  // The launcher's routines under the main window's names.
+  std::string getTCPath() const { return launcher_.getTCPath(); }
+  std::string getPortableINI() const { return launcher_.getPortableINI(); }
+  void ImportIni(bool FORCE = false) { launcher_.ImportIni(FORCE); }
+  void ImportFTPIni(bool FORCE = false) { launcher_.ImportFTPIni(FORCE); }
+  void ImportButtonBar(bool FORCE = false) { launcher_.ImportButtonBar(FORCE); }
+  void CreateDesktopShortCut() { launcher_.CreateDesktopShortCut(); }
 
   // Controls, while the window is loaded.
   ui::Picture* Picture1 = nullptr;
@@ -60,24 +42,8 @@ class Form1 : public ui::Window, public TotalCommanderFiles {
  private:
   void Form_Load();
   void ShowHelpWindow();
-  std::string FindTCSubDirectory(const std::string& Path);
-  void StartTotalCommander();
-  void ShowPluginWindow();
   void OpenWebPage();
-  // The path pass, then the drive pass (when the directory has a drive).
-  void PortablePasses(const std::string& source, const std::string& destination, bool pathForce, bool driveForce);
-  std::string GetDesktopFolderPath() const;
-  // Points the portable ini at the portable button bar, but only while both
-  // exist: after a failed copy (a full stick) the ini keeps naming the bar it
-  // had, so Total Commander keeps a bar and the next start tries again.
-  void UsePortableBar(const std::string& ini);
-  // The file selection dialog: the chosen file, or empty text.
-  std::string BrowseForFile(const std::string& defaultPath, const std::string& caption,
-                            const std::string& defaultName);
 
-  StartInfo start_;
-  LauncherState state_;
+  DialogUser user_;
+  Launcher launcher_;
 };
-
-inline constexpr const char* kVersion = "1.4";
-inline constexpr const char* kDesignCaption = "Ambler - Total Commander mobile launcher";

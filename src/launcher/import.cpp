@@ -1,28 +1,88 @@
-// The import of Total Commander's ini files into their portable copies.
-#include "launcher/form1.h"
-#include "launcher/portable_rewrite.h"
+// The imports of Total Commander's ini files and button bars into their
+// portable copies.
+#include "launcher/launcher.h"
+
 #include "platform/files.h"
-#include "platform/host.h"
+#include "platform/path.h"
+#include "platform/text.h"
 #include "support/file_copy.h"
 #include "support/ini.h"
+#include "support/path_text.h"
+#include "support/portable_rewrite.h"
+#include "support/shell_links.h"
+#include "support/user_texts.h"
 
 namespace {
 
-constexpr const char* kCommanderPath = "%COMMANDER_PATH%";
-constexpr const char* kCommanderDrive = "%COMMANDER_DRIVE%";
+// A button bar's companion: its name with the last three characters
+// (the extension "bar") replaced by "br1".
+std::string CompanionOf(const std::string& bar) {
+  return bar.size() >= 3 ? bar.substr(0, bar.size() - 3) + "br1" : std::string();
+}
 
 }  // namespace
 
-void Form1::PortablePasses(const std::string& source, const std::string& destination, bool pathForce,
-                           bool driveForce) {
-  CopyAndParseFile(source, destination, state_.TCDir, state_.TCPathMatch, kCommanderPath, pathForce);
-  // Without a drive letter (a network share) there is no drive to replace.
-  const std::string drive = DriveOf(state_.TCDir);
-  if (!drive.empty())
-    CopyAndParseFile(source, destination, drive, DriveOf(state_.TCPathMatch), kCommanderDrive, driveForce);
+void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string& DestinationFile,
+                                const std::string& FindSTr1, const std::string& FindStr2,
+                                const std::string& replacestring, bool FORCE) {
+  if (platform::UpperCase(SourceFile) == platform::UpperCase(DestinationFile) && !FORCE) {
+    user_.Tell(texts::SameFile(SourceFile), platform::MsgIcon::Critical, texts::kSameFileTitle);
+    return;
+  }
+
+  if (!platform::FileExists(DestinationFile) || FORCE) {
+    const std::string name = ExtractFileName(SourceFile);
+    bool asked = false;
+    // Without FORCE a missing source is no choice: the other offers follow.
+    std::string src = FORCE || platform::FileExists(SourceFile) ? SourceFile : std::string();
+    if (!src.empty() && !FORCE) {
+      asked = true;
+      if (!user_.Ask(texts::ImportFromCurrentDirectory(name, ExtractFileName(DestinationFile)),
+                     texts::kImportFileTitle))
+        src.clear();
+    }
+    if (src.empty()) {
+      const std::string desktop = GetSpecialFolder(0);
+      const std::string w = desktop.empty() ? std::string() : desktop.substr(0, 1) + ":\\Windows\\" + name;
+      if (!w.empty() && platform::FileExists(w)) {
+        asked = true;
+        if (user_.Ask(texts::ImportFromWindowsDirectory(w), texts::kImportFromWindowsTitle)) src = w;
+        if (src.empty() || !platform::FileExists(src)) src.clear();
+      }
+    }
+    if (src.empty()) {
+      asked = true;
+      if (user_.Ask(texts::BrowseForFileNow(name, DestinationFile), texts::kBrowseForFileTitle)) {
+        src = user_.BrowseForFile(platform::CurrentDirectory(), texts::ImportFileCaption(name), "*.*");
+        if (src == "*.*" || Trim(src).empty()) src.clear();
+      }
+    }
+    bool copied = false, copyFailed = false;
+    if (!Trim(src).empty() && platform::FileExists(src) && !platform::FileExists(DestinationFile)) {
+      copied = CopyFileOver(src, DestinationFile, true);
+      copyFailed = !copied;
+      state_.FilesImported = true;
+    }
+    // An empty file in place of a copy that failed (a full stick) would stand
+    // for the user's settings from then on; without it the next start retries.
+    if (!copyFailed && !platform::FileExists(DestinationFile)) platform::CreateNewFile(DestinationFile);
+    if (asked && !copied) user_.Tell(texts::kImportCancelled, platform::MsgIcon::Information, texts::kCancelled);
+  }
+
+  if (!platform::FileExists(DestinationFile)) return;
+  state_.LineFound = RewriteFile(DestinationFile, FindSTr1, FindStr2, replacestring);
 }
 
-void Form1::ImportIni(bool FORCE) {
+void Launcher::PortablePasses(const std::string& source, const std::string& destination, bool pathForce,
+                              bool driveForce) {
+  CopyAndParseFile(source, destination, state_.TCDir, state_.TCPathMatch, kCommanderPath, pathForce);
+  // Without a drive letter (a network share) there is no drive to replace.
+  const std::string drive = platform::DriveOf(state_.TCDir);
+  if (!drive.empty())
+    CopyAndParseFile(source, destination, drive, platform::DriveOf(state_.TCPathMatch), kCommanderDrive, driveForce);
+}
+
+void Launcher::ImportIni(bool FORCE) {
   LauncherState& s = state_;
   const std::string P = s.TCPath + kPortableIni;
   const std::string B = s.TCPath + kPortableBar;
@@ -31,8 +91,7 @@ void Form1::ImportIni(bool FORCE) {
   if (platform::FileExists(P)) {
     s.PortableIni = P;
   } else {
-    platform::ShowMessage("Import canceled!", platform::MsgButtons::Ok, platform::MsgIcon::Information,
-                          "Import failed");
+    user_.Tell(texts::kImportCanceled, platform::MsgIcon::Information, texts::kImportFailed);
     s.PortableIni.clear();
   }
 
@@ -41,36 +100,51 @@ void Form1::ImportIni(bool FORCE) {
   CopyAndParseFile(real, B, s.TCDir, s.TCPathMatch, kCommanderPath, true);
   // The drive pass works on the copy; without one (a full stick) it would
   // leave an empty bar in its place.
-  const std::string drive = DriveOf(s.TCDir);
+  const std::string drive = platform::DriveOf(s.TCDir);
   if (!drive.empty() && platform::FileExists(B))
-    CopyAndParseFile(B, B, drive, DriveOf(s.TCPathMatch), kCommanderDrive, true);
+    CopyAndParseFile(B, B, drive, platform::DriveOf(s.TCPathMatch), kCommanderDrive, true);
   if (!platform::FileExists(B)) CopyFileOver(real, B, false);
-  if (!platform::FileExists(s.TCPath + kPortableBarCompanion) && real.size() >= 3)
-    CopyFileOver(real.substr(0, real.size() - 3) + "br1", s.TCPath + kPortableBarCompanion, false);
+  if (!platform::FileExists(s.TCPath + kPortableBarCompanion))
+    CopyFileOver(CompanionOf(real), s.TCPath + kPortableBarCompanion, false);
   UsePortableBar(P);
 
   ShowPluginWindow();
 }
 
-void Form1::ImportFTPIni(bool FORCE) {
+void Launcher::ImportFTPIni(bool FORCE) {
   LauncherState& s = state_;
   const std::string F = s.TCPath + kPortableFtpIni;
   if (!platform::FileExists(F) || FORCE) PortablePasses(s.TCPath + "wcx_ftp.ini", F, true, true);
   if (platform::FileExists(F)) {
     s.PortableFtpIni = F;
   } else {
-    platform::Beep();
+    user_.Beep();
     s.PortableFtpIni.clear();
   }
 }
 
-void Form1::UsePortableBar(const std::string& ini) {
-  if (!platform::FileExists(state_.TCPath + kPortableBar) || !platform::FileExists(ini)) return;
-  IniWriteValue("Buttonbar", "Buttonbar", std::string(kCommanderPath) + "\\" + kPortableBar, ini, true);
+void Launcher::ImportButtonBar(bool FORCE) {
+  LauncherState& s = state_;
+  const std::string B = s.TCPath + kPortableBar;
+  const std::string R = s.TCPath + kPortableBarCompanion;
+
+  std::string bar = B;
+  if (!FORCE || !platform::FileExists(B))
+    bar = user_.BrowseForFile(platform::CurrentDirectory(), texts::kImportBarCaption, "*.bar");
+  if (bar == "*.bar" || Trim(bar).empty() || !platform::FileExists(bar)) return;
+
+  if (bar != B) CopyFileOver(bar, B, true);
+  PortablePasses(bar, B, true, true);
+  CopyFileOver(CompanionOf(bar), R, true);
+
+  if (platform::FileExists(R)) {
+    if (!s.PortableIni.empty()) UsePortableBar(s.PortableIni);
+  } else {
+    user_.Tell(texts::kImportCancelled, platform::MsgIcon::Information, texts::kCancelled);
+  }
 }
 
-void Form1::ShowPluginWindow() {
-  // Made when shown, gone when closed: nothing survives an earlier opening.
-  PluginSearch window(*this, Icon());
-  window.ShowModal();
+void Launcher::UsePortableBar(const std::string& ini) {
+  if (!platform::FileExists(state_.TCPath + kPortableBar) || !platform::FileExists(ini)) return;
+  IniWriteValue("Buttonbar", "Buttonbar", platform::JoinPath(kCommanderPath, kPortableBar), ini, true);
 }

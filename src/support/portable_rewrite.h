@@ -1,16 +1,15 @@
 #pragma once
-// The portable rewrite of one value: Total Commander's directory becomes
-// %COMMANDER_PATH%, then its drive %COMMANDER_DRIVE%, ignoring case, and only
-// where a path can begin (not inside a word).
+// The portable rewrite: Total Commander's directory becomes %COMMANDER_PATH%,
+// then its drive %COMMANDER_DRIVE%, ignoring case, and only where a path can
+// begin (not inside a word); for one value, one line of a file, or a file.
 
 #include <string>
 #include <string_view>
 
 #include "platform/text_file.h"
 
-// The drive of a directory ("E:" of "E:\TC"), or empty text when it has none
-// (a network share).
-std::string DriveOf(const std::string& directory);
+inline constexpr const char* kCommanderPath = "%COMMANDER_PATH%";
+inline constexpr const char* kCommanderDrive = "%COMMANDER_DRIVE%";
 
 // directory is Total Commander's, without its trailing separator.
 std::string PortableValue(const std::string& value, const std::string& directory);
@@ -31,3 +30,12 @@ std::string RewriteFileLine(std::string_view bytes, platform::TextEncoding encod
 // counts as found in every line that is not empty.
 bool LineHolds(std::string_view bytes, platform::TextEncoding encoding, const std::string& upperFind1,
                const std::string& upperFind2);
+
+// Rewrites every line of the file (LineHolds decides whether there is
+// anything to do), reading it once. The lines go into its scratch file (its
+// name and "_temp2.txt"), in the file's form and with CR LF after each, the
+// last line dropped when blank; only a scratch file written whole takes the
+// file's place, so whatever fails, the file keeps its content and no scratch
+// file is left. True when a line held a search text.
+bool RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
+                 const std::string& replacement);

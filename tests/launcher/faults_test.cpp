@@ -7,7 +7,7 @@
 #include <map>
 
 #include "launcher/launcher_test.h"
-#include "launcher/portable_rewrite.h"
+#include "support/portable_rewrite.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "support/file_copy.h"
@@ -157,7 +157,7 @@ TEST_F(FaultyMedium, AStickThatFillsUpDuringARewriteOrAKeyWriteLosesNothing) {
 
   Form1& form = Start("/?");
   const std::string P = medium.Path("TC\\TC_portable_wincmd.ini");
-  form.CopyAndParseFile(P, P, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
+  form.Work().CopyAndParseFile(P, P, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
   EXPECT_TRUE(form.State().LineFound);
   // A key that does not fit either leaves the file whole.
   IniWriteValue("Buttonbar", "Buttonbar", std::string(600 * 1024, 'x'), P, false);

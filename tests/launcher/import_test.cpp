@@ -1,8 +1,9 @@
 // The portable rewrite and the first-start import on a real test medium.
 #include "files_dialog/files.h"
 #include "launcher/launcher_test.h"
-#include "launcher/portable_rewrite.h"
-#include "platform/files.h"
+#include "support/portable_rewrite.h"
+#include "platform/path.h"
+#include "platform//files.h"
 #include "platform/process.h"
 #include "platform/shell.h"
 #include "platform/text.h"
@@ -21,8 +22,8 @@ using Import = LauncherTest;
 // Both passes of the portable rewrite on a file, in place, for Total Commander
 // in that directory; no scratch file may stay behind.
 void MakePortable(Form1& form, const std::string& file, const std::string& directory) {
-  form.CopyAndParseFile(file, file, directory, directory + "\\", "%COMMANDER_PATH%", true);
-  form.CopyAndParseFile(file, file, DriveOf(directory), DriveOf(directory), "%COMMANDER_DRIVE%", true);
+  form.Work().CopyAndParseFile(file, file, directory, directory + "\\", "%COMMANDER_PATH%", true);
+  form.Work().CopyAndParseFile(file, file, platform::DriveOf(directory), platform::DriveOf(directory), "%COMMANDER_DRIVE%", true);
   EXPECT_FALSE(test::Exists(file + "_temp2.txt"));
 }
 
@@ -46,7 +47,7 @@ TEST_F(Import, FileWithoutMatchesIsNotTouched) {
   medium.Write("TC\\a.ini", "[x]\r\nk=C:\\Other\r\n\r\n");
   const auto before = test::ModificationTime(medium.Path("TC\\a.ini"));
   Form1& form = Start("/?");
-  form.CopyAndParseFile(medium.Path("TC\\a.ini"), medium.Path("TC\\a.ini"), "T:\\TC", "T:\\TC\\", "%P%", true);
+  form.Work().CopyAndParseFile(medium.Path("TC\\a.ini"), medium.Path("TC\\a.ini"), "T:\\TC", "T:\\TC\\", "%P%", true);
   EXPECT_FALSE(form.State().LineFound);
   EXPECT_EQ(medium.Read("TC\\a.ini"), "[x]\r\nk=C:\\Other\r\n\r\n");
   EXPECT_EQ(test::ModificationTime(medium.Path("TC\\a.ini")), before);
@@ -57,7 +58,7 @@ TEST_F(Import, SameFileWithoutForceIsRefused) {
   medium.MakeDirectory("TC");
   medium.Write("TC\\a.ini", "x=T:\\TC\r\n");
   Form1& form = Start("/?");
-  form.CopyAndParseFile(medium.Path("TC\\a.ini"), medium.Path("TC\\A.INI"), "T:\\TC", "", "%P%");
+  form.Work().CopyAndParseFile(medium.Path("TC\\a.ini"), medium.Path("TC\\A.INI"), "T:\\TC", "", "%P%");
   ASSERT_EQ(host.Messages().size(), 1u);
   EXPECT_EQ(host.Messages()[0].prompt, "Source & Destination Files are the same:\r\r" + medium.Path("TC\\a.ini"));
   EXPECT_EQ(host.Messages()[0].title, "Error: same file selected!");
@@ -69,7 +70,7 @@ TEST_F(Import, MissingSourceWithoutForceOffersBrowsingThenCreatesAnEmptyFile) {
   medium.MakeDirectory("TC");
   Form1& form = Start("/?");
   host.Answer({MsgResult::No});
-  form.CopyAndParseFile(medium.Path("TC\\wincmd.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "", "%P%");
+  form.Work().CopyAndParseFile(medium.Path("TC\\wincmd.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "", "%P%");
   ASSERT_EQ(host.Messages().size(), 2u);
   EXPECT_EQ(host.Messages()[0].title, "First Start: Browse for File?");
   EXPECT_EQ(host.Messages()[0].prompt, "Browse for wincmd.ini File now?\r\rTarget: T:\\TC\\P.ini");
@@ -200,8 +201,8 @@ TEST_F(Import, RealConfigurationFilesKeepEverythingButTheirPaths) {
     SCOPED_TRACE(name);
     const std::string portable = medium.Path("TC\\portable.ini");
     platform::RemoveFile(portable);
-    form.CopyAndParseFile(source, portable, directory, std::string(directory) + "\\", "%COMMANDER_PATH%", true);
-    form.CopyAndParseFile(portable, portable, DriveOf(directory), DriveOf(directory), "%COMMANDER_DRIVE%", true);
+    form.Work().CopyAndParseFile(source, portable, directory, std::string(directory) + "\\", "%COMMANDER_PATH%", true);
+    form.Work().CopyAndParseFile(portable, portable, platform::DriveOf(directory), platform::DriveOf(directory), "%COMMANDER_DRIVE%", true);
     ExpectOnlyPathsRewritten(LinesOf(source), LinesOf(portable), directory);
   }
 }
@@ -369,7 +370,7 @@ TEST_F(Import, WindowsDirectoryOfTheDesktopsDriveIsOffered) {
   medium.MakeDirectory("TC");
   Form1& form = Start("/?");
   host.Answer({MsgResult::Yes});
-  form.CopyAndParseFile(medium.Path("TC\\ambler-offer.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "",
+  form.Work().CopyAndParseFile(medium.Path("TC\\ambler-offer.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "",
                         "%COMMANDER_PATH%");
   platform::RemoveFile(windowsIni);
   ASSERT_EQ(host.Messages().size(), 1u);

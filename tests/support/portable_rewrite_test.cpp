@@ -1,7 +1,8 @@
-#include "launcher/portable_rewrite.h"
+#include "support/portable_rewrite.h"
 
 #include <gtest/gtest.h>
 
+#include "platform/path.h"
 #include "platform/text.h"
 #include "support/line_text.h"
 
@@ -11,9 +12,9 @@ TEST(PortableValue, DirectoryFirstThenDriveAndNeverInsideAWord) {
   EXPECT_EQ(PortableValue("T:\\TC\\Default.bar", "T:\\TC"), "%COMMANDER_PATH%\\Default.bar");
   EXPECT_EQ(PortableValue("t:\\tools\\x.exe TYPE:1", "T:\\TC"), "%COMMANDER_DRIVE%\\tools\\x.exe TYPE:1");
   EXPECT_EQ(PortableValue("\\\\server\\share\\TC\\a \\\\other", "\\\\server\\share\\TC"), "%COMMANDER_PATH%\\a \\\\other");
-  EXPECT_EQ(DriveOf("\\\\server\\share"), "");
-  EXPECT_EQ(DriveOf("e:\\TC"), "e:");
-  EXPECT_EQ(DriveOf("1:\\x"), "");
+  EXPECT_EQ(platform::DriveOf("\\\\server\\share"), "");
+  EXPECT_EQ(platform::DriveOf("e:\\TC"), "e:");
+  EXPECT_EQ(platform::DriveOf("1:\\x"), "");
 }
 
 TEST(RewriteLine, BothSearchTextsWhereAPathBeginsAndEmptyOnesSkipped) {

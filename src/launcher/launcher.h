@@ -1,0 +1,72 @@
+#pragma once
+// The launcher itself, without a window: the start-up work, the imports of
+// Total Commander's files into their portable copies, the desktop shortcuts
+// and the state they share. It reaches the user only through LauncherUser.
+
+#include <string>
+
+#include "launcher/launcher_state.h"
+#include "launcher/launcher_user.h"
+#include "launcher/start_switches.h"
+#include "plugins/plugin_search.h"
+
+// What the launcher learns from the platform when it starts.
+struct StartInfo {
+  // What followed the program's name on its command line, untrimmed.
+  std::string rawCommandLine;
+  // The folder that holds the launcher.
+  std::string executableDirectory;
+  // The launcher's file name without extension.
+  std::string executableBaseName;
+};
+
+class Launcher : public TotalCommanderFiles {
+ public:
+  Launcher(StartInfo start, LauncherUser& user);
+
+  enum class Outcome { Help, Setup, Launched };
+  // The start-up work the command line asks for. Launched: Total Commander
+  // was started (or said to be missing), and the program is to end.
+  Outcome StartUp();
+
+  // Total Commander's directory, with its trailing separator.
+  std::string getTCPath() const override;
+  // The portable ini's full name, whether or not the file exists.
+  std::string getPortableINI() const override;
+
+  // The portable form of a value turned back into an absolute one.
+  std::string RemoveDRIVE_and_PATH(const std::string& SourceString) const;
+  // Brings a file into a portable destination and rewrites its paths.
+  void CopyAndParseFile(const std::string& SourceFile, const std::string& DestinationFile,
+                        const std::string& FindSTr1, const std::string& FindStr2, const std::string& replacestring,
+                        bool FORCE = false);
+  void ImportIni(bool FORCE = false);
+  void ImportFTPIni(bool FORCE = false);
+  void ImportButtonBar(bool FORCE = false);
+  void CreateDesktopShortCut();
+  void ShowPluginWindow();
+
+  const LauncherState& State() const { return state_; }
+  const StartSwitches& Switches() const { return switches_; }
+  const StartInfo& Start() const { return start_; }
+
+ private:
+  // Total Commander's directory (with its separator) and the executables in it.
+  void UseDirectory(const std::string& path, bool foundBelow);
+  std::string FindTCSubDirectory(const std::string& Path) const;
+  void ImportAtStart();
+  void KeepBarPortable();
+  void AddPortableFilesToCommandLine();
+  void StartTotalCommander();
+  // The path pass, then the drive pass (when the directory has a drive).
+  void PortablePasses(const std::string& source, const std::string& destination, bool pathForce, bool driveForce);
+  // Points the portable ini at the portable button bar, but only while both
+  // exist: after a failed copy (a full stick) the ini keeps naming the bar it
+  // had, so Total Commander keeps a bar and the next start tries again.
+  void UsePortableBar(const std::string& ini);
+
+  StartInfo start_;
+  StartSwitches switches_;
+  LauncherUser& user_;
+  LauncherState state_;
+};
