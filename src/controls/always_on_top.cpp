@@ -65,7 +65,7 @@ void AlwaysOnTop::SetToNormal(bool strSaveSettings) {
   if (strSaveSettings) SaveSettings();
 }
 
-void AlwaysOnTop::SaveSettings() { ++saves_; }
+void AlwaysOnTop::SaveSettings() {}
 
 void AlwaysOnTop::LoadSettings() { SetToTop(false); }
 

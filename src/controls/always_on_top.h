@@ -26,9 +26,6 @@ class AlwaysOnTop {
   // Without a store the setting reads as its default, pinned.
   void LoadSettings();
 
-  // How often a save of the setting was asked for.
-  int SettingsSaves() const { return saves_; }
-
   Frame* Surface = nullptr;
   Picture* AOT_Disabled = nullptr;
   Picture* AOT_MouseMove = nullptr;
@@ -41,7 +38,6 @@ class AlwaysOnTop {
 
   Window& host_;
   bool onTop_ = false;
-  int saves_ = 0;
 };
 
 }  // namespace ui

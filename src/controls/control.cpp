@@ -17,60 +17,60 @@ Rect Control::WindowPosition() const {
   return rect;
 }
 
-void Control::Changed() { CurrentWindowSystem().ControlChanged(*this); }
+void Control::Changed(ControlChange change) { CurrentWindowSystem().ControlChanged(*this, change); }
 
 void Control::SetPosition(Rect position) {
   position_ = position;
-  Changed();
+  Changed({ControlChange::What::Position});
 }
 
 void Control::SetCaption(std::string caption) {
   if (caption == caption_) return;
   caption_ = std::move(caption);
-  Changed();
+  Changed({ControlChange::What::Caption});
 }
 
 void Control::SetFont(Font font) {
   font_ = std::move(font);
-  Changed();
+  Changed({ControlChange::What::Font});
 }
 
 void Control::SetForeColor(Color color) {
   foreColor_ = color;
-  Changed();
+  Changed({ControlChange::What::Colors});
 }
 
 void Control::SetBackColor(Color color) {
   backColor_ = color;
-  Changed();
+  Changed({ControlChange::What::Colors});
 }
 
 void Control::SetAlignment(Alignment alignment) {
   alignment_ = alignment;
-  Changed();
+  Changed({ControlChange::What::Alignment});
 }
 
 void Control::SetToolTip(std::string text) {
   toolTip_ = std::move(text);
-  Changed();
+  Changed({ControlChange::What::ToolTip});
 }
 
 void Control::SetImage(int resource) {
   if (resource == image_) return;
   image_ = resource;
-  Changed();
+  Changed({ControlChange::What::Image});
 }
 
 void Control::SetVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
-  Changed();
+  Changed({ControlChange::What::Visible});
 }
 
 void Control::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  Changed();
+  Changed({Kind() == ControlKind::Timer ? ControlChange::What::Timer : ControlChange::What::Enabled});
 }
 
 bool Control::Usable() const {

@@ -38,6 +38,24 @@ enum class Alignment { Left, Center };
 
 using Handler = std::function<void()>;
 
+// What a change of a control touched, as its window system hears of it: so
+// that a font is made only when the font changed, and a list grows by the
+// rows added instead of being filled again.
+struct ControlChange {
+  enum class What {
+    Caption, Position, Font, Colors, Alignment, ToolTip, Image, Visible, Enabled,
+    Text,         // a text box's text
+    Rows,         // a list's rows, all of them (and its selection)
+    RowInserted,  // row `row` is new; the rows behind it moved down
+    RowRemoved,   // row `row` is gone
+    RowChanged,   // row `row` reads differently
+    Selection,    // a list's selected row, a drive list's drive
+    Timer,        // a timer was started or stopped
+  };
+  What what;
+  int row = -1;
+};
+
 class Control {
  public:
   Control(Window& window, ControlKind kind, std::string name, Rect position, Control* container);
@@ -68,7 +86,12 @@ class Control {
   const std::string& ToolTip() const { return toolTip_; }
   void SetToolTip(std::string text);
   int TabIndex() const { return tabIndex_; }
-  void SetTabIndex(int index) { tabIndex_ = index; }
+  // The design lists the control in the window's tab order.
+  bool HasTabIndex() const { return hasTabIndex_; }
+  void SetTabIndex(int index) {
+    tabIndex_ = index;
+    hasTabIndex_ = true;
+  }
   // Pictures and picture buttons show an image of the program's resources.
   int Image() const { return image_; }
   void SetImage(int resource);
@@ -95,8 +118,8 @@ class Control {
   void UserMouseMove();
 
  protected:
-  // Tells the window system that what the control shows has changed.
-  void Changed();
+  // Tells the window system what the control shows differently now.
+  void Changed(ControlChange change);
   static void Raise(const Handler& handler) {
     if (handler) handler();
   }
@@ -114,6 +137,7 @@ class Control {
   Alignment alignment_ = Alignment::Left;
   std::string toolTip_;
   int tabIndex_ = 0;
+  bool hasTabIndex_ = false;
   int image_ = 0;
   bool visible_ = true;
   bool enabled_ = true;

@@ -64,6 +64,8 @@ class ListBox : public Control {
   const std::vector<std::string>& Items() const { return items_; }
   int ListIndex() const { return listIndex_; }
   void SetListIndex(int index);
+  // The user clicked row i: it is selected, and Click runs even when it was already.
+  void UserSelect(int index);
   // The selected row, or empty text.
   std::string Text() const { return List(listIndex_); }
 
@@ -92,19 +94,34 @@ class DriveList : public Control {
   std::string drive_;
 };
 
+// The directories from the path's root down to the path itself: "C:\",
+// "C:\a", "C:\a\b"; a share's root is "\\server\share\".
+std::vector<std::string> DirectoryAncestors(const std::string& path);
+
 // The subdirectories of its path, as full paths; its path can be set to an
-// existing directory only.
+// existing directory only. It shows rows: the path's ancestors (DirectoryAncestors),
+// each indented by its depth, then the subdirectories' names one level deeper.
 class DirList : public ListBox {
  public:
   DirList(Window& w, std::string name, Rect r, Control* container = nullptr)
       : ListBox(w, ControlKind::DirList, std::move(name), r, container) {}
   const std::string& Path() const { return path_; }
   bool SetPath(const std::string& path);
-  // The user opens row i (a double click).
+  // The user opens subdirectory i (a double click).
   void UserOpen(int index);
+
+  int AncestorCount() const { return static_cast<int>(ancestors_.size()); }
+  int RowCount() const { return AncestorCount() + ListCount(); }
+  // The text of shown row i.
+  std::string Row(int row) const;
+  // The row that shows the selection: the selected subdirectory, else the path itself.
+  int SelectedRow() const { return ListIndex() >= 0 ? AncestorCount() + ListIndex() : AncestorCount() - 1; }
+  // The user opens shown row i: an ancestor becomes the path, a subdirectory is opened.
+  void UserOpenRow(int row);
 
  private:
   std::string path_;
+  std::vector<std::string> ancestors_;
 };
 
 // The plain files of its path that match its pattern.

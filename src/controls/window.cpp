@@ -13,7 +13,7 @@ class NoWindowSystem final : public WindowSystem {
   void RunModal(Window& window) override { window.Hide(); }
   void Destroyed(Window&) override {}
   void WindowChanged(Window&) override {}
-  void ControlChanged(Control&) override {}
+  void ControlChanged(Control&, const ControlChange&) override {}
 };
 
 WindowSystem* installed = nullptr;
@@ -94,12 +94,6 @@ void Window::Hide() {
 
 void Window::RequestClose() {
   if (OnCloseRequest()) Unload();
-}
-
-Control* Window::Find(const std::string& name) const {
-  for (const auto& control : controls_)
-    if (control->Name() == name) return control.get();
-  return nullptr;
 }
 
 }  // namespace ui

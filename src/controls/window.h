@@ -60,8 +60,6 @@ class Window {
   T& AddControl(Args&&... args) {
     return Add<T>(std::forward<Args>(args)...);
   }
-  // The control of that name, or nullptr.
-  Control* Find(const std::string& name) const;
 
  protected:
   // Creates the controls with their design values.

