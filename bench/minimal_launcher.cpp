@@ -4,10 +4,10 @@
 #include "platform/program.h"
 #include "platform/process.h"
 #include "platform/shell.h"
-#include "platform/win32_ui.h"
+#include "win32_ui/win32_ui.h"
 
 int main() {
-  platform::InstallWin32WindowSystem();
+  win32_ui::InstallWin32WindowSystem();
   volatile auto shell = &platform::SaveShortcut;
   (void)shell;
   const std::string folder = platform::ExecutableDirectory();

@@ -9,6 +9,8 @@
 #include "platform/text_file.h"
 #include "support/associations.h"
 #include "support/path_text.h"
+#include "support/user_texts.h"
+#include "platform/path.h"
 
 namespace {
 
@@ -21,16 +23,6 @@ bool IsListedDirectory(unsigned long attributes) {
 
 // A name counts as existing unless the association lookup says "no such file".
 bool ExistsForDownload(const std::string& name) { return platform::FindExecutableFor(name).code != 2; }
-
-std::string Join(const std::string& directory, const std::string& name) {
-  if (directory.empty()) return name;
-  return directory.back() == '\\' ? directory + name : directory + "\\" + name;
-}
-
-std::string Unquoted(std::string text) {
-  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
-  return text;
-}
 
 }  // namespace
 
@@ -58,8 +50,7 @@ std::string FileGetLongFileName(std::string Path) {
 }
 
 std::optional<unsigned long> FileRun(std::string& Datei, int Style) {
-  std::string directory = platform::CurrentDirectory();
-  if (directory.empty() || directory.back() != '\\') directory += '\\';
+  std::string directory = platform::WithSeparator(platform::CurrentDirectory());
   const auto last = Datei.rfind('\\');
   if (last != std::string::npos) {
     directory = Datei.substr(0, last + 1);
@@ -110,8 +101,8 @@ bool ReadDirctoryStructureToFile(std::string& Path, const std::string& TargetTex
 }
 
 std::string URLToFileDownload(std::string URL_Source, std::string Path_Destination, int Overwrite) {
-  URL_Source = Unquoted(URL_Source);
-  Path_Destination = Unquoted(Path_Destination);
+  URL_Source = Unenclosed(URL_Source);
+  Path_Destination = Unenclosed(Path_Destination);
   const bool toDirectory = ExistsForDownload(Path_Destination) && platform::HasDirectoryAttribute(Path_Destination);
   const auto slash = URL_Source.rfind('/');
   // Without a "/" the address names no file to write into a directory.
@@ -120,7 +111,7 @@ std::string URLToFileDownload(std::string URL_Source, std::string Path_Destinati
 
   std::string target;
   if (Overwrite != 0) {
-    target = toDirectory ? Join(Path_Destination, segment) : Path_Destination;
+    target = toDirectory ? platform::JoinPath(Path_Destination, segment) : Path_Destination;
     // Modes 1 and 2 keep an existing target and download nothing.
     if ((Overwrite == 1 || Overwrite == 2) && ExistsForDownload(target)) return {};
   } else {
@@ -134,9 +125,9 @@ std::string URLToFileDownload(std::string URL_Source, std::string Path_Destinati
     const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
     const std::string base = dot == std::string::npos ? name : name.substr(0, dot);
     if (base.empty() && extension.empty()) return {};
-    target = Join(directory, base + extension);
+    target = platform::JoinPath(directory, base + extension);
     for (int counter = 2; ExistsForDownload(target); ++counter)
-      target = Join(directory, base + " (" + std::to_string(counter) + ")" + extension);
+      target = platform::JoinPath(directory, base + " (" + std::to_string(counter) + ")" + extension);
   }
   platform::DoEvents();
   return platform::DownloadToFile(URL_Source, target) ? target : std::string();
@@ -149,7 +140,7 @@ bool DownloadUpdateWithUpdater(const std::string& URLFileToDownload, const std::
     platform::DoEvents();
     URLToFileDownload(URLUpdaterEXE, LocalUpdaterEXE, 3);
     if (!platform::FileExists(LocalUpdaterEXE)) {
-      platform::ShowMessage(LocalUpdaterEXE + "\r\rDownload Failed! ", platform::MsgButtons::Ok,
+      platform::ShowMessage(texts::DownloadFailed(LocalUpdaterEXE), platform::MsgButtons::Ok,
                             platform::MsgIcon::Critical);
       return false;
     }
@@ -162,7 +153,7 @@ bool DownloadUpdateWithUpdater(const std::string& URLFileToDownload, const std::
     platform::EndProgram();
     return true;
   }
-  platform::ShowMessage(LocalUpdaterEXE + " not found!\rUpdate Cancled!", platform::MsgButtons::Ok,
-                        platform::MsgIcon::Critical, "File not found!");
+  platform::ShowMessage(texts::UpdaterNotFound(LocalUpdaterEXE), platform::MsgButtons::Ok,
+                        platform::MsgIcon::Critical, texts::kFileNotFound);
   return false;
 }

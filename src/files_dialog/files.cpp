@@ -5,17 +5,11 @@
 #include "platform/files.h"
 #include "support/path_lookup.h"
 #include "support/path_text.h"
-
-namespace {
-
-bool EndsWithSeparator(const std::string& path) {
-  return !path.empty() && (path.back() == '\\' || path.back() == '/');
-}
-
-}  // namespace
+#include "platform/path.h"
+#include "support/user_texts.h"
 
 Files::Files() : ui::Window("Files") {
-  SetCaption("Open File");
+  SetCaption(texts::kOpenFile);
   SetClientSize(9225, 5565);
   SetIcon(IDI_AMBLER);
 }
@@ -23,7 +17,7 @@ Files::Files() : ui::Window("Files") {
 Files::~Files() = default;
 
 void Files::Design() {
-  SetCaption("Open File");
+  SetCaption(texts::kOpenFile);
   SetClientSize(9225, 5565);
   ui::Font bold;
   bold.bold = true;
@@ -171,27 +165,21 @@ void Files::ParseFullPath() {
   FileName->SetText(ExtractFileName(T));
   // A folder offers its first file that the list shows: the filter holds, so a
   // button bar dialog never offers the program file lying beside Total Commander.
-  const std::string search = EndsWithSeparator(T) ? T + File1->Pattern() : T;
+  const std::string search = platform::EndsWithSeparator(T) ? T + File1->Pattern() : T;
   if (const auto found = platform::FirstOrdinaryFile(search)) FileName->SetText(*found);
 }
 
 void Files::LeaveFullPath() { KomplettPfadText->SetText(StripQuotes(KomplettPfadText->Text())); }
 
 void Files::WriteFullPath(const std::string& name) {
-  const std::string p = File1->Path();
-  if (EndsWithSeparator(p))
-    KomplettPfadText->SetText(p + name);
-  else if (Contains(p, "/"))
-    KomplettPfadText->SetText(p + "/" + name);
-  else
-    KomplettPfadText->SetText(p + "\\" + name);
+  KomplettPfadText->SetText(platform::JoinPath(File1->Path(), name));
 }
 
 void Files::UpdateFullPath() { WriteFullPath(File1->FileName()); }
 
 void Files::OkAction() {
   std::string R = Dir1->Path();
-  if (!R.empty() && R.back() != '\\') R += '\\';
+  if (!R.empty() && R.back() != '\\') R += '\\';  // "\" even behind "/": callers cut the name off at the last "\"
   if (DialogMode == "File")
     R += Trim(FileName->Text()).empty() ? File1->FileName() : FileName->Text();
   else if (DialogMode == "SaveFile")
@@ -226,7 +214,7 @@ std::string Files::FileOpenDialog(std::string DefaultPath, const std::string& Wi
   LeaveFullPath();
   Drive1->SetDrive(DefaultPath.substr(0, 1));
   Dir1->SetPath(DefaultPath);
-  std::string caption = WindowCaption.empty() ? "Open File" : WindowCaption;
+  std::string caption = WindowCaption.empty() ? texts::kOpenFile : WindowCaption;
   const std::string pattern = GetFilterPattern(DefaultFilename);
   if (!DefaultFilename.empty()) caption += "    (\"" + pattern + "\")";
   SetCaption(caption);
@@ -247,7 +235,7 @@ std::string Files::filesaveDialog(std::string DefaultPath, const std::string& De
   Load();
   if (DefaultPath.empty()) DefaultPath = platform::CurrentDirectory();
   DialogMode = "SaveFile";
-  SetCaption(WindowCaption.empty() ? "Save File as" : WindowCaption);
+  SetCaption(WindowCaption.empty() ? texts::kSaveFileAs : WindowCaption);
   // The name part selects its file; it never becomes the filter.
   const std::string name = GetNamePart(DefaultPath);
   if (name.find_first_of("*?") == std::string::npos) File1->SetFileName(name);
@@ -282,7 +270,7 @@ std::string Files::FileDirSelectDialog(const std::string& DefaultPath, const std
   File1->SetVisible(false);
   Dir1->SetVisible(true);
   Drive1->SetVisible(true);
-  SetCaption(WindowCaption.empty() ? "Open Directory" : WindowCaption);
+  SetCaption(WindowCaption.empty() ? texts::kOpenDirectory : WindowCaption);
   Abbruch->SetVisible(false);
   Ok->SetVisible(false);
   OkBtn2->SetVisible(true);

@@ -31,8 +31,6 @@ class Files : public ui::Window {
   // Writes the file list's path and selected name into the full-path box.
   void UpdateFullPath();
 
-  const std::string& Mode() const { return DialogMode; }
-
   ui::Frame* Frame1 = nullptr;
   ui::Picture* Command1 = nullptr;
   ui::Picture* StartmenüBtn = nullptr;

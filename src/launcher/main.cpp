@@ -2,12 +2,12 @@
 
 #include "launcher/form1.h"
 #include "platform/program.h"
-#include "platform/win32_ui.h"
+#include "win32_ui/win32_ui.h"
 
 int main() {
   platform::RestrictDllSearchToSystem();
-  platform::InstallWin32WindowSystem();
+  win32_ui::InstallWin32WindowSystem();
   Form1 form(StartInfo{platform::RawCommandLine(), platform::ExecutableDirectory(), platform::ExecutableBaseName()});
   form.Load();
-  return platform::RunMessageLoop();
+  return win32_ui::RunMessageLoop();
 }

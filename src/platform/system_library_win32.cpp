@@ -1,5 +1,7 @@
 #include "platform/system_library.h"
 
+#include <commctrl.h>
+
 #include "platform/program.h"
 #include "platform/win32_common.h"
 
@@ -19,6 +21,12 @@ FARPROC SystemFunction(const char* dll, const char* name) {
   auto found = modules.find(dll);
   if (found == modules.end()) found = modules.emplace(dll, LoadLibraryExW(ToWide(dll).c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)).first;
   return found->second ? GetProcAddress(found->second, name) : nullptr;
+}
+
+void InitCommonControls() {
+  static auto init = SYSTEM_FUNCTION("comctl32.dll", InitCommonControlsEx);
+  INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  if (init) init(&common);
 }
 
 }  // namespace platform

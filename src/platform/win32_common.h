@@ -1,5 +1,6 @@
 #pragma once
-// Helpers that the Win32 pieces of the platform layer share.
+// Helpers that the Win32 pieces of the platform layer, and the window binding
+// above it, share.
 
 #include <windows.h>
 
@@ -21,6 +22,8 @@ int ScreenDpi();
 int Scale(int pixelsAt96);
 // Twips to pixels of the screen.
 int TwipsToPixels(int twips);
+// Loads the common controls (6, as the manifest asks) from the system folder.
+void InitCommonControls();
 // The system's message font.
 HFONT DialogFont();
 std::string WindowText(HWND window);

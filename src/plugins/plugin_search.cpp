@@ -5,10 +5,13 @@
 
 #include "platform/files.h"
 #include "platform/host.h"
+#include "platform/path.h"
 #include "platform/process.h"
 #include "platform/text.h"
 #include "support/ini.h"
 #include "support/path_text.h"
+#include "support/portable_rewrite.h"
+#include "support/user_texts.h"
 
 namespace {
 
@@ -30,7 +33,7 @@ bool HasExtension(const std::string& upperName, const std::string& extension) {
 
 PluginSearch::PluginSearch(const TotalCommanderFiles& main, int icon)
     : ui::Window("PluginSearch"), main_(main), mainIcon_(icon) {
-  SetCaption("Plugin Autosearch & Patch");
+  SetCaption(texts::kPluginCaption);
   SetClientSize(9555, 6240);
 }
 
@@ -50,8 +53,6 @@ void PluginSearch::Design() {
   List2Name = &list("List2Name", {1080, 3120, 2055, 2205}, 10);
   AllBtn = &button("AllBtn", "ALL >>", {120, 2160, 735, 375}, 9);
   ReloadBtn = &button("ReloadBtn", "ReScan", {120, 240, 735, 375}, 8);
-  tmpDirs = &list("tmpDirs", {3840, 240, 1695, 840}, 7);
-  tmpDirs->SetVisible(false);
   File1 = &Add<ui::FileList>("File1", ui::Rect{5760, 120, 1215, 675});
   File1->SetTabIndex(6);
   File1->SetVisible(false);
@@ -101,7 +102,7 @@ void PluginSearch::LoadHandling() {
   iniFile_ = main_.getPortableINI();
   // The window goes on with the portable ini's name: a save then creates it.
   if (iniFile_.empty() || !platform::FileExists(iniFile_))
-    platform::ShowMessage("Ini not found", platform::MsgButtons::Ok, platform::MsgIcon::None);
+    platform::ShowMessage(texts::kIniNotFound, platform::MsgButtons::Ok, platform::MsgIcon::None);
   ScanForPlugins();
 }
 
@@ -111,8 +112,7 @@ void PluginSearch::ScanForPlugins() {
   const platform::DirectoryEntries rootEntries = platform::ListDirectory(searchRoot_);
   if (rootEntries.directories.empty()) return;
 
-  std::string root = searchRoot_;
-  if (!root.empty() && (root.back() == '\\' || root.back() == '/')) root.pop_back();
+  std::string root = platform::WithoutSeparator(searchRoot_);
   // A real queue: taking the head off a list control would shift all its rows.
   std::deque<std::string> queue{searchRoot_};
   bool first = true;
@@ -124,7 +124,7 @@ void PluginSearch::ScanForPlugins() {
     for (const std::string& subdirectory : Sorted(entries.directories)) queue.push_back(directory + subdirectory);
 
     std::string find = root;
-    const std::string portableDirectory = ReplaceText(directory, find, "%COMMANDER_PATH%", false);
+    const std::string portableDirectory = ReplaceText(directory, find, kCommanderPath, false);
     const std::vector<std::string> files = Sorted(entries.files);
     std::vector<std::string> upperFiles;
     upperFiles.reserve(files.size());
@@ -153,15 +153,15 @@ void PluginSearch::MoveSelected(ui::ListBox& fromPaths, ui::ListBox& fromNames, 
 void PluginSearch::OfferRename(ui::ListBox& names, ui::ListBox& paths) {
   const int k = names.ListIndex();
   if (k >= 0 && !names.List(k).empty()) {
-    const auto name = platform::InputBox("Enter new name for this Plugin:", "Enter Title", names.List(k));
+    const auto name = platform::InputBox(texts::kEnterPluginName, texts::kEnterTitle, names.List(k));
     if (name && !name->empty()) names.SetList(k, *name);
   }
   paths.SetListIndex(k);
 }
 
 void PluginSearch::Save() {
-  if (platform::ShowMessage("Save to ini now?\r\r" + ExtractFileName(iniFile_), platform::MsgButtons::YesNo,
-                            platform::MsgIcon::None, "Save now?") == platform::MsgResult::No)
+  if (platform::ShowMessage(texts::SaveToIniNow(ExtractFileName(iniFile_)), platform::MsgButtons::YesNo,
+                            platform::MsgIcon::None, texts::kSaveNowTitle) == platform::MsgResult::No)
     return;
   int lister = 0;
   for (int i = 0; i < List2->ListCount(); ++i) {
@@ -181,8 +181,8 @@ void PluginSearch::AddValue(const std::string& Name, const std::string& FullPath
   if (file.empty()) return;
   for (int i = 0; i < List2->ListCount(); ++i) {
     if (!Contains(platform::UpperCase(List2->List(i)), file)) continue;
-    if (platform::ShowMessage("Plugin already exists! Overwrite old entry?", platform::MsgButtons::YesNo,
-                              platform::MsgIcon::Question, "Overwrite entry?") == platform::MsgResult::Yes) {
+    if (platform::ShowMessage(texts::kPluginExists, platform::MsgButtons::YesNo, platform::MsgIcon::Question,
+                              texts::kOverwriteEntryTitle) == platform::MsgResult::Yes) {
       List2->SetList(i, FullPath);
       return;
     }
@@ -194,15 +194,13 @@ void PluginSearch::AddValue(const std::string& Name, const std::string& FullPath
 void PluginSearch::SetFiles(const std::string& IniFilename, const std::string& DefaultSearchPath) {
   iniFile_ = IniFilename;
   if (!DefaultSearchPath.empty()) {
-    std::string root = DefaultSearchPath;
-    while (!root.empty() && (root.back() == '\\' || root.back() == '/')) root.pop_back();
-    searchRoot_ = root + "\\";
+    searchRoot_ = platform::WithoutSeparator(DefaultSearchPath) + "\\";
   }
 }
 
 void PluginSearch::savetoini() {
   if (iniFile_.empty() || !platform::FileExists(iniFile_)) {
-    platform::ShowMessage("Ini not found", platform::MsgButtons::Ok, platform::MsgIcon::None);
+    platform::ShowMessage(texts::kIniNotFound, platform::MsgButtons::Ok, platform::MsgIcon::None);
     Unload();
   }
 }

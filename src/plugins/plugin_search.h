@@ -35,7 +35,6 @@ class PluginSearch : public ui::Window {
   ui::ListBox* List2Name = nullptr;
   ui::Button* AllBtn = nullptr;
   ui::Button* ReloadBtn = nullptr;
-  ui::ListBox* tmpDirs = nullptr;
   ui::FileList* File1 = nullptr;
   ui::DirList* Dir1 = nullptr;
   ui::ListBox* List2 = nullptr;

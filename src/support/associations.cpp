@@ -6,6 +6,7 @@
 #include "platform/program.h"
 #include "platform/text_file.h"
 #include "support/path_text.h"
+#include "support/user_texts.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ std::string GetAssociatedProgram(std::string name) {
   }
   if (!name.empty() && name[0] == '*') name.erase(0, 1);
   if (Contains(name, "*") &&
-      platform::ShowMessage(name + "Enthält ungültige Zeichen Abbrechen?", platform::MsgButtons::YesNo,
+      platform::ShowMessage(texts::InvalidCharacters(name), platform::MsgButtons::YesNo,
                             platform::MsgIcon::None) == platform::MsgResult::Yes) {
     if (created) platform::RemoveFile(given);
     return {};

@@ -7,6 +7,8 @@
 #include "support/ini_section.h"
 #include "support/line_text.h"
 #include "support/path_text.h"
+#include "platform/path.h"
+#include "support/user_texts.h"
 
 namespace {
 
@@ -49,9 +51,7 @@ void IniWriteValue(const std::string& section, const std::string& key, const std
 
 std::string MakeAbsolutePath(const std::string& name) {
   if (Contains(name, ":")) return name;
-  std::string combined = platform::CurrentDirectory();
-  if (combined.empty() || combined.back() != '\\') combined += '\\';
-  combined += name;
+  const std::string combined = platform::JoinPath(platform::CurrentDirectory(), name);
   return platform::FileExists(combined) ? combined : name;
 }
 
@@ -64,8 +64,8 @@ std::string IniReadSectionEntries(const std::string& section, const std::string&
   keys.clear();
   values.clear();
   if (file.empty() || !platform::FileExists(file)) {
-    platform::ShowMessage("Ini not found!", platform::MsgButtons::Ok, platform::MsgIcon::Information,
-                          "File not found!");
+    platform::ShowMessage(texts::kIniNotFoundWithMark, platform::MsgButtons::Ok, platform::MsgIcon::Information,
+                          texts::kFileNotFound);
     return {};
   }
   IniSectionReader collected(section, separator);

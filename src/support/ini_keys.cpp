@@ -4,6 +4,7 @@
 
 #include "platform/text.h"
 #include "support/line_text.h"
+#include "support/path_text.h"
 
 namespace {
 
@@ -70,12 +71,6 @@ Entry Parse(const std::string& text) {
   return entry;
 }
 
-std::string Unquoted(const std::string& value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-    return value.substr(1, value.size() - 2);
-  return value;
-}
-
 // Where the section's header and the key's line are, and the last line of
 // the section that is not blank.
 struct Place {
@@ -117,7 +112,7 @@ std::optional<std::string> FindIniValue(std::string_view file, std::string_view 
   const platform::TextEncoding encoding = platform::EncodingOf(file);
   const Place place = Locate(file, SplitLines(file, encoding), encoding, section, key);
   if (!place.key) return std::nullopt;
-  return Unquoted(place.value);
+  return Unenclosed(place.value, "\"'");
 }
 
 std::string WithIniValue(std::string_view file, std::string_view section, std::string_view key,

@@ -49,11 +49,13 @@ std::string QuotePath(std::string path) {
   return path;
 }
 
-std::string StripQuotes(std::string path) {
-  path = Trim(path);
+std::string StripQuotes(std::string path) { return Unenclosed(Trim(path)); }
+
+std::string Unenclosed(std::string_view text, std::string_view quotes) {
   // A lone quote has no pair to remove and comes back as it is.
-  if (path.size() >= 2 && path.front() == '"' && path.back() == '"') return path.substr(1, path.size() - 2);
-  return path;
+  if (text.size() >= 2 && Contains(quotes, text.substr(0, 1)) && text.back() == text.front())
+    return std::string(text.substr(1, text.size() - 2));
+  return std::string(text);
 }
 
 namespace {

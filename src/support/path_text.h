@@ -28,6 +28,9 @@ std::string QuotePath(std::string path);
 // The trimmed path without one surrounding pair of double quotes.
 std::string StripQuotes(std::string path);
 
+// The text without one pair of the same quote character around it, any of quotes.
+std::string Unenclosed(std::string_view text, std::string_view quotes = "\"");
+
 // Replaces every occurrence of find in source by replacement. Unless exactCase
 // is set, matching ignores case and find is upper-cased in the caller's
 // variable. The search resumes one character behind each inserted replacement.

@@ -10,18 +10,17 @@ std::string GetSpecialFolder(int folder) { return platform::SpecialFolderPath(fo
 std::string GetDesktopFolder() {
   std::string folder = Trim(GetSpecialFolder(0));
   if (folder.empty()) return {};
-  if (folder.back() != '\\') folder += '\\';
-  return folder;
+  return folder.back() == '\\' ? folder : folder + '\\';
 }
 
-void CreateShellLink(const std::string& folder, const std::string& name, const std::string& target,
+bool CreateShellLink(const std::string& folder, const std::string& name, const std::string& target,
                      const std::string& arguments, int, const std::string&, short& iconIndex,
                      std::string& iconFile) {
   if (iconFile.empty()) iconFile = target;
   std::string lowerName = name;
   for (char& c : lowerName) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   const std::string link = folder + Trim(name) + (Contains(lowerName, ".lnk") ? "" : ".lnk");
-  platform::SaveShortcut(link, platform::Shortcut{target, arguments, 1, iconFile, iconIndex});
+  return platform::SaveShortcut(link, platform::Shortcut{target, arguments, 1, iconFile, iconIndex});
 }
 
 void CreateDesktopLink(const std::string& target, const std::string& name, const std::string& arguments,

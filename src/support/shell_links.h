@@ -10,8 +10,9 @@ std::string GetDesktopFolder();
 
 // Writes folder + name (+ ".lnk" unless the name holds it) starting target
 // with arguments in a normal window; an empty iconFile becomes the target, in
-// the caller's variable too. Style and text are not used.
-void CreateShellLink(const std::string& folder, const std::string& name, const std::string& target,
+// the caller's variable too. Style and text are not used. False when the
+// shortcut could not be saved.
+bool CreateShellLink(const std::string& folder, const std::string& name, const std::string& target,
                      const std::string& arguments, int style, const std::string& text, short& iconIndex,
                      std::string& iconFile);
 

@@ -2,7 +2,7 @@
 // The Win32 binding of the window objects: native windows and controls made
 // from them, kept in step with them, and user input routed back to them.
 
-namespace platform {
+namespace win32_ui {
 
 // Makes the Win32 binding the window system of the program.
 void InstallWin32WindowSystem();
@@ -10,4 +10,4 @@ void InstallWin32WindowSystem();
 // Runs the program's message loop until it ends.
 int RunMessageLoop();
 
-}  // namespace platform
+}  // namespace win32_ui

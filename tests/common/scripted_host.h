@@ -77,7 +77,7 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
   void RunModal(ui::Window& window) override;
   void Destroyed(ui::Window&) override {}
   void WindowChanged(ui::Window&) override {}
-  void ControlChanged(ui::Control&) override {}
+  void ControlChanged(ui::Control&, const ui::ControlChange&) override {}
 
  private:
   struct Scripted {

@@ -118,6 +118,10 @@ TEST_F(FilesDialog, FileListClicksWriteTheFullPathAndADoubleClickChooses) {
     EXPECT_EQ(d.FileName->Text(), "b.bar");
     EXPECT_EQ(d.KomplettPfadText->Text(), "T:\\docs\\b.bar");
     EXPECT_TRUE(d.Ok->Enabled());
+    // Another name typed, then a click on the row still selected: the row wins.
+    d.FileName->SetText("typed.txt");
+    d.File1->UserSelect(1);
+    EXPECT_EQ(d.FileName->Text(), "b.bar");
     d.File1->UserDoubleClick();
   });
   EXPECT_EQ(result, "T:\\docs\\b.bar");

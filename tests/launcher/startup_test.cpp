@@ -94,6 +94,7 @@ TEST_F(Startup, SetupShowsTheSetupWindowInsteadOfLaunching) {
   EXPECT_EQ(form.Caption(), "Ambler - Total Commander mobile launcher");
   EXPECT_EQ(form.TitelLable->Caption(), "Ambler (Total Commander  - Portable)");
   EXPECT_EQ(form.Label1->Caption(), "");
+  EXPECT_EQ(form.Label2->Caption(), "ambler.example.org");
   EXPECT_EQ(form.State().TCCommandLine,
             "/SeTup /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
   EXPECT_EQ(host.Ended(), 0);

@@ -26,6 +26,12 @@ TEST_F(ShellLinks, DesktopFolderEndsWithOneSeparatorAndExists) {
   EXPECT_EQ(GetSpecialFolder(-12345), "");
 }
 
+TEST_F(ShellLinks, AShortcutThatCannotBeSavedSaysSo) {
+  short index = 0;
+  std::string icon;
+  EXPECT_FALSE(CreateShellLink("Z:\\no such folder\\", "x", "T:\\a.exe", "", 1, "", index, icon));
+}
+
 TEST_F(ShellLinks, DesktopLinkTrimsAndTakesTheTargetsFirstIcon) {
   CreateDesktopLink("  T:\\TC\\Ambler.exe ", " Ambler test ", "  /x  ", "description", "T:\\TC");
   platform::Shortcut link;

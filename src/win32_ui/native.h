@@ -1,0 +1,49 @@
+#pragma once
+// The native side of a window object: its window handle and one native
+// control per control, each with the binder of its kind.
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "controls/window.h"
+
+namespace win32_ui {
+
+class Binder;
+struct NativeWindow;
+
+struct NativeControl {
+  ui::Control* control = nullptr;
+  const Binder* binder = nullptr;
+  NativeWindow* owner = nullptr;
+  int id = 0;  // the child window's id, and the timer's
+  HWND hwnd = nullptr;
+  HBITMAP image = nullptr;
+  HBRUSH background = nullptr;
+};
+
+struct NativeWindow {
+  ui::Window* window = nullptr;  // nullptr once the object has let it go
+  HWND hwnd = nullptr;
+  HWND tooltip = nullptr;
+  HICON icon = nullptr;
+  std::vector<NativeControl> controls;  // in the window's order; id = kFirstControlId + index
+  // While shown modally: the windows it disabled, and the one active before it.
+  std::vector<HWND> disabled;
+  HWND activeBefore = nullptr;
+  // Messages of this window being handled right now: it is destroyed only
+  // when none is, so that a handler may unload its own window.
+  int busy = 0;
+};
+
+inline constexpr int kFirstControlId = 100;
+
+// The font of that style, made once for the whole run.
+HFONT FontFor(const ui::Font& font);
+
+// Every container around the control is visible, and so is the control.
+bool ShownWithContainers(const ui::Control& control);
+
+}  // namespace win32_ui
