@@ -4,7 +4,8 @@
 #include <cstdint>
 
 #include "fuzz_input.h"
-#include "launcher/portable_rewrite.h"
+#include "platform/path.h"
+#include "support/portable_rewrite.h"
 #include "platform/text.h"
 #include "support/path_text.h"
 
@@ -14,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string value = input.Rest();
 
   const std::string portable = PortableValue(value, directory);
-  const std::string drive = DriveOf(directory);
+  const std::string drive = platform::DriveOf(directory);
   const std::string upperValue = platform::UpperCase(value);
   const bool namesDirectory = !directory.empty() && Contains(upperValue, platform::UpperCase(directory));
   const bool namesDrive = !drive.empty() && Contains(upperValue, platform::UpperCase(drive));
