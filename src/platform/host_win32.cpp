@@ -13,17 +13,8 @@ class InputBoxWindow {
  public:
   std::optional<std::string> Run(const std::string& prompt, const std::string& title, const std::string& preset) {
     static const wchar_t* const kClass = L"AmblerInputBox";
-    static bool registered = false;
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (!registered) {
-      WNDCLASSW wc{};
-      wc.lpfnWndProc = &InputBoxWindow::Procedure;
-      wc.hInstance = instance;
-      wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-      wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-      wc.lpszClassName = kClass;
-      registered = RegisterClassW(&wc) != 0;
-    }
+    RegisterWindowClass(kClass, &InputBoxWindow::Procedure);
     const int width = Scale(375), height = Scale(130);
     HWND owner = GetActiveWindow();
     RECT frame{0, 0, width, height};
@@ -53,7 +44,13 @@ class InputBoxWindow {
     ShowWindow(window_, SW_SHOWNORMAL);
     SetFocus(edit_);
     MSG message;
-    while (!done_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (!done_) {
+      const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+      if (got <= 0) {
+        // The program's own loop ends on the same WM_QUIT.
+        if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+        break;
+      }
       if (IsDialogMessageW(window_, &message)) continue;
       TranslateMessage(&message);
       DispatchMessageW(&message);

@@ -24,9 +24,12 @@ FARPROC SystemFunction(const char* dll, const char* name) {
 }
 
 void InitCommonControls() {
-  static auto init = SYSTEM_FUNCTION("comctl32.dll", InitCommonControlsEx);
-  INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  if (init) init(&common);
+  static const bool done = [] {
+    static auto init = SYSTEM_FUNCTION("comctl32.dll", InitCommonControlsEx);
+    INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    return init && init(&common);
+  }();
+  (void)done;
 }
 
 }  // namespace platform

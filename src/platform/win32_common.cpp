@@ -21,6 +21,18 @@ std::string ToUtf8(std::wstring_view wide) {
   return utf8;
 }
 
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW wc{};
+  if (GetClassInfoW(instance, name, &wc)) return;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = name;
+  RegisterClassW(&wc);
+}
+
 int ScreenDpi() {
   static const int dpi = [] {
     HDC screen = GetDC(nullptr);

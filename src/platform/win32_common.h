@@ -22,6 +22,9 @@ int ScreenDpi();
 int Scale(int pixelsAt96);
 // Twips to pixels of the screen.
 int TwipsToPixels(int twips);
+// Registers a window class of the program's own (arrow cursor, the dialog
+// background) once; later calls find it registered.
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure);
 // Loads the common controls (6, as the manifest asks) from the system folder.
 void InitCommonControls();
 // The system's message font.

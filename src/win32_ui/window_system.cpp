@@ -130,18 +130,9 @@ void Win32WindowSystem::Created(ui::Window& window) {
 
 void Win32WindowSystem::CreateNative(NativeWindow& native) {
   ui::Window& window = *native.window;
-  static bool registered = false;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!registered) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &Win32WindowSystem::Procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kWindowClass;
-    registered = RegisterClassW(&wc) != 0;
-    platform::InitCommonControls();
-  }
+  platform::RegisterWindowClass(kWindowClass, &Win32WindowSystem::Procedure);
+  platform::InitCommonControls();
   const DWORD style = window.FixedDialogFrame() ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME)
                                                 : WS_OVERLAPPEDWINDOW;
   const DWORD exStyle = window.FixedDialogFrame() ? WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW : WS_EX_APPWINDOW;
