@@ -199,6 +199,16 @@ class TextBoxBinder final : public Binder {
   }
 };
 
+// Rows change one by one, but often many in a row ("ALL >>" moves every
+// row): the list draws itself again only once the program waits for
+// messages, instead of at every row.
+void HoldDrawing(NativeControl& native) {
+  if (native.batching) return;
+  SendMessageW(native.hwnd, WM_SETREDRAW, FALSE, 0);
+  native.batching = PostMessageW(native.owner->hwnd, kEndOfBurst, static_cast<WPARAM>(native.id), 0) != 0;
+  if (!native.batching) SendMessageW(native.hwnd, WM_SETREDRAW, TRUE, 0);
+}
+
 int CurrentRow(const NativeControl& native) {
   return static_cast<int>(SendMessageW(native.hwnd, LB_GETCURSEL, 0, 0));
 }
@@ -213,12 +223,10 @@ void InsertRow(NativeControl& native, int row, const std::string& text) {
 
 template <typename RowText>
 void FillRows(NativeControl& native, int count, RowText&& rowText, int selected) {
-  SendMessageW(native.hwnd, WM_SETREDRAW, FALSE, 0);
+  HoldDrawing(native);
   SendMessageW(native.hwnd, LB_RESETCONTENT, 0, 0);
   for (int i = 0; i < count; ++i) InsertRow(native, i, rowText(i));
   SendMessageW(native.hwnd, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-  SendMessageW(native.hwnd, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(native.hwnd, nullptr, TRUE);
 }
 
 class ListBinderBase : public Binder {
@@ -238,13 +246,20 @@ class ListBinder final : public ListBinderBase {
     switch (change.what) {
       case What::Caption: return;
       case What::Rows: FillRows(native, list.ListCount(), [&](int i) { return list.List(i); }, list.ListIndex()); return;
-      case What::RowInserted: InsertRow(native, change.row, list.List(change.row)); break;
-      case What::RowRemoved: SendMessageW(native.hwnd, LB_DELETESTRING, static_cast<WPARAM>(change.row), 0); break;
+      case What::RowInserted:
+        HoldDrawing(native);
+        InsertRow(native, change.row, list.List(change.row));
+        break;
+      case What::RowRemoved:
+        HoldDrawing(native);
+        SendMessageW(native.hwnd, LB_DELETESTRING, static_cast<WPARAM>(change.row), 0);
+        break;
       case What::RowChanged:
+        HoldDrawing(native);
         SendMessageW(native.hwnd, LB_DELETESTRING, static_cast<WPARAM>(change.row), 0);
         InsertRow(native, change.row, list.List(change.row));
         break;
-      case What::Selection: break;
+      case What::Selection: HoldDrawing(native); break;
       default: Binder::Show(native, change); return;
     }
     SelectRow(native, list.ListIndex());
@@ -263,7 +278,10 @@ class DirListBinder final : public ListBinderBase {
     const auto& list = static_cast<const ui::DirList&>(*native.control);
     switch (change.what) {
       case What::Caption: return;
-      case What::Selection: SelectRow(native, list.SelectedRow()); return;
+      case What::Selection:
+        HoldDrawing(native);
+        SelectRow(native, list.SelectedRow());
+        return;
       case What::Rows:
       case What::RowInserted:
       case What::RowRemoved:

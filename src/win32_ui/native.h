@@ -22,6 +22,8 @@ struct NativeControl {
   HWND hwnd = nullptr;
   HBITMAP image = nullptr;
   HBRUSH background = nullptr;
+  // Drawing is held back while the program changes many rows in a row.
+  bool batching = false;
 };
 
 struct NativeWindow {
@@ -39,6 +41,9 @@ struct NativeWindow {
 };
 
 inline constexpr int kFirstControlId = 100;
+// Posted to the window with a control's id: the burst of changes that held
+// back its drawing is over, since the program waits for messages again.
+inline constexpr UINT kEndOfBurst = WM_APP + 1;
 
 // The font of that style, made once for the whole run.
 HFONT FontFor(const ui::Font& font);

@@ -348,6 +348,15 @@ LRESULT Win32WindowSystem::Handle(NativeWindow& native, UINT message, WPARAM wPa
     case WM_CLOSE:
       native.window->RequestClose();
       return 0;
+    case kEndOfBurst: {
+      const auto index = static_cast<std::size_t>(wParam - kFirstControlId);
+      if (index >= native.controls.size() || !native.controls[index].batching) return 0;
+      NativeControl& c = native.controls[index];
+      c.batching = false;
+      SendMessageW(c.hwnd, WM_SETREDRAW, TRUE, 0);
+      InvalidateRect(c.hwnd, nullptr, TRUE);
+      return 0;
+    }
     default: break;
   }
   return DefWindowProcW(native.hwnd, message, wParam, lParam);
