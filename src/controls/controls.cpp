@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/files.h"
-#include "platform/text.h"
 #include "platform/path.h"
+#include "platform/text.h"
 
 namespace ui {
 namespace {

@@ -19,6 +19,9 @@ class Files : public ui::Window {
   // dialog; any other result begins with a directory that ends in "\".
   std::string FileOpenDialog(std::string DefaultPath = "", const std::string& WindowCaption = "",
                              const std::string& DefaultFilename = "");
+  // The other two entry points are offered but never called by Ambler: they
+  // are defined in services/dialog_services.cpp, in the library
+  // ambler_services, which Ambler.exe does not link.
   std::string filesaveDialog(std::string DefaultPath = "", const std::string& DefaultFilename = "",
                              const std::string& WindowCaption = "");
   std::string FileDirSelectDialog(const std::string& DefaultPath = "", const std::string& WindowCaption = "");

@@ -19,16 +19,6 @@ constexpr std::pair<const char*, platform::RegistryRoot> kRoots[] = {
     {"HKEY_DYN_DATA", platform::RegistryRoot::DynData},
 };
 
-constexpr const char* kShellFolders =
-    "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders\\";
-
-// A folder from the registry with the profile directory put in for its
-// placeholder.
-std::string ProfileFolder(std::string registryPath) {
-  const char* profile = std::getenv("USERPROFILE");
-  return replaceall(RegistryGetAbsolutValue(registryPath), "%USERPROFILE%", profile ? profile : "");
-}
-
 }  // namespace
 
 std::string RegistryGetAbsolutValue(std::string& RegistryKeyPath) {
@@ -55,17 +45,11 @@ std::string replaceall(std::string SearchString, const std::string& findstring, 
   return ReplaceText(SearchString, find, replacestring, true);
 }
 
-std::string GetWindowsPath() {
-  std::string path = "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\SystemRoot";
-  return RegistryGetAbsolutValue(path);
-}
-
-std::string GetProgramfilesPath() {
-  return ProfileFolder("HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\ProgramfilesPath");
+std::string ProfileFolder(std::string registryPath) {
+  const char* profile = std::getenv("USERPROFILE");
+  return replaceall(RegistryGetAbsolutValue(registryPath), "%USERPROFILE%", profile ? profile : "");
 }
 
 std::string GetDesktopPath() { return ProfileFolder(std::string(kShellFolders) + "Desktop"); }
-
-std::string GetAutostartPath() { return ProfileFolder(std::string(kShellFolders) + "startup"); }
 
 std::string GetStartMenuPath() { return ProfileFolder(std::string(kShellFolders) + "Start Menu"); }

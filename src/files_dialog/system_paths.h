@@ -12,8 +12,13 @@ std::string RegistryGetAbsolutValue(std::string& RegistryKeyPath);
 // character behind each replacement.
 std::string replaceall(std::string SearchString, const std::string& findstring, const std::string& replacestring);
 
-std::string GetWindowsPath();
-std::string GetProgramfilesPath();
+// The shell's folders of the default user, in the registry.
+inline constexpr const char* kShellFolders =
+    "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders\\";
+
+// A folder from the registry with the profile directory put in for its
+// placeholder.
+std::string ProfileFolder(std::string registryPath);
+
 std::string GetDesktopPath();
-std::string GetAutostartPath();
 std::string GetStartMenuPath();

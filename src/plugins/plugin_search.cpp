@@ -175,32 +175,3 @@ void PluginSearch::Save() {
     }
   }
 }
-
-void PluginSearch::AddValue(const std::string& Name, const std::string& FullPath) {
-  const std::string file = platform::UpperCase(ExtractFileName(FullPath));
-  if (file.empty()) return;
-  for (int i = 0; i < List2->ListCount(); ++i) {
-    if (!Contains(platform::UpperCase(List2->List(i)), file)) continue;
-    if (platform::ShowMessage(texts::kPluginExists, platform::MsgButtons::YesNo, platform::MsgIcon::Question,
-                              texts::kOverwriteEntryTitle) == platform::MsgResult::Yes) {
-      List2->SetList(i, FullPath);
-      return;
-    }
-  }
-  List2Name->AddItem(Name);
-  List2->AddItem(FullPath);
-}
-
-void PluginSearch::SetFiles(const std::string& IniFilename, const std::string& DefaultSearchPath) {
-  iniFile_ = IniFilename;
-  if (!DefaultSearchPath.empty()) {
-    searchRoot_ = platform::WithoutSeparator(DefaultSearchPath) + "\\";
-  }
-}
-
-void PluginSearch::savetoini() {
-  if (iniFile_.empty() || !platform::FileExists(iniFile_)) {
-    platform::ShowMessage(texts::kIniNotFound, platform::MsgButtons::Ok, platform::MsgIcon::None);
-    Unload();
-  }
-}

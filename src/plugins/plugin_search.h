@@ -21,6 +21,10 @@ class PluginSearch : public ui::Window {
   // icon: the main window's, which this window takes over.
   PluginSearch(const TotalCommanderFiles& main, int icon);
 
+  // The three operations below are offered to other windows but never called
+  // by Ambler: they are defined in services/plugin_services.cpp, in the
+  // library ambler_services, which Ambler.exe does not link.
+
   // Adds an installed entry, asking before it overwrites one of the same file.
   void AddValue(const std::string& Name, const std::string& FullPath);
   // The ini to write, and the directory to scan (when not empty).

@@ -1,14 +1,10 @@
 #include "support/ini.h"
 
 #include "platform/files.h"
-#include "platform/host.h"
+#include "platform/path.h"
 #include "platform/text_file.h"
 #include "support/ini_keys.h"
-#include "support/ini_section.h"
-#include "support/line_text.h"
 #include "support/path_text.h"
-#include "platform/path.h"
-#include "support/user_texts.h"
 
 namespace {
 
@@ -58,22 +54,3 @@ std::string MakeAbsolutePath(const std::string& name) {
 // Callers create only files they found missing; one that the existence test
 // cannot see (hidden, system) keeps its content.
 void CreateEmptyFile(const std::string& name) { platform::CreateNewFile(name); }
-
-std::string IniReadSectionEntries(const std::string& section, const std::string& file, std::string& keys,
-                                  std::string& values, const std::string& separator) {
-  keys.clear();
-  values.clear();
-  if (file.empty() || !platform::FileExists(file)) {
-    platform::ShowMessage(texts::kIniNotFoundWithMark, platform::MsgButtons::Ok, platform::MsgIcon::Information,
-                          texts::kFileNotFound);
-    return {};
-  }
-  IniSectionReader collected(section, separator);
-  platform::TextFileReader reader(file);
-  std::string line;
-  while (reader.ReadLine(line))
-    if (!collected.TakeLine(LineText(line, reader.Encoding()))) break;
-  keys = collected.Keys();
-  values = collected.Values();
-  return collected.Entries();
-}

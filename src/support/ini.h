@@ -1,5 +1,5 @@
 #pragma once
-// Single keys of ini files, and one section read line by line.
+// Single keys of ini files.
 
 #include <string>
 
@@ -18,9 +18,3 @@ void IniWriteValue(const std::string& section, const std::string& key, const std
 std::string MakeAbsolutePath(const std::string& name);
 
 void CreateEmptyFile(const std::string& name);
-
-// The trimmed lines of the section, each followed by the separator; keys and
-// values receive the parts around each line's first "=". A missing file is
-// reported to the user.
-std::string IniReadSectionEntries(const std::string& section, const std::string& file, std::string& keys,
-                                  std::string& values, const std::string& separator);

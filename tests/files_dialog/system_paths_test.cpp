@@ -1,4 +1,5 @@
 #include "files_dialog/system_paths.h"
+#include "services/folder_services.h"
 
 #include <gtest/gtest.h>
 

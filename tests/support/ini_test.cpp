@@ -1,4 +1,5 @@
 #include "support/ini.h"
+#include "services/ini_sections.h"
 
 #include <gtest/gtest.h>
 

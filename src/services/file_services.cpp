@@ -1,16 +1,16 @@
-#include "files_dialog/file_services.h"
+#include "services/file_services.h"
 
 #include <memory>
 
 #include "platform/download.h"
 #include "platform/host.h"
+#include "platform/path.h"
 #include "platform/process.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
 #include "support/associations.h"
 #include "support/path_text.h"
 #include "support/user_texts.h"
-#include "platform/path.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The file dialog object's file services on real files.
-#include "files_dialog/file_services.h"
+#include "services/file_services.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "common/medium.h"
 #include "common/scripted_host.h"
 #include "common/test_files.h"
-#include "files_dialog/file_services.h"
+#include "services/file_services.h"
 
 namespace {
 

@@ -1,0 +1,27 @@
+#include "services/ini_sections.h"
+
+#include "platform/files.h"
+#include "platform/host.h"
+#include "platform/text_file.h"
+#include "support/ini_section.h"
+#include "support/line_text.h"
+#include "support/user_texts.h"
+
+std::string IniReadSectionEntries(const std::string& section, const std::string& file, std::string& keys,
+                                  std::string& values, const std::string& separator) {
+  keys.clear();
+  values.clear();
+  if (file.empty() || !platform::FileExists(file)) {
+    platform::ShowMessage(texts::kIniNotFoundWithMark, platform::MsgButtons::Ok, platform::MsgIcon::Information,
+                          texts::kFileNotFound);
+    return {};
+  }
+  IniSectionReader collected(section, separator);
+  platform::TextFileReader reader(file);
+  std::string line;
+  while (reader.ReadLine(line))
+    if (!collected.TakeLine(LineText(line, reader.Encoding()))) break;
+  keys = collected.Keys();
+  values = collected.Values();
+  return collected.Entries();
+}
