@@ -52,13 +52,17 @@ void Window::SetTopmost(bool topmost) {
 
 void Window::Load() {
   if (loaded_ || loading_) return;
+  // The load handler may end the program, which a test's host does by throwing.
+  struct Loading {
+    bool& flag;
+    ~Loading() { flag = false; }
+  } loading{loading_};
   loading_ = true;
   controls_.clear();
   Design();
   loaded_ = true;
   CurrentWindowSystem().Created(*this);
   OnLoad();
-  loading_ = false;
 }
 
 void Window::Unload() {

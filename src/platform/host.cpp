@@ -1,5 +1,7 @@
 #include "platform/host.h"
 
+#include <cstdlib>
+
 namespace platform {
 
 Host& Win32Host();  // host_win32.cpp
@@ -26,6 +28,9 @@ std::optional<std::string> InputBox(const std::string& prompt, const std::string
 
 void Beep() { CurrentHost().Beep(); }
 void DoEvents() { CurrentHost().DoEvents(); }
-void EndProgram() { CurrentHost().EndProgram(); }
+void EndProgram() {
+  CurrentHost().EndProgram();
+  std::abort();  // no host returns from it
+}
 
 }  // namespace platform

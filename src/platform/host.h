@@ -26,8 +26,9 @@ class Host {
   virtual void Beep() = 0;
   // Lets the events that wait in the queue run.
   virtual void DoEvents() = 0;
-  // Ends the program at once (a test's host only records it).
-  virtual void EndProgram() = 0;
+  // Ends the program at once: nothing behind the call runs (a test's host
+  // records it and throws).
+  [[noreturn]] virtual void EndProgram() = 0;
 };
 
 // The host in use; the Win32 host unless a test installed its own.
@@ -45,6 +46,6 @@ namespace platform {
 std::optional<std::string> InputBox(const std::string& prompt, const std::string& title, const std::string& preset);
 void Beep();
 void DoEvents();
-void EndProgram();
+[[noreturn]] void EndProgram();
 
 }  // namespace platform

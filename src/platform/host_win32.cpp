@@ -121,7 +121,7 @@ class Win32HostImpl final : public Host {
     }
   }
 
-  void EndProgram() override { ExitProcess(0); }
+  [[noreturn]] void EndProgram() override { ExitProcess(0); }
 };
 
 }  // namespace

@@ -151,7 +151,6 @@ bool DownloadUpdateWithUpdater(const std::string& URLFileToDownload, const std::
     commandLine += " [PATH]" + LocalFileToUpdate;
     platform::StartTask(commandLine, 1);
     platform::EndProgram();
-    return true;
   }
   platform::ShowMessage(texts::UpdaterNotFound(LocalUpdaterEXE), platform::MsgButtons::Ok,
                         platform::MsgIcon::Critical, texts::kFileNotFound);

@@ -35,7 +35,8 @@ bool ReadDirctoryStructureToFile(std::string& Path, const std::string& TargetTex
 // other value replaces it.
 std::string URLToFileDownload(std::string URL_Source, std::string Path_Destination, int Overwrite = 0);
 
-// Fetches a missing updater, starts it for the update and ends the program.
+// Fetches a missing updater, starts it for the update and ends the program;
+// returns (false) only when there is no updater.
 bool DownloadUpdateWithUpdater(const std::string& URLFileToDownload, const std::string& LocalFileToUpdate,
                                const std::string& LocalUpdaterEXE = "", const std::string& URLUpdaterEXE = "",
                                const std::string& ProgramParam = "");

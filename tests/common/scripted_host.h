@@ -21,6 +21,9 @@ struct ShownMessage {
   std::string title;
 };
 
+// What the scripted host throws where the program ends.
+struct ProgramEnded {};
+
 class ScriptedHost final : public platform::Host, public ui::WindowSystem {
  public:
   ScriptedHost();
@@ -58,7 +61,12 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
   int Beeps() const { return beeps_; }
   void DoEvents() override { ++doEvents_; }
   int DoEventsCalls() const { return doEvents_; }
-  void EndProgram() override { ++ended_; }
+  // Records the end and throws ProgramEnded, so that, as with the real
+  // host, nothing behind the call runs.
+  [[noreturn]] void EndProgram() override {
+    ++ended_;
+    throw ProgramEnded{};
+  }
   // How often the program asked to end.
   int Ended() const { return ended_; }
 

@@ -35,9 +35,9 @@ TEST_F(Startup, HelpParametersShowOnlyTheHelpWindow) {
 
 TEST_F(Startup, CloseButtonAndCloseBoxEndTheProgram) {
   Form1& form = Start("/?");
-  form.Command1->UserClick();
+  EXPECT_THROW(form.Command1->UserClick(), test::ProgramEnded);
   EXPECT_EQ(host.Ended(), 1);
-  form.RequestClose();
+  EXPECT_THROW(form.RequestClose(), test::ProgramEnded);
   EXPECT_EQ(host.Ended(), 2);
 }
 

@@ -78,14 +78,14 @@ TEST_F(Downloads, AMissingUpdaterIsReportedAPresentOneIsStartedAndTheProgramEnds
 
   std::filesystem::copy_file(test::StandInExe(), updater);
   test::StandInRecord record(dir / "received.txt");
-  EXPECT_TRUE(DownloadUpdateWithUpdater("http://host/new.zip", "T:\\TC\\x.zip", updater, Address("unused.exe"),
-                                        "  "));
+  EXPECT_THROW(DownloadUpdateWithUpdater("http://host/new.zip", "T:\\TC\\x.zip", updater, Address("unused.exe"), "  "),
+               test::ProgramEnded);
   EXPECT_EQ(host.Ended(), 1);
   auto starts = record.Starts();
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].commandLine, InQuotes(updater) + " [URL]http://host/new.zip [PATH]T:\\TC\\x.zip");
 
-  DownloadUpdateWithUpdater("u", "p", updater, "", " -x");
+  EXPECT_THROW(DownloadUpdateWithUpdater("u", "p", updater, "", " -x"), test::ProgramEnded);
   starts = record.Starts(2);
   ASSERT_EQ(starts.size(), 2u);
   EXPECT_EQ(starts[1].commandLine, InQuotes(updater) + " [URL]u [PARAM1]  -x [PATH]p");
