@@ -7,19 +7,12 @@
 #include <memory>
 
 #include "common/medium.h"
+#include "common/portable_lines.h"
 #include "common/scripted_host.h"
 #include "launcher/form1.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "support/path_text.h"
-
-// A portable line read back: both variables expanded for Total Commander in
-// that directory, upper-cased for comparing with its original.
-inline std::string ExpandedUpper(std::string line, const std::string& directory) {
-  std::string path = "%COMMANDER_PATH%", drive = "%COMMANDER_DRIVE%";
-  line = ReplaceText(line, path, directory, false);
-  return platform::UpperCase(ReplaceText(line, drive, directory.substr(0, 2), false));
-}
 
 class LauncherTest : public ::testing::Test {
  protected:
