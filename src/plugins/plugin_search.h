@@ -6,7 +6,7 @@
 
 #include "controls/window.h"
 
-// What the window learns from the main window.
+// What the window learns from the launcher.
 class TotalCommanderFiles {
  public:
   virtual ~TotalCommanderFiles() = default;
