@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/path.h"
 #include "platform/text.h"
 #include "support/line_text.h"
 
@@ -12,9 +11,6 @@ TEST(PortableValue, DirectoryFirstThenDriveAndNeverInsideAWord) {
   EXPECT_EQ(PortableValue("T:\\TC\\Default.bar", "T:\\TC"), "%COMMANDER_PATH%\\Default.bar");
   EXPECT_EQ(PortableValue("t:\\tools\\x.exe TYPE:1", "T:\\TC"), "%COMMANDER_DRIVE%\\tools\\x.exe TYPE:1");
   EXPECT_EQ(PortableValue("\\\\server\\share\\TC\\a \\\\other", "\\\\server\\share\\TC"), "%COMMANDER_PATH%\\a \\\\other");
-  EXPECT_EQ(platform::DriveOf("\\\\server\\share"), "");
-  EXPECT_EQ(platform::DriveOf("e:\\TC"), "e:");
-  EXPECT_EQ(platform::DriveOf("1:\\x"), "");
 }
 
 TEST(RewriteLine, BothSearchTextsWhereAPathBeginsAndEmptyOnesSkipped) {
