@@ -52,15 +52,6 @@ TEST_F(IniTest, EmptyDefaultForAMissingKeyLeavesTheFileAlone) {
   EXPECT_EQ(IniReadValue("a", "k", ini, "", true), "v");
 }
 
-TEST_F(IniTest, LongValuesComeBackWhole) {
-  for (const std::size_t length : {147u, 148u, 149u, 200u, 1023u, 1024u, 1025u, 10000u}) {
-    std::string value;
-    for (std::size_t i = 0; i < length; ++i) value += static_cast<char>('a' + i % 26);
-    IniWriteValue("Buttonbar", "Buttonbar", value, ini, true);
-    EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "", false), value) << "length " << length;
-  }
-}
-
 TEST_F(IniTest, WriteReplacesAKeyAndKeepsTheRest) {
   WriteFile(ini, "[Configuration]\r\nInstallDir=C:\\TC\r\n[Buttonbar]\r\nButtonbar=C:\\TC\\Default.bar\r\n");
   IniWriteValue("Buttonbar", "Buttonbar", "%COMMANDER_PATH%\\TC_portable_Default.bar", ini, false);
