@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/scoped_win32.h"
 #include "platform/win32_common.h"
 
 namespace platform {
@@ -150,22 +151,16 @@ bool TextFileWriter::Close() {
 bool ReadFileBytes(const std::string& name, std::string& bytes) {
   bytes.clear();
   if (name.empty()) return false;
-  HANDLE file = CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = true;
+  const ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) return false;
   std::vector<char> block(kBlock);
   for (;;) {
     DWORD read = 0;
-    if (!ReadFile(file, block.data(), static_cast<DWORD>(block.size()), &read, nullptr)) {
-      ok = false;
-      break;
-    }
-    if (read == 0) break;
+    if (!ReadFile(file.Get(), block.data(), static_cast<DWORD>(block.size()), &read, nullptr)) return false;
+    if (read == 0) return true;
     bytes.append(block.data(), read);
   }
-  CloseHandle(file);
-  return ok;
 }
 
 }  // namespace platform
