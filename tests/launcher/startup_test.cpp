@@ -150,16 +150,6 @@ TEST_F(Startup, UsersOwnIniOptionIsPassedOnAndOnlyRecognisedAfterABlank) {
                                    "/f=T:\\TC\\TC_portable_wcx_ftp.ini");
 }
 
-TEST_F(Startup, PathsWithBlanksAreQuoted) {
-  LayOutTotalCommander("My Apps\\TC");
-  Start("", "T:\\My Apps\\TC");
-  auto starts = medium.Received("My Apps\\TC");
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine,
-            "\"T:\\My Apps\\TC\\TOTALCMD64.EXE\"  /i=\"T:\\My Apps\\TC\\TC_portable_wincmd.ini\" "
-            "/f=\"T:\\My Apps\\TC\\TC_portable_wcx_ftp.ini\"");
-}
-
 TEST_F(Startup, BareSetupAsksForTheShortcutsThenLaunches) {
   LayOutTotalCommander();
   host.Answer({platform::MsgResult::No});

@@ -20,7 +20,7 @@ class IniTest : public ::testing::Test {
   std::string ini = dir / "wincmd.ini";
 };
 
-TEST_F(IniTest, MissingFileGivesTheDefaultAndIsCreatedEmptyOnlyWhenAsked) {
+TEST_F(IniTest, DefaultsAndMissingFilesAreStoredOnlyWhenAsked) {
   EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "T:\\TC\\Default.bar", false), "T:\\TC\\Default.bar");
   EXPECT_FALSE(test::Exists(ini));
   IniWriteValue("Buttonbar", "Buttonbar", "x", ini, false);
@@ -29,9 +29,8 @@ TEST_F(IniTest, MissingFileGivesTheDefaultAndIsCreatedEmptyOnlyWhenAsked) {
   EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "T:\\TC\\Default.bar", true), "T:\\TC\\Default.bar");
   ASSERT_TRUE(test::Exists(ini));
   EXPECT_EQ(ReadFile(ini), "");
-}
 
-TEST_F(IniTest, DefaultIsStoredForAMissingOrEmptyKeyOnlyWhenAsked) {
+  // A default is stored for a missing or empty key only when asked.
   WriteFile(ini, "[Buttonbar]\r\nEmpty=\r\n");
   EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "D.bar", false), "D.bar");
   EXPECT_EQ(IniReadValue("Buttonbar", "Empty", ini, "D.bar", false), "D.bar");
@@ -50,15 +49,6 @@ TEST_F(IniTest, EmptyDefaultForAMissingKeyLeavesTheFileAlone) {
   EXPECT_EQ(IniReadValue("missing", "k", ini, "", true), "");
   EXPECT_EQ(ReadFile(ini), content);
   EXPECT_EQ(IniReadValue("a", "k", ini, "", true), "v");
-}
-
-TEST_F(IniTest, WriteReplacesAKeyAndKeepsTheRest) {
-  WriteFile(ini, "[Configuration]\r\nInstallDir=C:\\TC\r\n[Buttonbar]\r\nButtonbar=C:\\TC\\Default.bar\r\n");
-  IniWriteValue("Buttonbar", "Buttonbar", "%COMMANDER_PATH%\\TC_portable_Default.bar", ini, false);
-  IniWriteValue("FileSystemPlugins", "FTP", "%COMMANDER_PATH%\\ftp.wfx", ini, false);
-  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "", false), "%COMMANDER_PATH%\\TC_portable_Default.bar");
-  EXPECT_EQ(IniReadValue("Configuration", "InstallDir", ini, "", false), "C:\\TC");
-  EXPECT_EQ(IniReadValue("FileSystemPlugins", "FTP", ini, "", false), "%COMMANDER_PATH%\\ftp.wfx");
 }
 
 TEST_F(IniTest, BareNamesAreTakenFromTheCurrentDirectory) {
