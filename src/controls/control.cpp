@@ -73,10 +73,16 @@ void Control::SetEnabled(bool enabled) {
   Changed({Kind() == ControlKind::Timer ? ControlChange::What::Timer : ControlChange::What::Enabled});
 }
 
+bool Control::ShownWithContainers() const {
+  for (const Control* c = this; c; c = c->container_)
+    if (!c->visible_) return false;
+  return true;
+}
+
 bool Control::Usable() const {
   for (const Control* c = this; c; c = c->container_)
-    if (!c->visible_ || !c->enabled_) return false;
-  return window_.IsVisible();
+    if (!c->enabled_) return false;
+  return ShownWithContainers() && window_.IsVisible();
 }
 
 void Control::UserClick() {

@@ -100,7 +100,9 @@ class Control {
   void SetVisible(bool visible);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
-  // Visible and enabled, and so is every container around it.
+  // Visible, and so is every container around it.
+  bool ShownWithContainers() const;
+  // Visible and enabled, and so is every container around it, in a visible window.
   bool Usable() const;
 
   // Event handlers; each runs whether the user or the program caused it.

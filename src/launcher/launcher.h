@@ -47,8 +47,6 @@ class Launcher : public TotalCommanderFiles {
   void ShowPluginWindow();
 
   const LauncherState& State() const { return state_; }
-  const StartSwitches& Switches() const { return switches_; }
-  const StartInfo& Start() const { return start_; }
 
  private:
   // Total Commander's directory (with its separator) and the executables in it.

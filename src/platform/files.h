@@ -4,7 +4,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -23,20 +22,14 @@ bool HasDirectoryAttribute(const std::string& path);
 
 bool RemoveFile(const std::string& name);
 
-// What lies beside a file while its new version is written.
-inline constexpr std::string_view kBesideSuffix = ".ambler-new";
-
 // Puts a new version of the file in its place: fill writes it beside the
 // file, under the name it is given (besideName, or the file's name and
-// kBesideSuffix), which is then flushed to the medium and moved over the file
+// ".ambler-new"), which is then flushed to the medium and moved over the file
 // in one step. False, with the file as it was and nothing left beside it, when
 // fill or the move failed (a full or pulled stick); an existing file is
 // replaced only with replaceExisting.
 bool ReplaceThroughFileBeside(const std::string& target, const std::function<bool(const std::string&)>& fill,
                               const std::string& besideName = {}, bool replaceExisting = true);
-
-// Creates (or empties) the file and writes the bytes; false when any failed.
-bool WriteNewFile(const std::string& name, std::string_view bytes);
 
 // Copies, and moves, a file from one name to another. An existing target is
 // replaced only when every byte of the copy has been written: a copy that

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "platform/path.h"
@@ -23,11 +24,28 @@ long long SizeOf(const std::string& name) {
   return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+// What lies beside a file while its new version is written.
+constexpr const char* kBesideSuffix = ".ambler-new";
+
 // Pushes what the file system still holds of the file to the medium: a
 // removable stick may otherwise get a replacement before its content.
 bool Flush(const std::string& name) {
   ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   return file && FlushFileBuffers(file.Get()) && file.Reset();
+}
+
+// Creates (or empties) the file and writes the bytes; false when any failed.
+bool WriteNewFile(const std::string& name, std::string_view bytes) {
+  ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr));
+  bool ok = static_cast<bool>(file);
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+    ok = WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) && written > 0;
+    done += written;
+  }
+  return file.Reset() && ok;
 }
 
 }  // namespace
@@ -89,7 +107,7 @@ std::optional<DateTime> CreationTime(const std::string& name) {
 bool ReplaceThroughFileBeside(const std::string& target, const std::function<bool(const std::string&)>& fill,
                               const std::string& besideName, bool replaceExisting) {
   if (target.empty()) return false;
-  const std::string beside = besideName.empty() ? target + std::string(kBesideSuffix) : besideName;
+  const std::string beside = besideName.empty() ? target + kBesideSuffix : besideName;
   RemoveFile(beside);
   const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
   if (fill(beside) && Flush(beside) && MoveFileExW(ToWide(beside).c_str(), ToWide(target).c_str(), flags))
@@ -98,18 +116,6 @@ bool ReplaceThroughFileBeside(const std::string& target, const std::function<boo
   return false;
 }
 
-bool WriteNewFile(const std::string& name, std::string_view bytes) {
-  ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr));
-  bool ok = static_cast<bool>(file);
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    DWORD written = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
-    ok = WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) && written > 0;
-    done += written;
-  }
-  return file.Reset() && ok;
-}
 
 bool ReplaceFileContent(const std::string& name, const std::string& bytes) {
   return ReplaceThroughFileBeside(name, [&](const std::string& beside) { return WriteNewFile(beside, bytes); });

@@ -37,9 +37,7 @@ class Scoped {
   }
   // Releases it now; false when the release failed (a write that did not reach the medium).
   bool Reset() {
-    if (handle_ == Invalid()) return true;
-    const bool ok = Close(std::exchange(handle_, Invalid()));
-    return ok;
+    return handle_ == Invalid() || Close(std::exchange(handle_, Invalid()));
   }
 
  private:

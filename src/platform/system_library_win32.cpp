@@ -24,12 +24,11 @@ FARPROC SystemFunction(const char* dll, const char* name) {
 }
 
 void InitCommonControls() {
-  static const bool done = [] {
+  [[maybe_unused]] static const bool loaded = [] {
     static auto init = SYSTEM_FUNCTION("comctl32.dll", InitCommonControlsEx);
     INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     return init && init(&common);
   }();
-  (void)done;
 }
 
 }  // namespace platform

@@ -32,7 +32,7 @@ void Binder::Show(NativeControl& native, const ui::ControlChange& change) const 
     case What::Font:
       SendMessageW(native.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.GetFont())), TRUE);
       break;
-    case What::Visible: ShowWindow(native.hwnd, ShownWithContainers(control) ? SW_SHOWNA : SW_HIDE); break;
+    case What::Visible: ShowWindow(native.hwnd, control.ShownWithContainers() ? SW_SHOWNA : SW_HIDE); break;
     case What::Enabled: EnableWindow(native.hwnd, control.Enabled()); break;
     case What::Colors:
       if (native.background) DeleteObject(native.background);

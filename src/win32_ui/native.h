@@ -48,7 +48,4 @@ inline constexpr UINT kEndOfBurst = WM_APP + 1;
 // The font of that style, made once for the whole run.
 HFONT FontFor(const ui::Font& font);
 
-// Every container around the control is visible, and so is the control.
-bool ShownWithContainers(const ui::Control& control);
-
 }  // namespace win32_ui

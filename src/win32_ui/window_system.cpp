@@ -30,12 +30,6 @@ HFONT FontFor(const ui::Font& font) {
   return made;
 }
 
-bool ShownWithContainers(const ui::Control& control) {
-  for (const ui::Control* outer = &control; outer; outer = outer->Container())
-    if (!outer->Visible()) return false;
-  return true;
-}
-
 namespace {
 
 using platform::ToWide;
