@@ -4,6 +4,7 @@
 #include <urlmon.h>
 
 #include "platform/files.h"
+#include "platform/medium_changes.h"
 #include "platform/system_library.h"
 #include "platform/win32_common.h"
 
@@ -41,7 +42,12 @@ class StatusListener final : public IBindStatusCallback, public IHttpNegotiate {
   HRESULT STDMETHODCALLTYPE OnLowResource(DWORD) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnProgress(ULONG, ULONG, ULONG, LPCWSTR) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnStopBinding(HRESULT, LPCWSTR) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetBindInfo(DWORD*, BINDINFO*) override { return S_OK; }
+  // The newest version, never the cache: a download replaces a file that the
+  // same address gave before.
+  HRESULT STDMETHODCALLTYPE GetBindInfo(DWORD* flags, BINDINFO*) override {
+    if (flags) *flags |= BINDF_GETNEWESTVERSION;
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnObjectAvailable(REFIID, IUnknown*) override { return S_OK; }
 
@@ -68,7 +74,7 @@ bool DownloadToFile(const std::string& address, const std::string& file) {
   // existing target as it was.
   return ReplaceThroughFileBeside(file, [&](const std::string& beside) {
     StatusListener listener;
-    return download(nullptr, ToWide(address).c_str(), ToWide(beside).c_str(), 0, &listener) == S_OK &&
+    return MayChangeMedium() && download(nullptr, ToWide(address).c_str(), ToWide(beside).c_str(), 0, &listener) == S_OK &&
            (listener.status == 0 || (listener.status >= 200 && listener.status < 300));
   });
 }

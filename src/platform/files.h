@@ -12,6 +12,9 @@ namespace platform {
 // system files, directories and names holding "*" or "?" count as missing.
 bool FileExists(const std::string& name);
 
+// True when the name is a file, hidden, system and read-only ones included.
+bool FileExistsHiddenToo(const std::string& name);
+
 // The name of the first ordinary file that a directory lookup of the pattern
 // finds; a pattern ending in a separator looks into that directory.
 std::optional<std::string> FirstOrdinaryFile(const std::string& pattern);
@@ -24,12 +27,20 @@ bool RemoveFile(const std::string& name);
 
 // Puts a new version of the file in its place: fill writes it beside the
 // file, under the name it is given (besideName, or the file's name and
-// ".ambler-new"), which is then flushed to the medium and moved over the file
-// in one step. False, with the file as it was and nothing left beside it, when
-// fill or the move failed (a full or pulled stick); an existing file is
-// replaced only with replaceExisting.
+// ".ambler-part"), which is flushed to the medium, renamed to the file's name
+// and ".ambler-done" (complete from then on), and moved over the file. False
+// when fill or a step failed (a full or pulled stick): the file is as it was,
+// or, where a pulled stick stopped the move half way, its complete new
+// version lies beside it for FinishInterruptedReplacements. An existing file
+// is replaced only with replaceExisting.
 bool ReplaceThroughFileBeside(const std::string& target, const std::function<bool(const std::string&)>& fill,
                               const std::string& besideName = {}, bool replaceExisting = true);
+
+// What a pulled stick left of replacements in the directory: a complete new
+// version takes its file's place, and what was still being written (names
+// ending ".ambler-part", or one of the scratch suffixes beside the file they
+// were written for) is removed.
+void FinishInterruptedReplacements(const std::string& directory, const std::vector<std::string>& scratchSuffixes);
 
 // Copies, and moves, a file from one name to another. An existing target is
 // replaced only when every byte of the copy has been written: a copy that
@@ -76,8 +87,13 @@ std::vector<std::string> ListSubdirectories(const std::string& directory);
 // directories, no hidden or system files.
 std::vector<std::string> ListFiles(const std::string& directory, const std::string& pattern);
 
-// One pass over a directory: the names of its subdirectories (links to other
-// places, such as a link back up the tree, left out) and of its plain files
+// True for an entry that leads elsewhere, perhaps back up the tree: a mount
+// point (junction) or a symbolic link. Other reparse points, such as
+// cloud-synced folders, hold their own content.
+bool LeadsElsewhere(unsigned long attributes, unsigned long reparseTag);
+
+// One pass over a directory: the names of its subdirectories (those that lead
+// elsewhere left out) and of its plain files
 // (no hidden or system files), each in the order the file system gives them.
 struct DirectoryEntries {
   std::vector<std::string> directories;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/medium_changes.h"
+#include "platform/medium_win32.h"
 #include "platform/path.h"
 #include "platform/scoped_win32.h"
 #include "platform/win32_common.h"
@@ -17,35 +19,46 @@ bool IsOrdinary(DWORD attributes) {
   return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
-// The file's size, or -1 when it cannot be read.
-long long SizeOf(const std::string& name) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(ToWide(name).c_str(), GetFileExInfoStandard, &data)) return -1;
-  return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
+// What lies beside a file while its new version is written, and once that
+// version is complete and flushed, until it takes the file's place.
+constexpr std::string_view kPartSuffix = ".ambler-part";
+constexpr std::string_view kCompleteSuffix = ".ambler-done";
 
-// What lies beside a file while its new version is written.
-constexpr const char* kBesideSuffix = ".ambler-new";
+bool NameTaken(const std::string& name) { return GetFileAttributesW(ToWide(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void RemoveIfThere(const std::string& name) {
+  if (NameTaken(name)) DeleteFromMedium(ToWide(name));
+}
 
 // Pushes what the file system still holds of the file to the medium: a
 // removable stick may otherwise get a replacement before its content.
 bool Flush(const std::string& name) {
   ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  return file && FlushFileBuffers(file.Get()) && file.Reset();
+  return file && FlushToMedium(file.Get()) && file.Reset();
 }
 
 // Creates (or empties) the file and writes the bytes; false when any failed.
 bool WriteNewFile(const std::string& name, std::string_view bytes) {
-  ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr));
-  bool ok = static_cast<bool>(file);
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    DWORD written = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
-    ok = WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) && written > 0;
-    done += written;
-  }
+  ScopedFile file(CreateFileForWriting(ToWide(name), GENERIC_WRITE, 0, CREATE_ALWAYS));
+  const bool ok = file && WriteAll(file.Get(), bytes);
   return file.Reset() && ok;
+}
+
+// Copies the bytes, not the attributes: a copy of a read-only or hidden file
+// is an ordinary file that later writes can change.
+bool CopyBytes(const std::string& from, const std::string& to) {
+  const ScopedFile source(CreateFileW(ToWide(from).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!source) return false;
+  ScopedFile target(CreateFileForWriting(ToWide(to), GENERIC_WRITE, 0, CREATE_ALWAYS));
+  bool ok = static_cast<bool>(target);
+  std::vector<char> block(1 << 16);
+  for (DWORD read = 0; ok;) {
+    ok = ReadFile(source.Get(), block.data(), static_cast<DWORD>(block.size()), &read, nullptr) != 0;
+    if (!ok || read == 0) break;
+    ok = WriteAll(target.Get(), std::string_view(block.data(), read));
+  }
+  return target.Reset() && ok;
 }
 
 }  // namespace
@@ -56,6 +69,12 @@ bool FileExists(const std::string& name) {
   WIN32_FIND_DATAW data;
   const ScopedFind find(FindFirstFileW(ToWide(name).c_str(), &data));
   return find && IsOrdinary(data.dwFileAttributes);
+}
+
+bool FileExistsHiddenToo(const std::string& name) {
+  if (name.empty() || name.find_first_of("*?") != std::string::npos) return false;
+  const DWORD attributes = GetFileAttributesW(ToWide(name).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::optional<std::string> FirstOrdinaryFile(const std::string& pattern) {
@@ -76,21 +95,16 @@ bool HasDirectoryAttribute(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool RemoveFile(const std::string& name) { return !name.empty() && DeleteFileW(ToWide(name).c_str()) != 0; }
+bool RemoveFile(const std::string& name) { return !name.empty() && DeleteFromMedium(ToWide(name)); }
 
 bool CopyFileSafely(const std::string& from, const std::string& to, bool replaceExisting) {
   if (from.empty() || to.empty()) return false;
   return ReplaceThroughFileBeside(
-      to,
-      [&](const std::string& beside) {
-        // A full medium can end the copy early without an error: the sizes must agree.
-        return CopyFileW(ToWide(from).c_str(), ToWide(beside).c_str(), TRUE) && SizeOf(beside) == SizeOf(from);
-      },
-      {}, replaceExisting);
+      to, [&](const std::string& beside) { return CopyBytes(from, beside); }, {}, replaceExisting);
 }
 
 bool MoveFileTo(const std::string& from, const std::string& to) {
-  return !from.empty() && !to.empty() &&
+  return !from.empty() && !to.empty() && MayChangeMedium() &&
          MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
@@ -106,16 +120,42 @@ std::optional<DateTime> CreationTime(const std::string& name) {
 
 bool ReplaceThroughFileBeside(const std::string& target, const std::function<bool(const std::string&)>& fill,
                               const std::string& besideName, bool replaceExisting) {
-  if (target.empty()) return false;
-  const std::string beside = besideName.empty() ? target + kBesideSuffix : besideName;
-  RemoveFile(beside);
-  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
-  if (fill(beside) && Flush(beside) && MoveFileExW(ToWide(beside).c_str(), ToWide(target).c_str(), flags))
+  if (target.empty() || (!replaceExisting && NameTaken(target))) return false;
+  const std::string part = besideName.empty() ? target + std::string(kPartSuffix) : besideName;
+  const std::string complete = target + std::string(kCompleteSuffix);
+  RemoveIfThere(part);
+  RemoveIfThere(complete);
+  if (fill(part) && Flush(part) && RenameOnMedium(ToWide(part), ToWide(complete), false) &&
+      RenameOnMedium(ToWide(complete), ToWide(target), replaceExisting))
     return true;
-  RemoveFile(beside);
+  RemoveIfThere(part);
+  // A complete copy whose target is gone is the file now: it is never removed.
+  if (NameTaken(target)) RemoveIfThere(complete);
   return false;
 }
 
+void FinishInterruptedReplacements(const std::string& directory, const std::vector<std::string>& scratchSuffixes) {
+  if (directory.empty()) return;
+  const std::string base = WithSeparator(directory);
+  auto filesEnding = [&](std::string_view suffix) {
+    std::vector<std::string> names;
+    for (const FoundEntry& entry : FindEntries(base + "*" + std::string(suffix)))
+      if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY) && entry.name.ends_with(suffix))
+        names.push_back(base + entry.name);
+    return names;
+  };
+  auto cut = [](const std::string& name, std::string_view suffix) {
+    return name.substr(0, name.size() - suffix.size());
+  };
+  // Complete versions first: one of them may be a scratch file's.
+  for (const std::string& name : filesEnding(kCompleteSuffix))
+    RenameOnMedium(ToWide(name), ToWide(cut(name, kCompleteSuffix)), true);
+  for (const std::string& name : filesEnding(kPartSuffix)) RemoveFile(name);
+  // A scratch file lies beside the file it was written for.
+  for (const std::string& suffix : scratchSuffixes)
+    for (const std::string& name : filesEnding(suffix))
+      if (name.size() > base.size() + suffix.size() && NameTaken(cut(name, suffix))) RemoveFile(name);
+}
 
 bool ReplaceFileContent(const std::string& name, const std::string& bytes) {
   return ReplaceThroughFileBeside(name, [&](const std::string& beside) { return WriteNewFile(beside, bytes); });
@@ -123,8 +163,7 @@ bool ReplaceFileContent(const std::string& name, const std::string& bytes) {
 
 bool CreateNewFile(const std::string& name) {
   if (name.empty()) return false;
-  const ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  const ScopedFile file(CreateFileForWriting(ToWide(name), GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW));
   return static_cast<bool>(file);
 }
 
@@ -194,8 +233,7 @@ DirectoryEntries ListDirectory(const std::string& directory) {
   ForEachEntry(WithSeparator(directory) + "*", [&](const WIN32_FIND_DATAW& data) {
     const std::string name = ToUtf8(data.cFileName);
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      if (name != "." && name != ".." && !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-        entries.directories.push_back(name);
+      if (name != "." && name != ".." && !LeadsElsewhere(data.dwFileAttributes, data.dwReserved0)) entries.directories.push_back(name);
     } else if (IsOrdinary(data.dwFileAttributes)) {
       entries.files.push_back(name);
     }
@@ -212,10 +250,16 @@ std::vector<FoundEntry> FindEntries(const std::string& pattern) {
   return entries;
 }
 
+bool LeadsElsewhere(unsigned long attributes, unsigned long reparseTag) {
+  if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
+  // Wine leaves the tag unset; a tag of no Microsoft kind counts as a link.
+  const bool microsoftTag = (reparseTag & 0x80000000UL) != 0;
+  return !microsoftTag || reparseTag == IO_REPARSE_TAG_MOUNT_POINT || reparseTag == IO_REPARSE_TAG_SYMLINK;
+}
+
 bool MoveFileReplacing(const std::string& from, const std::string& to) {
   if (from.empty() || to.empty()) return false;
-  if (MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return true;
+  if (RenameOnMedium(ToWide(from), ToWide(to), true)) return true;
   if (GetLastError() != ERROR_NOT_SAME_DEVICE) return false;
   return CopyFileSafely(from, to, true) && RemoveFile(from);
 }

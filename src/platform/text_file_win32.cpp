@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/medium_win32.h"
 #include "platform/scoped_win32.h"
 #include "platform/win32_common.h"
 
@@ -106,9 +107,9 @@ TextFileWriter::TextFileWriter(const std::string& name, Mode mode, TextEncoding 
   if (name.empty()) return;
   // Appending writes go to the end as one piece, even with other writers.
   const bool append = mode == Mode::Append;
-  handle_ = Handle(CreateFileW(ToWide(name).c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE,
-                               append ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ, nullptr,
-                               append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  handle_ = Handle(CreateFileForWriting(ToWide(name), append ? FILE_APPEND_DATA : GENERIC_WRITE,
+                                        append ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ,
+                                        append ? OPEN_ALWAYS : CREATE_ALWAYS));
   if (handle_ && !append)
     Append(encoding == TextEncoding::Utf16 ? std::string_view(kUtf16Mark, 2)
                                            : std::string_view(kUtf8Mark, MarkLength(encoding)));
@@ -117,13 +118,7 @@ TextFileWriter::TextFileWriter(const std::string& name, Mode mode, TextEncoding 
 TextFileWriter::~TextFileWriter() { Close(); }
 
 bool TextFileWriter::Flush() {
-  std::size_t done = 0;
-  while (!failed_ && done < pending_.size()) {
-    DWORD written = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min(pending_.size() - done, kBlock));
-    if (!WriteFile(handle_, pending_.data() + done, chunk, &written, nullptr) || written == 0) failed_ = true;
-    done += written;
-  }
+  if (!failed_ && !WriteAll(handle_, pending_)) failed_ = true;
   pending_.clear();
   return !failed_;
 }

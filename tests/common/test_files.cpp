@@ -9,6 +9,8 @@
 #include <sstream>
 #include <thread>
 
+#include <windows.h>
+
 #include "platform/process.h"
 
 namespace fs = std::filesystem;
@@ -66,6 +68,14 @@ std::string ReadFile(const std::string& path) {
 bool Exists(const std::string& path) {
   std::error_code error;
   return fs::exists(Fs(path), error);
+}
+
+unsigned long Attributes(const std::string& path) {
+  return GetFileAttributesW(Fs(path).wstring().c_str()) & (kReadOnly | kHidden | kSystem);
+}
+
+void SetAttributes(const std::string& path, unsigned long attributes) {
+  ASSERT_TRUE(SetFileAttributesW(Fs(path).wstring().c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL)) << path;
 }
 
 fs::file_time_type ModificationTime(const std::string& path) {

@@ -31,6 +31,10 @@ std::filesystem::path Fs(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
+// A file's Windows attributes (FILE_ATTRIBUTE_...), and setting them.
+enum Attribute : unsigned long { kReadOnly = 0x1, kHidden = 0x2, kSystem = 0x4 };
+unsigned long Attributes(const std::string& path);
+void SetAttributes(const std::string& path, unsigned long attributes);
 std::filesystem::file_time_type ModificationTime(const std::string& path);
 
 // The corpus of real configuration files beside the project, or empty when

@@ -1,0 +1,120 @@
+// Replacing a file through a file beside it, on a stick that may be pulled
+// at any operation that changes it.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "common/test_files.h"
+#include "platform/files.h"
+#include "platform/medium_changes.h"
+
+namespace {
+
+std::set<std::string> Names(const test::TempDir& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(test::Fs(dir.Path())))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+struct PullAt {
+  explicit PullAt(std::size_t k) { platform::PullMediumAtChange(k); }
+  ~PullAt() { platform::PullMediumAtChange(0); }
+};
+
+// Pulls the stick at every operation a replacement makes, then recovers as
+// the next start does: the file holds its old or its complete new content,
+// and nothing else is left. Both outcomes must occur.
+void ExpectEveryPullRecovers(const std::string& oldContent, const std::function<bool(const std::string&)>& replace,
+                             const std::string& newContent) {
+  std::size_t operations = 0;
+  {
+    test::TempDir dir;
+    if (!oldContent.empty()) test::WriteFile(dir / "x.ini", oldContent);
+    const PullAt never(0);
+    ASSERT_TRUE(replace(dir / "x.ini"));
+    operations = platform::MediumChangesCounted();
+  }
+  ASSERT_GE(operations, 5u);
+  std::set<std::string> outcomes;
+  for (std::size_t k = 1; k <= operations; ++k) {
+    test::TempDir dir;
+    if (!oldContent.empty()) test::WriteFile(dir / "x.ini", oldContent);
+    {
+      const PullAt pull(k);
+      EXPECT_FALSE(replace(dir / "x.ini")) << "pulled at " << k;
+    }
+    platform::FinishInterruptedReplacements(dir.Path(), {"_temp2.txt"});
+    const std::string now = test::Exists(dir / "x.ini") ? test::ReadFile(dir / "x.ini") : "";
+    EXPECT_TRUE(now == oldContent || now == newContent) << "pulled at " << k << ": " << now.size() << " bytes";
+    outcomes.insert(now == newContent ? "new" : "old");
+    const auto expected = now.empty() ? std::set<std::string>{} : std::set<std::string>{"x.ini"};
+    EXPECT_EQ(Names(dir), expected) << "pulled at " << k;
+  }
+  EXPECT_EQ(outcomes, (std::set<std::string>{"old", "new"}));
+}
+
+TEST(Replacement, APulledStickLeavesTheOldOrTheCompleteNewFile) {
+  const std::string large(3 << 20, 'n');  // written in several blocks
+  ExpectEveryPullRecovers("old", [&](const std::string& x) { return platform::ReplaceFileContent(x, large); }, large);
+  ExpectEveryPullRecovers("", [&](const std::string& x) { return platform::ReplaceFileContent(x, large); }, large);
+  test::TempDir source;
+  test::WriteFile(source / "big.ini", large);
+  ExpectEveryPullRecovers(
+      "old", [&](const std::string& x) { return platform::CopyFileSafely(source / "big.ini", x, true); }, large);
+  // A scratch file of the caller's own name.
+  ExpectEveryPullRecovers(
+      "old",
+      [&](const std::string& x) {
+        return platform::ReplaceThroughFileBeside(
+            x, [&](const std::string& scratch) { return platform::ReplaceFileContent(scratch, "new"); },
+            x + "_temp2.txt");
+      },
+      "new");
+}
+
+TEST(Replacement, RecoveryTouchesOnlyWhatReplacementsLeave) {
+  test::TempDir dir;
+  test::WriteFile(dir / "a.ini", "old");
+  test::WriteFile(dir / "a.ini.ambler-done", "complete");
+  test::WriteFile(dir / "b.ini.ambler-done", "complete");  // its target was removed
+  test::WriteFile(dir / "c.ini", "c");
+  test::WriteFile(dir / "c.ini.ambler-part", "cut");
+  test::WriteFile(dir / "c.ini_temp2.txt", "cut");
+  test::WriteFile(dir / "notes_temp2.txt", "the user's");  // no "notes" beside it
+  std::filesystem::create_directory(test::Fs(dir / "d.ambler-done"));
+  platform::FinishInterruptedReplacements(dir.Path(), {"_temp2.txt"});
+  EXPECT_EQ(Names(dir), (std::set<std::string>{"a.ini", "b.ini", "c.ini", "notes_temp2.txt", "d.ambler-done"}));
+  EXPECT_EQ(test::ReadFile(dir / "a.ini"), "complete");
+  EXPECT_EQ(test::ReadFile(dir / "b.ini"), "complete");
+  EXPECT_EQ(test::ReadFile(dir / "c.ini"), "c");
+}
+
+TEST(Replacement, ACopyIsAnOrdinaryFileWhateverTheAttributesOfItsSource) {
+  test::TempDir dir;
+  test::WriteFile(dir / "wincmd.ini", "frozen");
+  test::SetAttributes(dir / "wincmd.ini", test::kReadOnly | test::kHidden);
+  ASSERT_TRUE(platform::CopyFileSafely(dir / "wincmd.ini", dir / "copy.ini", false));
+  EXPECT_EQ(test::Attributes(dir / "copy.ini"), 0u);
+  EXPECT_TRUE(platform::ReplaceFileContent(dir / "copy.ini", "changed"));
+  EXPECT_EQ(test::ReadFile(dir / "copy.ini"), "changed");
+  // A hidden file is there for FileExistsHiddenToo only; a copy never replaces
+  // it without replaceExisting.
+  EXPECT_FALSE(platform::FileExists(dir / "wincmd.ini"));
+  EXPECT_TRUE(platform::FileExistsHiddenToo(dir / "wincmd.ini"));
+  EXPECT_FALSE(platform::FileExistsHiddenToo(dir.Path()));
+  EXPECT_FALSE(platform::CopyFileSafely(dir / "copy.ini", dir / "wincmd.ini", false));
+  test::SetAttributes(dir / "wincmd.ini", 0);
+  EXPECT_EQ(test::ReadFile(dir / "wincmd.ini"), "frozen");
+}
+
+TEST(Replacement, OnlyMountPointsAndSymbolicLinksLeadElsewhere) {
+  constexpr unsigned long kDirectory = 0x10, kReparse = 0x400;
+  EXPECT_FALSE(platform::LeadsElsewhere(kDirectory, 0));
+  EXPECT_TRUE(platform::LeadsElsewhere(kDirectory | kReparse, 0xA0000003UL));  // mount point
+  EXPECT_TRUE(platform::LeadsElsewhere(kDirectory | kReparse, 0xA000000CUL));  // symbolic link
+  EXPECT_FALSE(platform::LeadsElsewhere(kDirectory | kReparse, 0x9000601AUL));  // a cloud-synced folder
+  EXPECT_TRUE(platform::LeadsElsewhere(kDirectory | kReparse, 2));  // unknown: as Wine reports links
+}
+
+}  // namespace
