@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
   if (argc < 2) return 2;
   const std::string file = argv[1];
   const auto start = std::chrono::steady_clock::now();
-  const bool found = RewriteFile(file, "T:\\TC", "T:\\TC\\", kCommanderPath);
+  const bool found = RewriteFile(file, "T:\\TC", "T:\\TC\\", kCommanderPath).lineFound;
   RewriteFile(file, "T:", "T:", kCommanderDrive);
   const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
   std::printf("%.1f\n", took.count());

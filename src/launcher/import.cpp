@@ -30,7 +30,9 @@ void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string
     return;
   }
 
-  if (!platform::FileExists(DestinationFile) || FORCE) {
+  // A hidden or system portable file is the user's own: it is used, never
+  // overwritten by an import, and never rewritten.
+  if (!platform::FileExistsHiddenToo(DestinationFile) || FORCE) {
     const std::string name = ExtractFileName(SourceFile);
     bool asked = false;
     // Without FORCE a missing source is no choice: the other offers follow.
@@ -58,7 +60,7 @@ void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string
       }
     }
     bool copied = false, copyFailed = false;
-    if (!Trim(src).empty() && platform::FileExists(src) && !platform::FileExists(DestinationFile)) {
+    if (!Trim(src).empty() && platform::FileExists(src) && !platform::FileExistsHiddenToo(DestinationFile)) {
       copied = CopyFileOver(src, DestinationFile, true);
       copyFailed = !copied;
       state_.FilesImported = true;
@@ -70,7 +72,9 @@ void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string
   }
 
   if (!platform::FileExists(DestinationFile)) return;
-  state_.LineFound = RewriteFile(DestinationFile, FindSTr1, FindStr2, replacestring);
+  const RewriteResult rewrite = RewriteFile(DestinationFile, FindSTr1, FindStr2, replacestring);
+  state_.LineFound = rewrite.lineFound;
+  if (rewrite.failed) ReportUnwritable(DestinationFile);
 }
 
 void Launcher::PortablePasses(const std::string& source, const std::string& destination, bool pathForce,
@@ -88,7 +92,7 @@ void Launcher::ImportIni(bool FORCE) {
   const std::string B = s.TCPath + kPortableBar;
 
   PortablePasses(s.TCPath + "wincmd.ini", P, true, FORCE);
-  if (platform::FileExists(P)) {
+  if (platform::FileExistsHiddenToo(P)) {
     s.PortableIni = P;
   } else {
     user_.Tell(texts::kImportCanceled, platform::MsgIcon::Information, texts::kImportFailed);
@@ -114,8 +118,8 @@ void Launcher::ImportIni(bool FORCE) {
 void Launcher::ImportFTPIni(bool FORCE) {
   LauncherState& s = state_;
   const std::string F = s.TCPath + kPortableFtpIni;
-  if (!platform::FileExists(F) || FORCE) PortablePasses(s.TCPath + "wcx_ftp.ini", F, true, true);
-  if (platform::FileExists(F)) {
+  if (!platform::FileExistsHiddenToo(F) || FORCE) PortablePasses(s.TCPath + "wcx_ftp.ini", F, true, true);
+  if (platform::FileExistsHiddenToo(F)) {
     s.PortableFtpIni = F;
   } else {
     user_.Beep();
@@ -146,5 +150,12 @@ void Launcher::ImportButtonBar(bool FORCE) {
 
 void Launcher::UsePortableBar(const std::string& ini) {
   if (!platform::FileExists(state_.TCPath + kPortableBar) || !platform::FileExists(ini)) return;
-  IniWriteValue("Buttonbar", "Buttonbar", platform::JoinPath(kCommanderPath, kPortableBar), ini, true);
+  if (!IniWriteValue("Buttonbar", "Buttonbar", platform::JoinPath(kCommanderPath, kPortableBar), ini, true))
+    ReportUnwritable(ini);
+}
+
+void Launcher::ReportUnwritable(const std::string& file) {
+  if (toldUnwritable_) return;
+  toldUnwritable_ = true;
+  user_.Tell(texts::CannotWrite(file), platform::MsgIcon::Information, texts::kNotSavedTitle);
 }

@@ -1,5 +1,6 @@
 #include "launcher/launcher.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/files.h"
@@ -62,6 +63,8 @@ Launcher::Outcome Launcher::StartUp() {
   }
   s.TCPathMatch = s.TCPath;
 
+  // A stick pulled during the last run may have left a replacement half done.
+  platform::FinishInterruptedReplacements(s.TCPath, {kRewriteScratchSuffix});
   ImportAtStart();
   KeepBarPortable();
   if (s.FilesImported || switches_.offersShortcuts) CreateDesktopShortCut();
@@ -89,11 +92,11 @@ std::string Launcher::FindTCSubDirectory(const std::string& Path) const {
 void Launcher::ImportAtStart() {
   LauncherState& s = state_;
   const std::string commandUpper = platform::UpperCase(s.TCCommandLine);
-  if (!platform::FileExists(s.TCPath + kPortableIni) || Contains(commandUpper, " /I="))
+  if (!platform::FileExistsHiddenToo(s.TCPath + kPortableIni) || Contains(commandUpper, " /I="))
     ImportIni(false);
   else
     s.PortableIni = s.TCPath + kPortableIni;
-  if (!platform::FileExists(s.TCPath + kPortableFtpIni) || Contains(commandUpper, " /F="))
+  if (!platform::FileExistsHiddenToo(s.TCPath + kPortableFtpIni) || Contains(commandUpper, " /F="))
     ImportFTPIni(false);
   else
     s.PortableFtpIni = s.TCPath + kPortableFtpIni;
@@ -107,7 +110,8 @@ void Launcher::KeepBarPortable() {
   const std::string real = RemoveDRIVE_and_PATH(bar);
   if (real.empty() || !platform::FileExists(real)) return;
   const std::string portable = PortableValue(real, s.TCDir);
-  if (portable != bar) IniWriteValue("Buttonbar", "Buttonbar", portable, s.PortableIni, false);
+  if (portable != bar && !IniWriteValue("Buttonbar", "Buttonbar", portable, s.PortableIni, false))
+    ReportUnwritable(s.PortableIni);
   if (!platform::FileExists(real)) return;
   CopyAndParseFile(real, s.TCPath + kPortableBar, s.TCDir, s.TCPathMatch, kCommanderPath, true);
   UsePortableBar(s.PortableIni);
@@ -115,13 +119,16 @@ void Launcher::KeepBarPortable() {
 
 void Launcher::AddPortableFilesToCommandLine() {
   LauncherState& s = state_;
-  if (!Contains(platform::UpperCase(s.TCCommandLine), " /I=") && !s.PortableIni.empty() &&
-      platform::FileExists(s.PortableIni))
-    s.TCCommandLine += " /i=" + QuotePath(s.PortableIni);
-  if (s.PortableFtpIni.empty() && platform::FileExists(s.TCPath + kPortableFtpIni))
+  const bool addIni = !Contains(platform::UpperCase(s.TCCommandLine), " /I=") && !s.PortableIni.empty() &&
+                      platform::FileExistsHiddenToo(s.PortableIni);
+  if (s.PortableFtpIni.empty() && platform::FileExistsHiddenToo(s.TCPath + kPortableFtpIni))
     s.PortableFtpIni = s.TCPath + kPortableFtpIni;
-  if (!s.PortableFtpIni.empty() && platform::FileExists(s.PortableFtpIni))
-    s.TCCommandLine += " /f=" + QuotePath(s.PortableFtpIni);
+  const bool addFtp = !s.PortableFtpIni.empty() && platform::FileExistsHiddenToo(s.PortableFtpIni);
+  // A quote the user left open would swallow the switches behind it.
+  if ((addIni || addFtp) && std::count(s.TCCommandLine.begin(), s.TCCommandLine.end(), '"') % 2 == 1)
+    s.TCCommandLine += '"';
+  if (addIni) s.TCCommandLine += " /i=" + QuotePath(s.PortableIni);
+  if (addFtp) s.TCCommandLine += " /f=" + QuotePath(s.PortableFtpIni);
 }
 
 void Launcher::StartTotalCommander() {

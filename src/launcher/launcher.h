@@ -62,9 +62,12 @@ class Launcher : public TotalCommanderFiles {
   // exist: after a failed copy (a full stick) the ini keeps naming the bar it
   // had, so Total Commander keeps a bar and the next start tries again.
   void UsePortableBar(const std::string& ini);
+  // Says once per run that a portable file could not take a change.
+  void ReportUnwritable(const std::string& file);
 
   StartInfo start_;
   StartSwitches switches_;
   LauncherUser& user_;
   LauncherState state_;
+  bool toldUnwritable_ = false;
 };

@@ -168,10 +168,17 @@ void PluginSearch::Save() {
     const std::string name = List2Name->List(i);
     const std::string path = List2->List(i);
     const std::string upperPath = platform::UpperCase(path);
+    bool stored = true;
     if (Contains(upperPath, ".WLX")) {
-      IniWriteValue("ListerPlugins", std::to_string(lister++), path, iniFile_, true);
+      stored = IniWriteValue("ListerPlugins", std::to_string(lister++), path, iniFile_, true);
     } else if (Contains(upperPath, ".WFX") && !name.empty()) {
-      IniWriteValue("FileSystemPlugins", name, path, iniFile_, true);
+      stored = IniWriteValue("FileSystemPlugins", name, path, iniFile_, true);
+    }
+    // Once one key could not be stored, the others would fail the same way.
+    if (!stored) {
+      platform::ShowMessage(texts::CannotWrite(iniFile_), platform::MsgButtons::Ok, platform::MsgIcon::Information,
+                            texts::kNotSavedTitle);
+      return;
     }
   }
 }

@@ -31,18 +31,18 @@ std::string IniReadValue(const std::string& section, const std::string& key, con
   return defaultValue;
 }
 
-void IniWriteValue(const std::string& section, const std::string& key, const std::string& value,
+bool IniWriteValue(const std::string& section, const std::string& key, const std::string& value,
                    const std::string& file, bool create) {
   if (!platform::FileExists(file)) {
-    if (!create) return;
+    if (!create) return false;
     CreateEmptyFile(file);
   }
   const std::string path = platform::FullPathName(MakeAbsolutePath(file));
   std::string bytes;
-  if (!platform::ReadFileBytes(path, bytes)) return;
+  if (!platform::ReadFileBytes(path, bytes)) return false;
   // A key that holds the value already leaves the file untouched.
-  if (FindIniValue(bytes, section, key) == value) return;
-  platform::ReplaceFileContent(path, WithIniValue(bytes, section, key, value));
+  if (FindIniValue(bytes, section, key) == value) return true;
+  return platform::ReplaceFileContent(path, WithIniValue(bytes, section, key, value));
 }
 
 std::string MakeAbsolutePath(const std::string& name) {

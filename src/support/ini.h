@@ -9,8 +9,10 @@
 std::string IniReadValue(const std::string& section, const std::string& key, const std::string& file,
                          const std::string& defaultValue, bool create);
 
-// Stores key=value; a missing file is created only with create set.
-void IniWriteValue(const std::string& section, const std::string& key, const std::string& value,
+// Stores key=value; a missing file is created only with create set. False
+// when the file could not be written (a read-only file, a full or pulled
+// stick), or is missing without create.
+bool IniWriteValue(const std::string& section, const std::string& key, const std::string& value,
                    const std::string& file, bool create);
 
 // The name prefixed with the current directory when that names an existing

@@ -31,11 +31,18 @@ std::string RewriteFileLine(std::string_view bytes, platform::TextEncoding encod
 bool LineHolds(std::string_view bytes, platform::TextEncoding encoding, const std::string& upperFind1,
                const std::string& upperFind2);
 
+// What the rewrite leaves beside a file while it writes.
+inline constexpr const char* kRewriteScratchSuffix = "_temp2.txt";
+
 // Rewrites every line of the file (LineHolds decides whether there is
 // anything to do), reading it once. The lines go into its scratch file (its
 // name and "_temp2.txt"), in the file's form and with CR LF after each, the
 // last line dropped when blank; only a scratch file written whole takes the
 // file's place, so whatever fails, the file keeps its content and no scratch
-// file is left. True when a line held a search text.
-bool RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
-                 const std::string& replacement);
+// file is left.
+struct RewriteResult {
+  bool lineFound = false;  // a line held a search text
+  bool failed = false;     // the file holds it still: the new version could not be written
+};
+RewriteResult RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
+                          const std::string& replacement);

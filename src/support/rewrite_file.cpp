@@ -5,11 +5,11 @@
 #include "platform/text.h"
 #include "support/portable_rewrite.h"
 
-bool RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
-                 const std::string& replacement) {
+RewriteResult RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
+                          const std::string& replacement) {
   const std::string f1 = platform::UpperCase(find1), f2 = platform::UpperCase(find2);
   bool found = false;
-  platform::ReplaceThroughFileBeside(
+  const bool written = platform::ReplaceThroughFileBeside(
       file,
       [&](const std::string& scratch) {
         platform::TextFileReader reader(file);
@@ -38,6 +38,6 @@ bool RewriteFile(const std::string& file, const std::string& find1, const std::s
           ok = writer.WriteLine(RewriteFileLine(pending, reader.Encoding(), f1, f2, replacement));
         return writer.Close() && ok && !reader.Failed();
       },
-      file + "_temp2.txt");
-  return found;
+      file + kRewriteScratchSuffix);
+  return {found, found && !written};
 }

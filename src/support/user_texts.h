@@ -76,6 +76,16 @@ inline std::string InvalidCharacters(const std::string& name) { return name + "E
 inline std::string DownloadFailed(const std::string& file) { return file + CR + CR + "Download Failed! "; }
 inline std::string UpdaterNotFound(const std::string& file) { return file + " not found!" + CR + "Update Cancled!"; }
 
+// Said when a portable file cannot take a change, once per run.
+inline constexpr const char* kNotSavedTitle = "Not saved";
+inline std::string CannotWrite(const std::string& file) {
+  return "Ambler could not write " + file + "." + CR + "Is the file read-only, or the stick full or write-protected?";
+}
+// Said when Windows refuses a path that is too long.
+inline std::string PathTooLong(const std::string& path) {
+  return path + CR + CR + "This path is longer than Windows allows here.";
+}
+
 // The file dialog's titles.
 inline constexpr const char* kOpenFile = "Open File";
 inline constexpr const char* kSaveFileAs = "Save File as";

@@ -21,9 +21,9 @@ class WholeFileRewrite : public ::testing::Test {
 // Both passes of the portable rewrite on a file, for Total Commander in that
 // directory; no scratch file may stay behind. True when a line held a path.
 bool MakePortable(const std::string& file, const std::string& directory) {
-  const bool found = RewriteFile(file, directory, directory + "\\", kCommanderPath);
+  const bool found = RewriteFile(file, directory, directory + "\\", kCommanderPath).lineFound;
   const std::string drive = platform::DriveOf(directory);
-  const bool foundDrive = !drive.empty() && RewriteFile(file, drive, drive, kCommanderDrive);
+  const bool foundDrive = !drive.empty() && RewriteFile(file, drive, drive, kCommanderDrive).lineFound;
   EXPECT_FALSE(test::Exists(file + "_temp2.txt"));
   return found || foundDrive;
 }
