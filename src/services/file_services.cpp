@@ -21,8 +21,13 @@ bool IsListedDirectory(unsigned long attributes) {
   }
 }
 
-// A name counts as existing unless the association lookup says "no such file".
-bool ExistsForDownload(const std::string& name) { return platform::FindExecutableFor(name).code != 2; }
+// A name is taken when the association lookup finds the file, with a program
+// for it or with none (31). Any other answer ends the search for a free name:
+// Windows answers 3 for a missing folder, and 0 when out of memory.
+bool ExistsForDownload(const std::string& name) {
+  const int code = platform::FindExecutableFor(name).code;
+  return code > 32 || code == 31;
+}
 
 }  // namespace
 
