@@ -108,8 +108,7 @@ void Launcher::ImportIni(bool FORCE) {
   if (!drive.empty() && platform::FileExists(B))
     CopyAndParseFile(B, B, drive, platform::DriveOf(s.TCPathMatch), kCommanderDrive, true);
   if (!platform::FileExists(B)) CopyFileOver(real, B, false);
-  if (!platform::FileExists(s.TCPath + kPortableBarCompanion))
-    CopyFileOver(CompanionOf(real), s.TCPath + kPortableBarCompanion, false);
+  BringMissingCompanion(real);
   UsePortableBar(P);
 
   ShowPluginWindow();
@@ -146,6 +145,11 @@ void Launcher::ImportButtonBar(bool FORCE) {
   } else {
     user_.Tell(texts::kImportCancelled, platform::MsgIcon::Information, texts::kCancelled);
   }
+}
+
+void Launcher::BringMissingCompanion(const std::string& bar) {
+  const std::string companion = state_.TCPath + kPortableBarCompanion;
+  if (!platform::FileExistsHiddenToo(companion)) CopyFileOver(CompanionOf(bar), companion, false);
 }
 
 void Launcher::UsePortableBar(const std::string& ini) {

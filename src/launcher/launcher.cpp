@@ -114,6 +114,7 @@ void Launcher::KeepBarPortable() {
     ReportUnwritable(s.PortableIni);
   if (!platform::FileExists(real)) return;
   CopyAndParseFile(real, s.TCPath + kPortableBar, s.TCDir, s.TCPathMatch, kCommanderPath, true);
+  BringMissingCompanion(real);
   UsePortableBar(s.PortableIni);
 }
 

@@ -62,6 +62,9 @@ class Launcher : public TotalCommanderFiles {
   // exist: after a failed copy (a full stick) the ini keeps naming the bar it
   // had, so Total Commander keeps a bar and the next start tries again.
   void UsePortableBar(const std::string& ini);
+  // The portable bar's companion, from the bar's own, where it is missing (a
+  // first start that a pulled stick cut short).
+  void BringMissingCompanion(const std::string& bar);
   // Says once per run that a portable file could not take a change.
   void ReportUnwritable(const std::string& file);
 
