@@ -7,8 +7,10 @@
 #include <map>
 
 #include "launcher/launcher_test.h"
-#include "support/portable_rewrite.h"
 #include "platform/files.h"
+#include "platform/medium_changes.h"
+#include "plugins/plugin_search.h"
+#include "support/portable_rewrite.h"
 #include "platform/text.h"
 #include "support/file_copy.h"
 #include "support/ini.h"
@@ -256,5 +258,129 @@ INSTANTIATE_TEST_SUITE_P(
       std::replace(name.begin(), name.end(), '.', '_');
       return name;
     });
+
+// The stick pulled at one change of the medium after another, a run per
+// change, each followed by a start with the stick back and no fault.
+class PulledStick : public FaultyMedium {
+ protected:
+  void TearDown() override {
+    platform::PullMediumAtChange(0);
+    FaultyMedium::TearDown();
+  }
+
+  // Every file in Total Commander's folder but Total Commander, which may
+  // still run.
+  std::map<std::string, std::string> TotalCommandersFolder() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(medium.HostWindowsPath("TC")))
+      if (entry.is_regular_file() && entry.path().filename() != "TOTALCMD64.EXE")
+        files[std::filesystem::relative(entry.path(), medium.HostWindowsPath("TC")).string()] =
+            test::ReadFile(entry.path().string());
+    return files;
+  }
+
+  void PutBack(const std::map<std::string, std::string>& files) {
+    for (const auto& entry : std::filesystem::directory_iterator(medium.HostWindowsPath("TC")))
+      if (entry.path().filename() != "TOTALCMD64.EXE") std::filesystem::remove_all(entry.path());
+    for (const auto& [name, content] : files) {
+      std::filesystem::create_directories(std::filesystem::path(medium.HostWindowsPath("TC\\" + name)).parent_path());
+      medium.Write("TC\\" + name, content);
+    }
+    std::filesystem::remove(elsewhere / "received.txt");
+  }
+
+  // Runs once unpulled to count the changes, then once pulled at each. A run
+  // that starts Total Commander is recorded before the next start, so that
+  // the starts are recorded in order.
+  template <typename Run, typename Check>
+  std::size_t PullAtEveryChange(Run run, bool runStartsTotalCommander, Check check) {
+    const auto before = TotalCommandersFolder();
+    platform::PullMediumAtChange(0);
+    run();
+    const std::size_t changes = platform::MediumChangesCounted();
+    if (runStartsTotalCommander) {
+      EXPECT_EQ(recorded.Starts().size(), 1u);
+    }
+    for (std::size_t k = 1; k <= changes && !HasFailure(); ++k) {
+      SCOPED_TRACE("pulled at change " + std::to_string(k) + " of " + std::to_string(changes));
+      PutBack(before);
+      platform::PullMediumAtChange(k);
+      run();
+      platform::PullMediumAtChange(0);
+      if (runStartsTotalCommander) {
+        EXPECT_EQ(recorded.Starts().size(), 1u);
+      }
+      StartTryingEveryOffer();
+      check();
+    }
+    std::cout << "[ pull points ] " << changes << "\n";
+    return changes;
+  }
+};
+
+TEST_F(PulledStick, AtAnyChangeOfAFirstStartNothingIsLost) {
+  LayOut();
+  const std::size_t changes = PullAtEveryChange([&] { StartTryingEveryOffer(); }, true, [&] {
+    ExpectNothingLost(2);
+    ExpectEverythingImported(false);
+  });
+  EXPECT_GE(changes, 30u);
+}
+
+TEST_F(PulledStick, AtAnyChangeOfAPluginSaveTheIniHoldsTheKeysSavedSoFar) {
+  LayOut();
+  for (const std::string plugin : {"a", "b", "c"}) {
+    medium.MakeDirectory("TC\\plugins\\" + plugin);
+    medium.Write("TC\\plugins\\" + plugin + "\\" + plugin + ".wlx", "plugin");
+  }
+  StartTryingEveryOffer();
+  const std::string ini = "TC\\TC_portable_wincmd.ini";
+  const std::string before = medium.Read(ini);
+
+  // The plugin window opened from the setup window: all plugins saved.
+  auto save = [&] {
+    host.OnUnscriptedModal([](ui::Window& window) {
+      auto& plugins = dynamic_cast<PluginSearch&>(window);
+      plugins.AllBtn->UserClick();
+      plugins.SaveBtn->UserClick();
+      window.RequestClose();
+    });
+    Start("/?").Work().ShowPluginWindow();
+    host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
+  };
+  // Each key write replaces the whole ini: it holds the lines it had and the
+  // first of the new ones, in the order they are saved.
+  std::vector<std::string> states;
+  auto check = [&] {
+    const std::string now = medium.Read(ini);
+    EXPECT_TRUE(std::find(states.begin(), states.end(), now) != states.end()) << now.size() << " bytes";
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(medium.HostWindowsPath("TC")))
+      names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names.size(), 10u) << "a scratch file is left";  // 9 files and the plugins folder
+    const auto started = recorded.Starts();
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].commandLine,
+              "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+  };
+  const auto beforeSave = TotalCommandersFolder();
+  save();
+  const std::string after = medium.Read(ini);
+  std::vector<std::string> added;
+  for (const std::string& line : LinesOf(after))
+    if (!Contains(before, line + "\r\n")) added.push_back(line);
+  ASSERT_EQ(added.size(), 4u);  // the section and its three keys
+  for (std::size_t kept = 0; kept <= added.size(); ++kept) {
+    std::string state;
+    std::size_t seen = 0;
+    for (const std::string& line : LinesOf(after)) {
+      const bool isAdded = std::find(added.begin(), added.end(), line) != added.end();
+      if (!isAdded || seen++ < kept) state += line + "\r\n";
+    }
+    states.push_back(state);
+  }
+  PutBack(beforeSave);
+  EXPECT_GE(PullAtEveryChange(save, false, check), 12u);
+}
 
 }  // namespace
