@@ -32,7 +32,7 @@ bool RemoveFile(const std::string& name);
 // when fill or a step failed (a full or pulled stick): the file is as it was,
 // or, where a pulled stick stopped the move half way, its complete new
 // version lies beside it for FinishInterruptedReplacements. An existing file
-// is replaced only with replaceExisting.
+// is replaced only with replaceExisting, and never when it is read-only.
 bool ReplaceThroughFileBeside(const std::string& target, const std::function<bool(const std::string&)>& fill,
                               const std::string& besideName = {}, bool replaceExisting = true);
 

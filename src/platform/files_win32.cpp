@@ -120,7 +120,11 @@ std::optional<DateTime> CreationTime(const std::string& name) {
 
 bool ReplaceThroughFileBeside(const std::string& target, const std::function<bool(const std::string&)>& fill,
                               const std::string& besideName, bool replaceExisting) {
-  if (target.empty() || (!replaceExisting && NameTaken(target))) return false;
+  if (target.empty()) return false;
+  // Windows refuses to replace a read-only file (Wine does not): it is frozen.
+  const DWORD attributes = GetFileAttributesW(ToWide(target).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (!replaceExisting || (attributes & FILE_ATTRIBUTE_READONLY)))
+    return false;
   const std::string part = besideName.empty() ? target + std::string(kPartSuffix) : besideName;
   const std::string complete = target + std::string(kCompleteSuffix);
   RemoveIfThere(part);

@@ -145,6 +145,43 @@ TEST_F(Import, HiddenOrSystemIniIsLeftAloneAndAnEmptyPortableIniIsUsed) {
             "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
 }
 
+TEST_F(Import, AFrozenIniGivesAWritableCopyAndAPortableIniTheUserHidOrFrozeIsKept) {
+  medium.MakeDirectory("TC");
+  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
+  medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n");
+  medium.Write("TC\\DEFAULT.BAR", "[Buttonbar]\r\n");
+  test::SetAttributes(medium.HostWindowsPath("TC\\wincmd.ini"), test::kReadOnly);
+  host.AnswerUnscripted([](const test::ShownMessage&) { return MsgResult::No; });
+  host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
+  Start("");
+  const std::string portable = "TC\\TC_portable_wincmd.ini";
+  EXPECT_EQ(test::Attributes(medium.HostWindowsPath(portable)), 0u);
+  EXPECT_EQ(medium.Read(portable), "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n"
+                                   "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
+  for (const auto& entry : std::filesystem::directory_iterator(medium.HostWindowsPath("TC")))
+    EXPECT_FALSE(Contains(entry.path().filename().string(), "ambler-")) << entry.path();
+
+  // The user's own settings in a hidden portable ini: used, not imported over.
+  const std::string own = "[Configuration]\r\nInstallDir=D:\\Mine\r\n";
+  medium.Write(portable, own);
+  test::SetAttributes(medium.HostWindowsPath(portable), test::kHidden);
+  const std::size_t asked = host.Messages().size();
+  Start("");
+  EXPECT_EQ(medium.Read(portable), own);
+  EXPECT_EQ(test::Attributes(medium.HostWindowsPath(portable)), static_cast<unsigned long>(test::kHidden));
+  EXPECT_EQ(host.Messages().size(), asked);
+  EXPECT_EQ(medium.Received("TC", 2).back().commandLine,
+            "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+
+  // A frozen portable ini that a start would change says so, once.
+  test::SetAttributes(medium.HostWindowsPath(portable), test::kReadOnly);
+  Start("");
+  EXPECT_EQ(medium.Read(portable), own);
+  ASSERT_EQ(host.Messages().size(), asked + 1);
+  EXPECT_EQ(host.Messages().back().title, "Not saved");
+  test::SetAttributes(medium.HostWindowsPath(portable), 0);
+}
+
 TEST_F(Import, WindowsDirectoryOfTheDesktopsDriveIsOffered) {
   const std::string desktop = GetDesktopFolder();
   ASSERT_FALSE(desktop.empty());
