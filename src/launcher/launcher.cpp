@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/host.h"
 #include "platform/path.h"
 #include "platform/process.h"
 #include "platform/text.h"
@@ -143,7 +144,10 @@ void Launcher::StartTotalCommander() {
     user_.Tell(texts::kTotalCommanderNotFound, platform::MsgIcon::Information, texts::kFileNotFound);
     return;
   }
-  platform::StartProgram(Trim(QuotePath(executable) + " " + s.TCCommandLine), platform::WindowStyle::NormalWithFocus);
+  if (!platform::StartProgram(Trim(QuotePath(executable) + " " + s.TCCommandLine),
+                              platform::WindowStyle::NormalWithFocus))
+    user_.Tell(texts::CannotStart(executable), platform::MsgIcon::Critical,
+               std::string(platform::kApplicationTitle));
 }
 
 void Launcher::ShowPluginWindow() { user_.ShowPluginWindow(*this); }

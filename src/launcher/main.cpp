@@ -6,6 +6,7 @@
 
 int main() {
   platform::RestrictDllSearchToSystem();
+  platform::KeepMediaErrorsQuiet();
   win32_ui::InstallWin32WindowSystem();
   Form1 form(StartInfo{platform::RawCommandLine(), platform::ExecutableDirectory(), platform::ExecutableBaseName()});
   form.Load();

@@ -22,7 +22,7 @@ bool Start(const std::string& commandLine, int showCommand, ScopedHandle& proces
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showCommand);
-  const DWORD flags = showCommand == SW_HIDE ? CREATE_NO_WINDOW : 0;
+  const DWORD flags = CREATE_DEFAULT_ERROR_MODE | (showCommand == SW_HIDE ? CREATE_NO_WINDOW : 0);
   if (commandLine.empty() || !CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
                                              nullptr, &startup, &process))
     return false;

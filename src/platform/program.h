@@ -24,4 +24,9 @@ std::string ExecutableBaseName();
 // program's own folder on the stick. The first thing the program does.
 void RestrictDllSearchToSystem();
 
+// An empty card reader or a pulled stick fails the call that touched it,
+// instead of stopping the program with Windows' "There is no disk in the
+// drive" box. Programs this one starts get Windows' default.
+void KeepMediaErrorsQuiet();
+
 }  // namespace platform

@@ -6,6 +6,8 @@
 
 
 namespace platform {
+
+void KeepMediaErrorsQuiet() { SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX); }
 namespace {
 
 std::string ExecutablePath() {

@@ -81,9 +81,11 @@ inline constexpr const char* kNotSavedTitle = "Not saved";
 inline std::string CannotWrite(const std::string& file) {
   return "Ambler could not write " + file + "." + CR + "Is the file read-only, or the stick full or write-protected?";
 }
-// Said when Windows refuses a path that is too long.
-inline std::string PathTooLong(const std::string& path) {
-  return path + CR + CR + "This path is longer than Windows allows here.";
+// Said when Total Commander does not start; Windows may refuse a path that
+// is too long even where long paths are allowed.
+inline std::string CannotStart(const std::string& program) {
+  return program + CR + CR + "Windows could not start this program." +
+         (program.size() >= 260 ? std::string(CR) + "Its path is longer than Windows allows here." : std::string());
 }
 
 // The file dialog's titles.

@@ -162,6 +162,15 @@ TEST_F(Startup, BareSetupAsksForTheShortcutsThenLaunches) {
                                    "/f=T:\\TC\\TC_portable_wcx_ftp.ini");
 }
 
+TEST_F(Startup, ATotalCommanderThatWindowsCannotStartIsReported) {
+  LayOutTotalCommander();
+  medium.Write("TC\\TOTALCMD64.EXE", "not a program");
+  Start("");
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].prompt, "T:\\TC\\TOTALCMD64.EXE\r\rWindows could not start this program.");
+  EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::Critical);
+}
+
 TEST_F(Startup, ExecutablesThatVanishBeforeTheStartAreReported) {
   LayOutTotalCommander();
   host.AnswerAfter(platform::MsgResult::No, [] { platform::RemoveFile("T:\\TC\\TOTALCMD64.EXE"); });
