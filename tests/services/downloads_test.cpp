@@ -60,6 +60,12 @@ TEST_F(Downloads, FreeNamesForModeZeroAndTheOtherModes) {
   EXPECT_EQ(test::ReadFile(target), "old");
   EXPECT_EQ(URLToFileDownload(Address("data.zip"), dir / "dl", 3), target);
   EXPECT_EQ(test::ReadFile(target), "payload");
+  // The same address again, with new content: never the cached copy.
+  test::WriteFile(dir / "src\\data.zip", "payload, new");
+  EXPECT_EQ(URLToFileDownload(Address("data.zip"), target, 3), target);
+  EXPECT_EQ(test::ReadFile(target), "payload, new");
+  // A folder that does not exist ends the search for a free name at once.
+  EXPECT_EQ(URLToFileDownload(Address("data.zip"), dir / "missing\\data.zip"), "");
 
   EXPECT_EQ(URLToFileDownload("no-slash", dir / "dl", 3), "");
   EXPECT_EQ(URLToFileDownload(Address("missing.zip"), dir / "dl\\x.zip", 3), "");
