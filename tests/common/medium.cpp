@@ -5,12 +5,19 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/program.h"
 #include "platform/text_file.h"
 
 namespace test {
 
-std::string AmblerExe() { return WindowsPath(AMBLER_EXE); }
-std::string StandInExe() { return WindowsPath(STANDIN_EXE); }
+// Under Wine, where the build left them; on Windows, as the build's folders
+// lie: the test programs and the stand-in in tests\, Ambler one folder up.
+std::string AmblerExe() {
+  return UnderWine() ? WindowsPath(AMBLER_EXE) : platform::ExecutableDirectory() + "\\..\\Ambler.exe";
+}
+std::string StandInExe() {
+  return UnderWine() ? WindowsPath(STANDIN_EXE) : platform::ExecutableDirectory() + "\\standin_tc.exe";
+}
 
 Medium::Medium(char letter) : drive_(letter, dir_.Path()) {}
 

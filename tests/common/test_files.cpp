@@ -27,15 +27,16 @@ std::string Quoted(const std::string& text) {
 }  // namespace
 
 TempDir::TempDir() {
-  // Under Z:\tmp, so that the folder also has a Unix name a drive can map to.
   static std::atomic<unsigned> counter{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  const fs::path base = "Z:\\tmp";
+  const fs::path base = fs::temp_directory_path();  // GetTempPath
   for (unsigned attempt = 0;; ++attempt) {
     const fs::path candidate = base / ("ambler-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
     std::error_code error;
     if (fs::create_directory(candidate, error)) {
-      path_ = candidate.string();
+      const std::u8string name = candidate.u8string();
+      path_.assign(name.begin(), name.end());
+      if (!path_.empty() && path_.back() == '\\') path_.pop_back();
       return;
     }
     if (attempt > 100) throw std::runtime_error("cannot create a temp folder");
@@ -43,9 +44,16 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
-  // The host removes it: it never follows a link that a test left inside, and
-  // read-only files do not stop it.
-  RunUnix("chmod -R u+rwX " + Quoted(UnixPath(path_)) + "; rm -rf " + Quoted(UnixPath(path_)));
+  // Never following a link that a test left inside, and not stopped by
+  // read-only files.
+  if (UnderWine()) {
+    RunUnix("chmod -R u+rwX " + Quoted(UnixPath(path_)) + "; rm -rf " + Quoted(UnixPath(path_)));
+    return;
+  }
+  std::error_code error;
+  for (const auto& entry : fs::recursive_directory_iterator(Fs(path_), error))
+    if (!entry.is_symlink()) SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+  fs::remove_all(Fs(path_), error);
 }
 
 std::string TempDir::operator/(const std::string& name) const { return path_ + "\\" + name; }
@@ -88,11 +96,20 @@ std::string CorpusFile(const std::string& name) {
   return Exists(path) ? path : std::string();
 }
 
+bool UnderWine() {
+  static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  return wine;
+}
+
 std::string UnixPath(const std::string& windowsPath) {
-  std::string path = windowsPath;
-  if (path.size() >= 2 && (path[0] == 'Z' || path[0] == 'z') && path[1] == ':') path.erase(0, 2);
-  for (char& c : path)
-    if (c == '\\') c = '/';
+  using UnixName = char*(CDECL*)(const wchar_t*);
+  static const auto unixName =
+      reinterpret_cast<UnixName>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (!unixName) return windowsPath;
+  char* name = unixName(Fs(windowsPath).wstring().c_str());
+  if (!name) return windowsPath;
+  std::string path = name;
+  HeapFree(GetProcessHeap(), 0, name);
   return path;
 }
 
@@ -121,6 +138,7 @@ std::string WindowsPath(const std::string& unixPath) {
 }
 
 int RunUnix(const std::string& command) {
+  if (!UnderWine()) return -1;
   // Wine hands a Unix program over without a process to wait for: the command
   // leaves its exit code in a file, and the test waits for that file.
   static std::atomic<unsigned> counter{0};
@@ -163,6 +181,13 @@ Association::~Association() {
 }
 
 MappedDrive::MappedDrive(char letter, const std::string& folder) : letter_(letter) {
+  if (!UnderWine()) {
+    // Wine keeps such a mapping as a name only: its files are not reached through it.
+    const wchar_t drive[3] = {static_cast<wchar_t>(letter), L':', L'\0'};
+    if (!DefineDosDeviceW(0, drive, Fs(folder).wstring().c_str()))
+      throw std::runtime_error("cannot map drive " + Root());
+    return;
+  }
   const char* prefix = std::getenv("WINEPREFIX");
   if (!prefix) throw std::runtime_error("WINEPREFIX is not set: run the tests through scripts/test or ctest");
   link_ = std::string(prefix) + "/dosdevices/" + static_cast<char>(std::tolower(letter)) + ":";
@@ -170,6 +195,13 @@ MappedDrive::MappedDrive(char letter, const std::string& folder) : letter_(lette
     throw std::runtime_error("cannot map drive " + Root());
 }
 
-MappedDrive::~MappedDrive() { RunUnix("rm -f " + Quoted(link_)); }
+MappedDrive::~MappedDrive() {
+  if (!UnderWine()) {
+    const wchar_t drive[3] = {static_cast<wchar_t>(letter_), L':', L'\0'};
+    DefineDosDeviceW(DDD_REMOVE_DEFINITION, drive, nullptr);
+    return;
+  }
+  RunUnix("rm -f " + Quoted(link_));
+}
 
 }  // namespace test

@@ -41,9 +41,16 @@ std::filesystem::file_time_type ModificationTime(const std::string& path);
 // this checkout has none.
 std::string CorpusFile(const std::string& name);
 
-// Runs a command of the Unix host from inside Wine; its exit code.
+// True when the tests run under Wine rather than on Windows.
+bool UnderWine();
+// Skips the test where it needs the Unix host beneath Wine.
+#define SKIP_WITHOUT_WINE(why) \
+  if (!test::UnderWine()) GTEST_SKIP() << "needs Wine's Unix host: " << (why)
+
+// Runs a command of the Unix host from inside Wine; its exit code (-1 on Windows).
 int RunUnix(const std::string& command);
-// A Unix path for a path under Z:, Wine's drive for the host's root, and back.
+// The host's Unix name of a Windows path under Wine; a Unix path as Wine's
+// drive Z: names it.
 std::string UnixPath(const std::string& windowsPath);
 // The text in double quotes, as a command line carries a path.
 inline std::string InQuotes(const std::string& text) { return std::string(1, '"').append(text).append(1, '"'); }

@@ -153,7 +153,8 @@ TEST(Windows, ModalShowReturnsWhenHiddenAndEveryLoadStartsFromTheDesign) {
 
 TEST(Lists, ReadTheRealFileSystem) {
   test::TempDir dir;
-  for (const char* name : {"b.ini", "A.bar", "c.ini", ".hidden.ini"}) test::WriteFile(dir / name, "x");
+  for (const char* name : {"b.ini", "A.bar", "c.ini", "hidden.ini"}) test::WriteFile(dir / name, "x");
+  test::SetAttributes(dir / "hidden.ini", test::kHidden);
   std::filesystem::create_directory(dir / "zeta");
   std::filesystem::create_directory(dir / "Alpha");
   std::filesystem::create_directory(dir / "dir.ini");

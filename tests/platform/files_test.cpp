@@ -9,13 +9,16 @@ namespace {
 TEST(FileExists, OnlyOrdinaryFilesOfExactlyThatNameExist) {
   test::TempDir dir;
   test::WriteFile(dir / "wincmd.ini", "x");
-  test::WriteFile(dir / ".hidden.ini", "x");  // Wine shows dot files as hidden
+  test::WriteFile(dir / "hidden.ini", "x");
+  test::SetAttributes(dir / "hidden.ini", test::kHidden);
+  test::WriteFile(dir / ".dotted.ini", "x");  // not hidden on Windows
   std::filesystem::create_directory(dir / "sub");
 
   EXPECT_TRUE(platform::FileExists(dir / "wincmd.ini"));
   EXPECT_TRUE(platform::FileExists(dir / "WINCMD.INI"));
   EXPECT_FALSE(platform::FileExists(dir / "missing.ini"));
-  EXPECT_FALSE(platform::FileExists(dir / ".hidden.ini"));
+  EXPECT_FALSE(platform::FileExists(dir / "hidden.ini"));
+  EXPECT_TRUE(platform::FileExists(dir / ".dotted.ini"));
   EXPECT_FALSE(platform::FileExists(dir / "sub"));
   EXPECT_FALSE(platform::FileExists(dir / "sub\\"));
   EXPECT_FALSE(platform::FileExists(dir / "*.ini"));
@@ -41,9 +44,10 @@ TEST(CreateNewFile, CreatesButNeverEmptiesAFile) {
   test::TempDir dir;
   EXPECT_TRUE(platform::CreateNewFile(dir / "new.ini"));
   EXPECT_EQ(test::ReadFile(dir / "new.ini"), "");
-  test::WriteFile(dir / ".hidden.ini", "keep");
-  EXPECT_FALSE(platform::CreateNewFile(dir / ".hidden.ini"));
-  EXPECT_EQ(test::ReadFile(dir / ".hidden.ini"), "keep");
+  test::WriteFile(dir / "hidden.ini", "keep");
+  test::SetAttributes(dir / "hidden.ini", test::kHidden);
+  EXPECT_FALSE(platform::CreateNewFile(dir / "hidden.ini"));
+  EXPECT_EQ(test::ReadFile(dir / "hidden.ini"), "keep");
   EXPECT_TRUE(platform::RemoveFile(dir / "new.ini"));
   EXPECT_FALSE(test::Exists(dir / "new.ini"));
   EXPECT_FALSE(platform::RemoveFile(dir / "new.ini"));

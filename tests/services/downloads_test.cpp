@@ -25,6 +25,7 @@ class Downloads : public ::testing::Test {
     std::filesystem::create_directories(dir / "dl");
     test::WriteFile(dir / "src\\data.zip", "payload");
     const std::string folder = test::UnixPath(dir.Path());
+    SKIP_WITHOUT_WINE("a loopback server of the host");
     ASSERT_EQ(test::RunUnix("cd " + folder + "/src && (python3 -m http.server 0 --bind 127.0.0.1 > " + folder +
                             "/server.log 2>&1 & echo $! > " + folder + "/server.pid)"),
               0);

@@ -9,6 +9,7 @@
 #include "common/test_files.h"
 #include "platform/files.h"
 #include "platform/process.h"
+#include "platform/program.h"
 #include "platform/text.h"
 
 namespace {
@@ -29,6 +30,9 @@ class Associations : public ::testing::Test {
   test::ScriptedHost host;
 };
 
+// Where the scratch files land: the root of the program's drive.
+std::string DriveRoot() { return platform::ExecutableDirectory().substr(0, 3); }
+
 bool SameFile(const std::string& a, const std::string& b) { return platform::UpperCase(a) == platform::UpperCase(b); }
 
 TEST_F(Associations, FilesAndPatternsFindTheirProgramAndLeaveNoScratchFile) {
@@ -41,8 +45,8 @@ TEST_F(Associations, FilesAndPatternsFindTheirProgramAndLeaveNoScratchFile) {
   EXPECT_TRUE(SameFile(GetAssociatedProgram(dir / "new.amblertest"), program));
   EXPECT_FALSE(test::Exists(dir / "new.amblertest"));
   EXPECT_TRUE(SameFile(GetAssociatedProgram("*.amblertest"), program));
-  EXPECT_FALSE(test::Exists("Z:\\zzzzzzzTemp_.amblertest"));
-  EXPECT_FALSE(test::Exists("Z:\\RunFileTmp.amblertest"));
+  EXPECT_FALSE(test::Exists(DriveRoot() + "zzzzzzzTemp_.amblertest"));
+  EXPECT_FALSE(test::Exists(DriveRoot() + "RunFileTmp.amblertest"));
   EXPECT_EQ(GetAssociatedProgram(dir / "nothing.amblernone"), "");
   EXPECT_TRUE(host.Messages().empty());
 }
@@ -66,7 +70,7 @@ TEST_F(Associations, TheWebPageOpensInTheHtmlProgramQuotedWhereItsPathHasABlank)
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_TRUE(SameFile(starts[0].commandLine, "\"" + program + "\" https://ambler.example.org/"))
       << starts[0].commandLine;
-  EXPECT_FALSE(test::Exists("Z:\\ZedX00001.html"));
+  EXPECT_FALSE(test::Exists(DriveRoot() + "ZedX00001.html"));
 }
 
 }  // namespace

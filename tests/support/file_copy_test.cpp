@@ -28,8 +28,9 @@ TEST(CopyFileOver, CopiesOnlyWhenAllowedAndNeverOntoItself) {
   EXPECT_EQ(test::ReadFile(target), "source");
 
   EXPECT_FALSE(CopyFileOver(source, dir / "no such dir\\copy.ini", true));
-  test::WriteFile(dir / ".hidden.ini", "hidden");
-  EXPECT_FALSE(CopyFileOver(dir / ".hidden.ini", dir / "x.ini", true));
+  test::WriteFile(dir / "hidden.ini", "hidden");
+  test::SetAttributes(dir / "hidden.ini", test::kHidden);
+  EXPECT_FALSE(CopyFileOver(dir / "hidden.ini", dir / "x.ini", true));
   EXPECT_FALSE(test::Exists(dir / "x.ini"));
 }
 

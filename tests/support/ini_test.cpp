@@ -64,9 +64,9 @@ TEST_F(IniTest, BareNamesAreTakenFromTheCurrentDirectory) {
 
 TEST_F(IniTest, HiddenFileCountsAsMissingAndKeepsItsContent) {
   const std::string content = "[Buttonbar]\r\nButtonbar=C:\\TC\\Default.bar\r\n";
-  // Wine shows files whose names begin with a dot as hidden.
-  const std::string hidden = dir / ".hidden.ini";
+  const std::string hidden = dir / "hidden.ini";
   WriteFile(hidden, content);
+  test::SetAttributes(hidden, test::kHidden);
   EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", hidden, "default", true), "default");
   EXPECT_EQ(ReadFile(hidden), content);
 }
