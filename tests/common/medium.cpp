@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/files.h"
 #include "platform/program.h"
 #include "platform/text_file.h"
 
@@ -22,9 +23,10 @@ std::string StandInExe() {
 Medium::Medium(char letter) : drive_(letter, dir_.Path()) {}
 
 Medium::~Medium() {
+  if (exfat_) Pull();
   // Lazily: Wine may still hold a handle on a folder of the medium.
   const std::string path = UnixPath(dir_.Path());
-  if (mounted_) RunUnix("umount -l " + path + " 2>/dev/null; umount -l " + path + " 2>/dev/null; true");
+  if (mounted_ && !exfat_) RunUnix("umount -l " + path + " 2>/dev/null; umount -l " + path + " 2>/dev/null; true");
 }
 
 bool Medium::MountTmpfs(int kilobytes) {
@@ -36,6 +38,41 @@ bool Medium::MountReadOnly() {
   const std::string path = UnixPath(dir_.Path());
   mounted_ = RunUnix("mount --bind " + path + " " + path) == 0;
   return mounted_ && RunUnix("mount -o remount,bind,ro " + path + " " + path) == 0;
+}
+
+// The command with IMAGE, LOOP (the file naming the loop device) and DIR set.
+std::string Medium::StickCommand(const std::string& command) const {
+  return "IMAGE=" + UnixPath(stick_ / "stick.img") + "; LOOP=" + UnixPath(stick_ / "loop") +
+         "; DIR=" + UnixPath(dir_.Path()) + "; " + command;
+}
+
+bool Medium::MountExfat(int megabytes) {
+  exfat_ = RunUnix(StickCommand("command -v mount.exfat-fuse >/dev/null && truncate -s " +
+                                std::to_string(megabytes) + "M $IMAGE && mkfs.exfat $IMAGE >/dev/null && "
+                                "losetup -f --show $IMAGE > $LOOP && mount.exfat-fuse $(cat $LOOP) $DIR 2>/dev/null")) == 0;
+  if (!exfat_) RunUnix(StickCommand("[ -s $LOOP ] && losetup -d $(cat $LOOP); rm -f $LOOP"));
+  mounted_ = exfat_;
+  return exfat_;
+}
+
+void Medium::Replug() {
+  // Not even this process's current directory may hold the stick.
+  const std::string current = platform::CurrentDirectory();
+  platform::ChangeDirectory(stick_.Path());
+  EXPECT_EQ(RunUnix(StickCommand("umount $DIR && mount.exfat-fuse $(cat $LOOP) $DIR 2>/dev/null")), 0);
+  platform::ChangeDirectory(current);
+}
+
+void Medium::Pull() {
+  RunUnix(StickCommand("L=$(cat $LOOP); pkill -9 -f \"^mount.exfat-fuse $L \"; "
+                       "while pgrep -f \"^mount.exfat-fuse $L \" >/dev/null; do sleep 0.01; done; "
+                       "umount -l $DIR; losetup -d $L; rm -f $LOOP"));
+}
+
+void Medium::PlugIn() {
+  ASSERT_EQ(RunUnix(StickCommand("losetup -f --show $IMAGE > $LOOP && { fsck.exfat -y $(cat $LOOP) >/dev/null 2>&1; "
+                                 "mount.exfat-fuse $(cat $LOOP) $DIR 2>/dev/null; }")),
+            0);
 }
 
 void Medium::MakeDirectory(const std::string& relative) const {

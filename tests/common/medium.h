@@ -25,6 +25,17 @@ class Medium {
   // does not allow mounts.
   bool MountTmpfs(int kilobytes);
   bool MountReadOnly();
+  // An exFAT stick of that many megabytes, through FUSE on a loop device.
+  // False where this machine cannot mount one.
+  bool MountExfat(int megabytes);
+  // Unmounts the stick cleanly and mounts it again: what a test laid out is
+  // then on the stick itself, not in a cache.
+  void Replug();
+  // Pulls the stick: its FUSE process killed, so that every later access
+  // fails, then unmounted and its loop device detached.
+  void Pull();
+  // Plugs it in again, repaired first as Windows repairs a stick.
+  void PlugIn();
 
   // "T:\" + relative path.
   std::string Path(const std::string& relative) const { return drive_.Root() + relative; }
@@ -50,9 +61,13 @@ class Medium {
   static std::vector<Start> ReceivedIn(const std::string& record, std::size_t atLeast = 1);
 
  private:
+  std::string StickCommand(const std::string& command) const;
+
   TempDir dir_;
   MappedDrive drive_;
   bool mounted_ = false;
+  TempDir stick_;  // the exFAT image and its loop device's name
+  bool exfat_ = false;
 };
 
 // Points the stand-in's record at a file of its own while it lives: for

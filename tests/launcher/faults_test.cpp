@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <thread>
 
 #include "launcher/launcher_test.h"
 #include "platform/files.h"
@@ -108,7 +109,7 @@ class FaultyMedium : public LauncherTest {
     }
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(medium.HostWindowsPath("TC")))
-      names.push_back(entry.path().filename().string());
+      if (entry.is_regular_file()) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
@@ -289,6 +290,26 @@ class PulledStick : public FaultyMedium {
     std::filesystem::remove(elsewhere / "received.txt");
   }
 
+  // Three lister plugins beside Total Commander.
+  void LayOutPlugins() {
+    for (const std::string plugin : {"a", "b", "c"}) {
+      medium.MakeDirectory("TC\\plugins\\" + plugin);
+      medium.Write("TC\\plugins\\" + plugin + "\\" + plugin + ".wlx", "plugin");
+    }
+  }
+
+  // The plugin window opened from the setup window: all plugins saved.
+  void SaveAllPlugins() {
+    host.OnUnscriptedModal([](ui::Window& window) {
+      auto& plugins = dynamic_cast<PluginSearch&>(window);
+      plugins.AllBtn->UserClick();
+      plugins.SaveBtn->UserClick();
+      window.RequestClose();
+    });
+    Start("/?").Work().ShowPluginWindow();
+    host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
+  }
+
   // Runs once unpulled to count the changes, then once pulled at each. A run
   // that starts Total Commander is recorded before the next start, so that
   // the starts are recorded in order.
@@ -329,25 +350,12 @@ TEST_F(PulledStick, AtAnyChangeOfAFirstStartNothingIsLost) {
 
 TEST_F(PulledStick, AtAnyChangeOfAPluginSaveTheIniHoldsTheKeysSavedSoFar) {
   LayOut();
-  for (const std::string plugin : {"a", "b", "c"}) {
-    medium.MakeDirectory("TC\\plugins\\" + plugin);
-    medium.Write("TC\\plugins\\" + plugin + "\\" + plugin + ".wlx", "plugin");
-  }
+  LayOutPlugins();
   StartTryingEveryOffer();
   const std::string ini = "TC\\TC_portable_wincmd.ini";
   const std::string before = medium.Read(ini);
 
-  // The plugin window opened from the setup window: all plugins saved.
-  auto save = [&] {
-    host.OnUnscriptedModal([](ui::Window& window) {
-      auto& plugins = dynamic_cast<PluginSearch&>(window);
-      plugins.AllBtn->UserClick();
-      plugins.SaveBtn->UserClick();
-      window.RequestClose();
-    });
-    Start("/?").Work().ShowPluginWindow();
-    host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
-  };
+  auto save = [&] { SaveAllPlugins(); };
   // Each key write replaces the whole ini: it holds the lines it had and the
   // first of the new ones, in the order they are saved.
   std::vector<std::string> states;
@@ -381,6 +389,74 @@ TEST_F(PulledStick, AtAnyChangeOfAPluginSaveTheIniHoldsTheKeysSavedSoFar) {
   }
   PutBack(beforeSave);
   EXPECT_GE(PullAtEveryChange(save, false, check), 12u);
+}
+
+// A real exFAT stick, through FUSE on a loop device.
+class ExfatStick : public PulledStick {
+ protected:
+  void SetUp() override {
+    PulledStick::SetUp();
+    if (!medium.MountExfat(32))
+      GTEST_SKIP() << "this machine cannot mount an exFAT stick (root, FUSE, a loop device, exfat-fuse)";
+    LayOut();
+    LayOutPlugins();
+    medium.Replug();
+  }
+};
+
+TEST_F(ExfatStick, FirstStartSecondStartAndPluginSave) {
+  StartTryingEveryOffer();
+  ExpectNothingLost();
+  ExpectEverythingImported(true);
+  const auto imported = TotalCommandersFolder();
+  StartTryingEveryOffer();
+  EXPECT_TRUE(TotalCommandersFolder() == imported) << "the second start changed the stick";
+  SaveAllPlugins();
+  medium.Replug();
+  const std::string ini = medium.Read("TC\\TC_portable_wincmd.ini");
+  EXPECT_TRUE(Contains(ini, "[ListerPlugins]\r\n0=%COMMANDER_PATH%\\plugins\\c\\c.wlx\r\n"
+                            "1=%COMMANDER_PATH%\\plugins\\b\\b.wlx\r\n2=%COMMANDER_PATH%\\plugins\\a\\a.wlx\r\n"))
+      << ini.substr(ini.size() > 300 ? ini.size() - 300 : 0);
+}
+
+// The stick pulled for real during a first start: at the plugin window, at
+// the shortcut question, and at moments after the start began, wherever the
+// run then is. After repair, a start with the stick back loses nothing.
+TEST_F(ExfatStick, PulledForRealDuringAFirstStartLosesNothing) {
+  const auto before = TotalCommandersFolder();
+  struct Moment {
+    int pause;         // pulled at this pause, or
+    int afterMs;       // this long after the start began
+  };
+  for (const Moment moment : {Moment{0, -1}, Moment{1, -1}, Moment{-1, 0}, Moment{-1, 10}, Moment{-1, 30},
+                              Moment{-1, 60}, Moment{-1, 120}}) {
+    SCOPED_TRACE("pulled at pause " + std::to_string(moment.pause) + ", " + std::to_string(moment.afterMs) + " ms");
+    int pauses = 0;
+    host.BeforeEachPause([&] {
+      if (pauses++ == moment.pause) medium.Pull();
+    });
+    std::thread puller;
+    if (moment.afterMs >= 0)
+      puller = std::thread([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(moment.afterMs));
+        medium.Pull();
+      });
+    StartTryingEveryOffer();
+    if (puller.joinable()) puller.join();
+    host.BeforeEachPause([] {});
+    medium.PlugIn();
+    std::cout << "[ real pull ] pause " << moment.pause << ", " << moment.afterMs << " ms: left";
+    for (const auto& [name, content] : TotalCommandersFolder())
+      if (!before.contains(name)) std::cout << " " << name << " (" << content.size() << " bytes)";
+    std::cout << "\n";
+    const std::size_t starts = recorded.Starts(0).size();
+    StartTryingEveryOffer();
+    ExpectNothingLost(starts + 1);
+    ExpectEverythingImported(false);
+    if (HasFailure()) break;
+    PutBack(before);
+    medium.Replug();
+  }
 }
 
 }  // namespace
