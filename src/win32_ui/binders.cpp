@@ -136,6 +136,13 @@ class PictureBinder final : public Binder {
     HBITMAP image = resource ? static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
                                                                 IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))
                              : nullptr;
+    // The pictures are drawn for 96 dpi: on another screen they grow as the text does.
+    if (image && platform::ScreenDpi() != 96) {
+      BITMAP size{};
+      GetObjectW(image, sizeof size, &size);
+      image = static_cast<HBITMAP>(CopyImage(image, IMAGE_BITMAP, platform::Scale(size.bmWidth),
+                                             platform::Scale(size.bmHeight), LR_COPYDELETEORG));
+    }
     SendMessageW(native.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image));
     if (native.image) DeleteObject(native.image);
     native.image = image;

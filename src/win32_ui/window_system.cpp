@@ -23,9 +23,12 @@ HFONT FontFor(const ui::Font& font) {
   HFONT& made = fonts[{font.name, hundredths, font.bold, font.underline}];
   if (!made) {
     const int height = -MulDiv(hundredths, platform::ScreenDpi(), 7200);
+    // "MS Sans Serif" is a bitmap font that does not scale with the screen;
+    // Windows itself puts its scalable successor in its place.
+    const std::wstring face = font.name == "MS Sans Serif" ? L"Microsoft Sans Serif" : platform::ToWide(font.name);
     made = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       platform::ToWide(font.name).c_str());
+                       face.c_str());
   }
   return made;
 }

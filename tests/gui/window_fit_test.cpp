@@ -1,0 +1,207 @@
+// Every window at the screen's resolution (the tests run this at 144 dpi):
+// each caption fits its control, and a picture of each window is kept.
+//
+// A window test that looks at the native controls: like the focus probe, it
+// talks to Windows directly.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/medium.h"
+#include "files_dialog/files.h"
+#include "launcher/form1.h"
+#include "plugins/plugin_search.h"
+#include "win32_ui/win32_ui.h"
+
+namespace {
+
+int Dpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+int Scaled(int pixelsAt96) { return MulDiv(pixelsAt96, Dpi(), 96); }
+
+std::string Utf8(const std::wstring& text) {
+  std::string out(text.size() * 4, '\0');
+  out.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                                          out.data(), static_cast<int>(out.size()), nullptr, nullptr)));
+  return out;
+}
+
+// The caption's size in the control's own font, as one line or wrapped at the width.
+SIZE TextSize(HWND control, const std::wstring& text, int wrapWidth) {
+  HDC dc = GetDC(control);
+  const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT rect{0, 0, wrapWidth > 0 ? wrapWidth : 0, 0};
+  DrawTextW(dc, text.c_str(), -1, &rect, DT_CALCRECT | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  SelectObject(dc, before);
+  ReleaseDC(control, dc);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// "window: control text needs W x H, has W x H" for each caption that does not fit.
+std::vector<std::string> Misfits(HWND window) {
+  struct Walk {
+    std::string title;
+    std::vector<std::string> misfits;
+  } walk;
+  wchar_t title[256] = {};
+  GetWindowTextW(window, title, 256);
+  walk.title = Utf8(title);
+  EnumChildWindows(
+      window,
+      [](HWND control, LPARAM data) -> BOOL {
+        auto& found = *reinterpret_cast<Walk*>(data);
+        wchar_t name[64] = {}, text[1024] = {};
+        GetClassNameW(control, name, 64);
+        GetWindowTextW(control, text, 1024);
+        const std::wstring kind = name;
+        if (!IsWindowVisible(control) || !text[0] || (kind != L"Button" && kind != L"Static")) return TRUE;
+        RECT client;
+        GetClientRect(control, &client);
+        const LONG style = GetWindowLongW(control, GWL_STYLE);
+        SIZE need{};
+        if (kind == L"Static") {
+          need = TextSize(control, text, client.right);  // labels wrap
+          need.cx = std::min<LONG>(need.cx, client.right);
+        } else {
+          need = TextSize(control, text, 0);
+          const LONG type = style & BS_TYPEMASK;
+          if (type == BS_GROUPBOX) {
+            need.cx += Scaled(16);
+          } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                     type == BS_AUTORADIOBUTTON) {
+            need.cx += GetSystemMetrics(SM_CXMENUCHECK) + Scaled(4);
+          } else {
+            // A button of several lines wraps its caption, as Visual Basic's do.
+            const int margins = Scaled(6);
+            if (style & BS_MULTILINE) need = TextSize(control, text, client.right - margins);
+            need.cx += margins;
+            need.cy += Scaled(4);
+          }
+        }
+        if (need.cx > client.right || need.cy > client.bottom)
+          found.misfits.push_back(found.title + ": \"" + Utf8(text) + "\" needs " + std::to_string(need.cx) + " x " +
+                                 std::to_string(need.cy) + ", has " + std::to_string(client.right) + " x " +
+                                 std::to_string(client.bottom));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  return walk.misfits;
+}
+
+// Lets the windows paint, then keeps a picture of the window as a BMP file.
+void Picture(HWND window, const std::string& name) {
+  for (int round = 0; round < 30; ++round) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    Sleep(10);
+  }
+  const char* folder = std::getenv("AMBLER_SHOTS");
+  if (!folder || !*folder) return;
+  // The client area: without a window manager Wine draws no frame.
+  RECT rect;
+  GetClientRect(window, &rect);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ before = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u), size = stride * static_cast<DWORD>(height);
+  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+                        sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), size);
+  SelectObject(memory, before);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+class WindowFit : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { win32_ui::InstallWin32WindowSystem(); }
+  void SetUp() override {
+    ASSERT_EQ(Dpi(), 144) << "run through scripts/at-dpi 144";
+    medium.MakeDirectory("TC");
+    medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
+    medium.Write("TC\\TC_portable_wincmd.ini", "[Configuration]\r\n");
+    medium.Write("TC\\TC_portable_wcx_ftp.ini", "");
+  }
+
+  // The top-level window of this thread with that title.
+  static HWND Shown(const std::string& title) {
+    struct Find {
+      std::string title;
+      HWND found = nullptr;
+    } find{title};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+          auto& wanted = *reinterpret_cast<Find*>(data);
+          wchar_t text[256] = {};
+          GetWindowTextW(window, text, 256);
+          if (IsWindowVisible(window) && Utf8(text) == wanted.title) wanted.found = window;
+          return wanted.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&find));
+    return find.found;
+  }
+
+  void ExpectCaptionsFit(const ui::Window& window, const std::string& picture) {
+    const HWND native = Shown(window.Caption());
+    ASSERT_NE(native, nullptr) << window.Caption();
+    Picture(native, picture);
+    for (const std::string& misfit : Misfits(native)) ADD_FAILURE() << misfit;
+  }
+
+  test::Medium medium;
+};
+
+TEST_F(WindowFit, EveryCaptionFitsAt144Dpi) {
+  Form1 help(StartInfo{"/?", "T:\\TC", "Ambler"});
+  help.Load();
+  ExpectCaptionsFit(help, "help-window-144dpi");
+  help.Unload();
+
+  Form1 setup(StartInfo{" /SeTup ", "T:\\TC", "Ambler"});
+  setup.Load();
+  ExpectCaptionsFit(setup, "setup-window-144dpi");
+
+  struct Main : TotalCommanderFiles {
+    std::string getTCPath() const override { return "T:\\TC\\"; }
+    std::string getPortableINI() const override { return "T:\\TC\\TC_portable_wincmd.ini"; }
+  } main;
+  PluginSearch plugins(main, 0);
+  plugins.Show();
+  ExpectCaptionsFit(plugins, "plugin-window-144dpi");
+  plugins.Unload();
+
+  Files dialog;
+  dialog.Show();
+  ExpectCaptionsFit(dialog, "file-dialog-144dpi");
+  dialog.Unload();
+  setup.Unload();
+}
+
+}  // namespace
