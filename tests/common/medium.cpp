@@ -56,10 +56,13 @@ bool Medium::MountExfat(int megabytes) {
 }
 
 void Medium::Replug() {
-  // Not even this process's current directory may hold the stick.
+  // Not even this process's current directory may hold the stick; a
+  // stand-in Total Commander started from it may take a moment to end.
   const std::string current = platform::CurrentDirectory();
   platform::ChangeDirectory(stick_.Path());
-  EXPECT_EQ(RunUnix(StickCommand("umount $DIR && mount.exfat-fuse $(cat $LOOP) $DIR 2>/dev/null")), 0);
+  EXPECT_EQ(RunUnix(StickCommand("for i in $(seq 300); do umount $DIR 2>/dev/null && break; sleep 0.1; done; "
+                                 "! mountpoint -q $DIR && mount.exfat-fuse $(cat $LOOP) $DIR 2>/dev/null")),
+            0);
   platform::ChangeDirectory(current);
 }
 
