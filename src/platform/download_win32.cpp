@@ -74,7 +74,8 @@ bool DownloadToFile(const std::string& address, const std::string& file) {
   // existing target as it was.
   return ReplaceThroughFileBeside(file, [&](const std::string& beside) {
     StatusListener listener;
-    return MayChangeMedium() && download(nullptr, ToWide(address).c_str(), ToWide(beside).c_str(), 0, &listener) == S_OK &&
+    return MayChangeMedium() &&
+           download(nullptr, ToWide(address).c_str(), ToWide(beside).c_str(), 0, &listener) == S_OK &&
            (listener.status == 0 || (listener.status >= 200 && listener.status < 300));
   });
 }

@@ -237,7 +237,8 @@ DirectoryEntries ListDirectory(const std::string& directory) {
   ForEachEntry(WithSeparator(directory) + "*", [&](const WIN32_FIND_DATAW& data) {
     const std::string name = ToUtf8(data.cFileName);
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      if (name != "." && name != ".." && !LeadsElsewhere(data.dwFileAttributes, data.dwReserved0)) entries.directories.push_back(name);
+      if (name != "." && name != ".." && !LeadsElsewhere(data.dwFileAttributes, data.dwReserved0))
+        entries.directories.push_back(name);
     } else if (IsOrdinary(data.dwFileAttributes)) {
       entries.files.push_back(name);
     }

@@ -62,8 +62,4 @@ bool RenameOnMedium(const std::wstring& from, const std::wstring& to, bool repla
   return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0));
 }
 
-bool SetAttributesOnMedium(const std::wstring& name, DWORD attributes) {
-  return Allowed() && SetFileAttributesW(name.c_str(), attributes);
-}
-
 }  // namespace platform

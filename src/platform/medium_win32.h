@@ -20,6 +20,5 @@ bool DeleteFromMedium(const std::wstring& name);
 // replace in two steps, the target removed first, and a stick pulled between
 // them leaves the target gone and the file under its old name.
 bool RenameOnMedium(const std::wstring& from, const std::wstring& to, bool replace);
-bool SetAttributesOnMedium(const std::wstring& name, DWORD attributes);
 
 }  // namespace platform

@@ -49,7 +49,8 @@ std::string Medium::StickCommand(const std::string& command) const {
 bool Medium::MountExfat(int megabytes) {
   exfat_ = RunUnix(StickCommand("command -v mount.exfat-fuse >/dev/null && truncate -s " +
                                 std::to_string(megabytes) + "M $IMAGE && mkfs.exfat $IMAGE >/dev/null && "
-                                "losetup -f --show $IMAGE > $LOOP && mount.exfat-fuse $(cat $LOOP) $DIR 2>/dev/null")) == 0;
+                                "losetup -f --show $IMAGE > $LOOP && "
+                                "mount.exfat-fuse $(cat $LOOP) $DIR 2>/dev/null")) == 0;
   if (!exfat_) RunUnix(StickCommand("[ -s $LOOP ] && losetup -d $(cat $LOOP); rm -f $LOOP"));
   mounted_ = exfat_;
   return exfat_;

@@ -103,8 +103,8 @@ bool UnderWine() {
 
 std::string UnixPath(const std::string& windowsPath) {
   using UnixName = char*(CDECL*)(const wchar_t*);
-  static const auto unixName =
-      reinterpret_cast<UnixName>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  static const auto unixName = reinterpret_cast<UnixName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
   if (!unixName) return windowsPath;
   char* name = unixName(Fs(windowsPath).wstring().c_str());
   if (!name) return windowsPath;
