@@ -310,6 +310,14 @@ class PulledStick : public FaultyMedium {
     host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
   }
 
+  // One line a pull, for the notes: the files that differ from before, and their sizes.
+  void PrintWhatThePullLeft(const std::string& pull, const std::map<std::string, std::string>& before) const {
+    std::cout << "[ " << pull << " ] left:";
+    for (const auto& [name, content] : TotalCommandersFolder())
+      if (!before.contains(name) || before.at(name) != content) std::cout << " " << name << " " << content.size();
+    std::cout << "\n";
+  }
+
   // Runs once unpulled to count the changes, then once pulled at each. A run
   // that starts Total Commander is recorded before the next start, so that
   // the starts are recorded in order.
@@ -328,6 +336,7 @@ class PulledStick : public FaultyMedium {
       platform::PullMediumAtChange(k);
       run();
       platform::PullMediumAtChange(0);
+      PrintWhatThePullLeft("pulled at change " + std::to_string(k), before);
       if (runStartsTotalCommander) {
         EXPECT_EQ(recorded.Starts().size(), 1u);
       }
@@ -445,10 +454,9 @@ TEST_F(ExfatStick, PulledForRealDuringAFirstStartLosesNothing) {
     if (puller.joinable()) puller.join();
     host.BeforeEachPause([] {});
     medium.PlugIn();
-    std::cout << "[ real pull ] pause " << moment.pause << ", " << moment.afterMs << " ms: left";
-    for (const auto& [name, content] : TotalCommandersFolder())
-      if (!before.contains(name)) std::cout << " " << name << " (" << content.size() << " bytes)";
-    std::cout << "\n";
+    PrintWhatThePullLeft("real pull at pause " + std::to_string(moment.pause) + ", " +
+                             std::to_string(moment.afterMs) + " ms",
+                         before);
     const std::size_t starts = recorded.Starts(0).size();
     StartTryingEveryOffer();
     ExpectNothingLost(starts + 1);
