@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 

@@ -2,6 +2,7 @@
 // at any operation that changes it.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 #include "common/test_files.h"
