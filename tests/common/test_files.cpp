@@ -183,8 +183,7 @@ Association::~Association() {
 MappedDrive::MappedDrive(char letter, const std::string& folder) : letter_(letter) {
   if (!UnderWine()) {
     // Wine keeps such a mapping as a name only: its files are not reached through it.
-    const wchar_t drive[3] = {static_cast<wchar_t>(letter), L':', L'\0'};
-    if (!DefineDosDeviceW(0, drive, Fs(folder).wstring().c_str()))
+    if (!DefineDosDeviceW(0, DeviceName().c_str(), Fs(folder).wstring().c_str()))
       throw std::runtime_error("cannot map drive " + Root());
     return;
   }
@@ -197,8 +196,7 @@ MappedDrive::MappedDrive(char letter, const std::string& folder) : letter_(lette
 
 MappedDrive::~MappedDrive() {
   if (!UnderWine()) {
-    const wchar_t drive[3] = {static_cast<wchar_t>(letter_), L':', L'\0'};
-    DefineDosDeviceW(DDD_REMOVE_DEFINITION, drive, nullptr);
+    DefineDosDeviceW(DDD_REMOVE_DEFINITION, DeviceName().c_str(), nullptr);
     return;
   }
   RunUnix("rm -f " + Quoted(link_));

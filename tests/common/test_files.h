@@ -85,6 +85,9 @@ class MappedDrive {
   std::string Root() const { return std::string(1, letter_) + ":\\"; }
 
  private:
+  // "T:", as DefineDosDevice names the drive.
+  std::wstring DeviceName() const { return {static_cast<wchar_t>(letter_), L':'}; }
+
   char letter_;
   std::string link_;
 };

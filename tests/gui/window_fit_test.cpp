@@ -16,26 +16,11 @@
 #include "common/medium.h"
 #include "files_dialog/files.h"
 #include "launcher/form1.h"
+#include "platform/win32_common.h"
 #include "plugins/plugin_search.h"
 #include "win32_ui/win32_ui.h"
 
 namespace {
-
-int Dpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
-int Scaled(int pixelsAt96) { return MulDiv(pixelsAt96, Dpi(), 96); }
-
-std::string Utf8(const std::wstring& text) {
-  std::string out(text.size() * 4, '\0');
-  out.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                                          out.data(), static_cast<int>(out.size()), nullptr, nullptr)));
-  return out;
-}
 
 // The caption's size in the control's own font, as one line or wrapped at the width.
 SIZE TextSize(HWND control, const std::wstring& text, int wrapWidth) {
@@ -56,7 +41,7 @@ std::vector<std::string> Misfits(HWND window) {
   } walk;
   wchar_t title[256] = {};
   GetWindowTextW(window, title, 256);
-  walk.title = Utf8(title);
+  walk.title = platform::ToUtf8(title);
   EnumChildWindows(
       window,
       [](HWND control, LPARAM data) -> BOOL {
@@ -77,20 +62,20 @@ std::vector<std::string> Misfits(HWND window) {
           need = TextSize(control, text, 0);
           const LONG type = style & BS_TYPEMASK;
           if (type == BS_GROUPBOX) {
-            need.cx += Scaled(16);
+            need.cx += platform::Scale(16);
           } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
                      type == BS_AUTORADIOBUTTON) {
-            need.cx += GetSystemMetrics(SM_CXMENUCHECK) + Scaled(4);
+            need.cx += GetSystemMetrics(SM_CXMENUCHECK) + platform::Scale(4);
           } else {
             // A button of several lines wraps its caption, as Visual Basic's do.
-            const int margins = Scaled(6);
+            const int margins = platform::Scale(6);
             if (style & BS_MULTILINE) need = TextSize(control, text, client.right - margins);
             need.cx += margins;
-            need.cy += Scaled(4);
+            need.cy += platform::Scale(4);
           }
         }
         if (need.cx > client.right || need.cy > client.bottom)
-          found.misfits.push_back(found.title + ": \"" + Utf8(text) + "\" needs " + std::to_string(need.cx) + " x " +
+          found.misfits.push_back(found.title + ": \"" + platform::ToUtf8(text) + "\" needs " + std::to_string(need.cx) + " x " +
                                  std::to_string(need.cy) + ", has " + std::to_string(client.right) + " x " +
                                  std::to_string(client.bottom));
         return TRUE;
@@ -142,7 +127,7 @@ class WindowFit : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { win32_ui::InstallWin32WindowSystem(); }
   void SetUp() override {
-    ASSERT_EQ(Dpi(), 144) << "run through scripts/at-dpi 144";
+    ASSERT_EQ(platform::ScreenDpi(), 144) << "run through scripts/at-dpi 144";
     medium.MakeDirectory("TC");
     medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
     medium.Write("TC\\TC_portable_wincmd.ini", "[Configuration]\r\n");
@@ -161,7 +146,7 @@ class WindowFit : public ::testing::Test {
           auto& wanted = *reinterpret_cast<Find*>(data);
           wchar_t text[256] = {};
           GetWindowTextW(window, text, 256);
-          if (IsWindowVisible(window) && Utf8(text) == wanted.title) wanted.found = window;
+          if (IsWindowVisible(window) && platform::ToUtf8(text) == wanted.title) wanted.found = window;
           return wanted.found == nullptr;
         },
         reinterpret_cast<LPARAM>(&find));
