@@ -3,8 +3,8 @@
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/text_file.h"
+#include "support/ini_keys.h"
 #include "support/ini_section.h"
-#include "support/line_text.h"
 #include "support/user_texts.h"
 
 std::string IniReadSectionEntries(const std::string& section, const std::string& file, std::string& keys,
@@ -17,10 +17,10 @@ std::string IniReadSectionEntries(const std::string& section, const std::string&
     return {};
   }
   IniSectionReader collected(section, separator);
-  platform::TextFileReader reader(file);
-  std::string line;
-  while (reader.ReadLine(line))
-    if (!collected.TakeLine(LineText(line, reader.Encoding()))) break;
+  std::string bytes;
+  platform::ReadFileBytes(file, bytes);
+  for (const std::string& line : IniLines(bytes))
+    if (!collected.TakeLine(line)) break;
   keys = collected.Keys();
   values = collected.Values();
   return collected.Entries();

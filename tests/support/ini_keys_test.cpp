@@ -71,6 +71,32 @@ TEST(IniKeys, WritingChangesOnlyTheOneLineInEveryForm) {
   EXPECT_EQ(WithIniValue("", "b", "n", "2"), "[b]\r\nn=2\r\n");
 }
 
+TEST(IniKeys, LinesEndAtLineFeedsAndEveryLineKeepsItsOwnEnd) {
+  struct Case {
+    const char *file, *section, *key, *written;
+  };
+  const Case cases[] = {
+      // Edited with a Unix editor: the key is found, its neighbours stay.
+      {"[Buttonbar]\r\nButtonbar=E:\\TC\\DEFAULT.BAR\nButtonheight=32\nFlatIcons=1\r\n", "Buttonbar", "Buttonbar",
+       "[Buttonbar]\r\nButtonbar=x\nButtonheight=32\nFlatIcons=1\r\n"},
+      {"[Buttonbar]\nButtonbar=E:\\TC\\DEFAULT.BAR\nFlatIcons=1\n", " buttonbar ", "BUTTONBAR\t",
+       "[Buttonbar]\nButtonbar=x\nFlatIcons=1\n"},
+      // An added line ends as the line before it.
+      {"[a]\nk=1\r\n\r\n[b]\n", "a", "n", "[a]\nk=1\r\nn=x\r\n\r\n[b]\n"},
+      {"[a]\nk=1\n", "c", "n", "[a]\nk=1\n[c]\nn=x\n"},
+      {"[a]\nk=1", "a", "n", "[a]\nk=1\nn=x\n"},
+      // A lone CR is part of its line; a CR before the LF belongs to the line end.
+      {"[a]\r\nk=1\rj=2\r\r\n", "a", "k", "[a]\r\nk=x\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    EXPECT_EQ(WithIniValue(c.file, c.section, c.key, "x"), c.written);
+    EXPECT_EQ(FindIniValue(c.written, c.section, c.key), "x");
+  }
+  EXPECT_EQ(FindIniValue("[a]\r\nk=1\rj=2\r\r\n", "a", "k"), "1\rj=2");
+  EXPECT_EQ(FindIniValue("[a]\r\nk=1\rj=2\r\r\n", "a", "j"), std::nullopt);
+}
+
 TEST(IniKeys, AnAnsiFileKeepsAValueItsCodePageLacksAsUtf8BehindTheMark) {
   const std::string value = "%COMMANDER_DRIVE%\\Тотал 🧰\\x.bar";
   const std::string file = WithIniValue("[Buttonbar]\r\nButtonbar=old\r\n", "Buttonbar", "Buttonbar", value);

@@ -6,8 +6,6 @@
 #include "common/scripted_host.h"
 #include "common/test_files.h"
 #include "platform/files.h"
-#include "platform/profile.h"
-#include "support/line_text.h"
 
 namespace {
 
@@ -121,10 +119,10 @@ TEST_F(SectionTest, CollectsTrimmedLinesKeysAndValues) {
   EXPECT_EQ(values, "x;y;");
 }
 
-TEST_F(SectionTest, LoneLineFeedsEndNoLine) {
-  // A lone LF does not end a line: the whole file is the header's line.
-  WriteFile(ini, "[s]\na=1\nb=2\n");
-  EXPECT_EQ(Read("s"), "");
+TEST_F(SectionTest, LinesEndAtLineFeedsAsInTheKeyFunctions) {
+  WriteFile(ini, "[s]\na=1\r\nb=2\rc=3\n[t]\n");
+  EXPECT_EQ(Read("s"), "a=1;b=2\rc=3;");
+  EXPECT_EQ(keys, "a;b;");
 }
 
 TEST_F(SectionTest, MissingFileIsReported) {
@@ -143,22 +141,3 @@ TEST_F(SectionTest, MissingFileIsReported) {
 }
 
 }  // namespace
-
-// The program's own reader says what Windows' profile functions say, in the
-// forms both read alike: ANSI text and UTF-16 with its mark.
-TEST_F(IniTest, ReadsWhatTheProfileFunctionsRead) {
-  const std::string text =
-      "[Configuration]\r\n  InstallDir = C:\\TC  \r\nEditor=\"C:\\ed.exe\"\r\neditor=second\r\n\r\n"
-      "[ Buttonbar ]\r\nButtonbar=C:\\TC\\Default.bar\r\n[configuration]\r\nLater=1\r\n";
-  const std::string wide = "\xFF\xFE" + Utf8ToUtf16(text + "[Тотал]\r\nПуть=T:\\Тотал 🧰\r\n");
-  const std::pair<const char*, const char*> keys[] = {
-      {"Configuration", "installdir"}, {"CONFIGURATION", "Editor"}, {"buttonbar", "ButtonBar"},
-      {"Configuration", "Later"},      {"Missing", "x"},            {"Тотал", "Путь"}};
-  for (const std::string& bytes : {text, wide}) {
-    WriteFile(ini, bytes);
-    for (const auto& [section, key] : keys)
-      EXPECT_EQ(IniReadValue(section, key, ini, "", false), platform::ReadIniKey(section, key, ini))
-          << section << "/" << key;
-  }
-  EXPECT_EQ(IniReadValue("Тотал", "путь", ini, "", false), "T:\\Тотал 🧰");
-}

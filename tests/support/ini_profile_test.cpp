@@ -1,0 +1,198 @@
+// The program's ini reader and key writer held against Windows' own profile
+// functions on generated files: every key reads as GetPrivateProfileStringW
+// reads it, before and after each write.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+
+#include "common/test_files.h"
+#include "platform/profile.h"
+#include "platform/text.h"
+#include "support/ini.h"
+#include "support/ini_keys.h"
+#include "support/line_text.h"
+
+namespace {
+
+// Spellings of one name that the profile functions take for the same.
+using Names = std::vector<std::string>;
+const std::vector<Names> kSections = {
+    {"Configuration", "CONFIGURATION", " configuration\t"}, {"Buttonbar", "buttonBAR"}, {"a]b", "A]B"},
+    {"Тотал", "ТОТАЛ", "тотал"}, {"Été", "ÉTÉ", "été"}, {"x y", " X Y "}};
+const std::vector<Names> kKeys = {{"InstallDir", "installdir", " INSTALLDIR "}, {"Buttonbar", "BUTTONBAR"},
+                                  {"k", "K", "\tk"}, {"Путь", "ПУТЬ"}, {"é", "É"}, {"[x", "[X"}};
+const std::vector<std::string> kValues = {"",           "v",         "C:\\TC\\x.bar", "\"quoted\"", "'q'", "\"",
+                                          "' z '",      "a=b",       " spaced out ",  "путь 7",     "é;x", "\"a'"};
+
+// Where Wine and Windows differ, Wine is shown a file it reads as Windows
+// reads the original:
+// - Wine also ends a line at a lone CR, where Windows keeps it in the line and
+//   takes it for a blank at either end of a name or value, as it takes the DOS
+//   end-of-file mark: Wine is shown that mark in its place;
+// - Wine ignores the case of ASCII letters only, Windows that of every letter:
+//   Wine is shown names in one case.
+constexpr char kWineCr = '\x1a';
+const std::pair<const char*, const char*> kFoldedForWine[] = {{"É", "é"}, {"Т", "т"}, {"О", "о"}, {"А", "а"},
+                                                              {"Л", "л"}, {"П", "п"}, {"У", "у"}, {"Ь", "ь"}};
+
+std::string FoldedForWine(std::string text) {
+  for (const auto& [upper, lower] : kFoldedForWine)
+    for (auto at = text.find(upper); at != std::string::npos; at = text.find(upper, at)) text.replace(at, 2, lower);
+  return text;
+}
+
+class Generator {
+ public:
+  explicit Generator(unsigned seed) : random_(seed) {}
+
+  std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+  bool Chance(int percent) { return static_cast<int>(Pick(100)) < percent; }
+  const std::string& Spelling(const Names& names) { return names[Pick(names.size())]; }
+  std::string Blanks() { return std::string(Pick(3), Chance(70) ? ' ' : '\t'); }
+
+  // The text of an ini file, with line ends of the kinds the file mixes.
+  std::string File(bool ansi) {
+    const int lf = static_cast<int>(Pick(3)) * 40, cr = Chance(30) ? 10 : 0;
+    std::string text;
+    for (std::size_t i = 0, lines = 1 + Pick(14); i < lines; ++i) {
+      text += Line(ansi);
+      const int end = static_cast<int>(Pick(100));
+      if (i + 1 < lines || Chance(70)) text += end < cr ? "\r" : end < cr + lf ? "\n" : "\r\n";
+    }
+    return text;
+  }
+
+  const Names& Section(bool ansi) { return Usable(kSections, ansi); }
+  const Names& Key(bool ansi) { return Usable(kKeys, ansi); }
+  const std::string& Value(bool ansi) {
+    const std::string* value;
+    do value = &kValues[Pick(kValues.size())];
+    while (!Fits(*value, ansi));
+    return *value;
+  }
+
+ private:
+  static bool Fits(const std::string& text, bool ansi) {
+    std::string bytes;
+    return !ansi || platform::Utf8ToAnsi(text, bytes);
+  }
+  const Names& Usable(const std::vector<Names>& pool, bool ansi) {
+    const Names* names;
+    do names = &pool[Pick(pool.size())];
+    while (!std::all_of(names->begin(), names->end(), [&](const std::string& name) { return Fits(name, ansi); }));
+    return *names;
+  }
+
+  std::string Line(bool ansi) {
+    switch (Pick(10)) {
+      case 0: return Blanks();
+      case 1: return Blanks() + (Chance(50) ? "; comment" : "# k=not a key");
+      case 2: return Blanks() + Spelling(Key(ansi)) + Blanks();  // a key without "="
+      case 3: case 4: {
+        const char* after[] = {"]", "] note", "]]", "", "]\t"};
+        return Blanks() + "[" + Blanks() + Spelling(Section(ansi)) + Blanks() + after[Pick(5)];
+      }
+      default: return Blanks() + Spelling(Key(ansi)) + Blanks() + "=" + Blanks() + Value(ansi) + Blanks();
+    }
+  }
+
+  std::mt19937 random_;
+};
+
+std::string FileBytes(const std::string& text, bool ansi) {
+  std::string bytes;
+  if (ansi) return platform::Utf8ToAnsi(text, bytes) ? bytes : std::string();
+  return "\xFF\xFE" + Utf8ToUtf16(text);
+}
+
+std::string FileText(const std::string& bytes, bool ansi) {
+  std::string text;
+  if (ansi ? !platform::AnsiToUtf8(bytes, text) : !Utf16ToUtf8(bytes.substr(2), text)) return "(no text)";
+  return text;
+}
+
+std::string WineView(const std::string& bytes, bool ansi) {
+  std::string text = FileText(bytes, ansi);
+  for (std::size_t at = 0; at < text.size(); ++at)
+    if (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n')) text[at] = kWineCr;
+  return FileBytes(FoldedForWine(text), ansi);
+}
+
+struct Query {
+  std::size_t section, key;  // indexes into kSections and kKeys
+  std::string sectionName, keyName;
+};
+
+// What Wine's profile functions read for each query in a view of the file,
+// under a name of its own: Wine keeps the files it read in a cache.
+std::vector<std::string> WineReads(const std::string& bytes, bool ansi, const std::vector<Query>& queries,
+                                   const std::string& view) {
+  test::WriteFile(view, WineView(bytes, ansi));
+  std::vector<std::string> answers;
+  for (const Query& query : queries) {
+    answers.push_back(platform::ReadIniKey(FoldedForWine(query.sectionName), FoldedForWine(query.keyName), view));
+    std::replace(answers.back().begin(), answers.back().end(), kWineCr, '\r');
+  }
+  std::filesystem::remove(test::Fs(view));
+  return answers;
+}
+
+TEST(IniProfile, EveryKeyReadsAsTheProfileFunctionsReadItBeforeAndAfterEachWrite) {
+  test::TempDir dir;
+  const std::string ini = dir / "generated.ini";
+  // CTest's main run asks for more (AMBLER_PROFILE_FILES) than the runs in other code pages.
+  const char* asked = std::getenv("AMBLER_PROFILE_FILES");
+  const int files = asked ? std::atoi(asked) : 1000;
+  std::size_t reads = 0, writes = 0;
+  for (int seed = 0; seed < files && !::testing::Test::HasFailure(); ++seed) {
+    Generator generate(static_cast<unsigned>(seed));
+    const bool ansi = generate.Chance(50);
+    test::WriteFile(ini, FileBytes(generate.File(ansi), ansi));
+    std::vector<Query> queries;
+    for (int i = 0; i < 6; ++i) {
+      const std::size_t s = generate.Pick(kSections.size()), k = generate.Pick(kKeys.size());
+      const std::string &section = generate.Spelling(kSections[s]), &key = generate.Spelling(kKeys[k]);
+      std::string unused;
+      if (!ansi || platform::Utf8ToAnsi(section + key, unused)) queries.push_back({s, k, section, key});
+    }
+    std::vector<std::string> expected;
+    for (int round = 0; round <= 1; ++round) {
+      const std::string bytes = test::ReadFile(ini);
+      const std::vector<std::string> wine =
+          WineReads(bytes, ansi, queries, dir / (std::to_string(seed) + "_" + std::to_string(round) + ".ini"));
+      if (round == 0) expected = wine;
+      for (std::size_t i = 0; i < queries.size(); ++i, ++reads) {
+        const Query& query = queries[i];
+        const auto context = [&] {
+          return "seed " + std::to_string(seed) + ", round " + std::to_string(round) + ": [" + query.sectionName +
+                 "] " + query.keyName + " in\n" + FileText(bytes, ansi);
+        };
+        EXPECT_EQ(wine[i], expected[i]) << "Windows' reading after the write, " << context();
+        EXPECT_EQ(FoldedForWine(FindIniValue(bytes, query.sectionName, query.keyName).value_or("")), wine[i])
+            << context();
+      }
+      // The whole routine, with its leading blanks trimmed, on a file.
+      if (!queries.empty()) {
+        EXPECT_EQ(FoldedForWine(IniReadValue(queries[0].sectionName, queries[0].keyName, ini, "", false)),
+                  wine[0].substr(std::min(wine[0].find_first_not_of(' '), wine[0].size())));
+      }
+      if (round == 1) break;
+
+      const std::size_t s = &generate.Section(ansi) - kSections.data(), k = &generate.Key(ansi) - kKeys.data();
+      std::string value = generate.Value(ansi);
+      if (value.find_first_of("\"'") != std::string::npos || value.starts_with(' ')) value = "w" + value;
+      ASSERT_TRUE(IniWriteValue(generate.Spelling(kSections[s]), generate.Spelling(kKeys[k]), value, ini, false));
+      ++writes;
+      for (std::size_t i = 0; i < queries.size(); ++i)
+        if (queries[i].section == s && queries[i].key == k)
+          expected[i] = FoldedForWine(value.substr(0, value.find_last_not_of(' ') + 1));
+    }
+  }
+  std::cout << files << " generated files: " << reads << " reads and " << writes
+            << " writes held against the profile functions\n";
+}
+
+}  // namespace
