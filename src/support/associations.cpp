@@ -10,13 +10,25 @@
 
 namespace {
 
-// A scratch file of one line in the root of the launcher's drive.
+// A scratch file of one line in the root of the launcher's drive, under the
+// name or, where a file or folder has it already, the first free one of
+// "name (2).ext", "name (3).ext" ...: an existing file is never emptied. Empty
+// when none could be created.
 std::string ScratchOnLaunchersDrive(const std::string& name, const std::string& line) {
-  const std::string scratch = platform::ExecutableDirectory().substr(0, 1) + ":\\" + name;
-  platform::TextFileWriter writer(scratch);
-  writer.WriteLine(line);
-  writer.Close();
-  return scratch;
+  const std::string root = platform::ExecutableDirectory().substr(0, 1) + ":\\";
+  const auto dot = name.rfind('.');
+  const std::string base = name.substr(0, dot), extension = dot == std::string::npos ? "" : name.substr(dot);
+  for (int counter = 1; counter < 100; ++counter) {
+    const std::string scratch = root + base + (counter == 1 ? "" : " (" + std::to_string(counter) + ")") + extension;
+    if (platform::CreateNewFile(scratch)) {
+      platform::TextFileWriter writer(scratch);
+      writer.WriteLine(line);
+      writer.Close();
+      return scratch;
+    }
+    if (!platform::FileExistsHiddenToo(scratch) && !platform::HasDirectoryAttribute(scratch)) break;
+  }
+  return {};
 }
 
 }  // namespace
@@ -46,7 +58,7 @@ std::string GetAssociatedProgram(std::string name) {
     result = FindExecutableOf(directory + name);
   } else {
     const std::string scratch = ScratchOnLaunchersDrive("zzzzzzzTemp_" + name, "  ");
-    result = FindExecutableOf(scratch);
+    if (!scratch.empty()) result = FindExecutableOf(scratch);
     platform::RemoveFile(scratch);
   }
   if (result.empty()) {
@@ -54,7 +66,7 @@ std::string GetAssociatedProgram(std::string name) {
     const std::string extension =
         trimmed.size() <= 3 || !Contains(name, ".") ? trimmed : name.substr(name.rfind('.'));
     const std::string scratch = ScratchOnLaunchersDrive("RunFileTmp" + extension, " ");
-    result = FindExecutableOf(scratch);
+    if (!scratch.empty()) result = FindExecutableOf(scratch);
     platform::RemoveFile(scratch);
   }
   if (created) platform::RemoveFile(given);
@@ -63,6 +75,7 @@ std::string GetAssociatedProgram(std::string name) {
 
 std::optional<unsigned long> OpenUrlInBrowser(const std::string& address, int style) {
   const std::string scratch = ScratchOnLaunchersDrive("ZedX00001.html", "delete me!");
+  if (scratch.empty()) return std::nullopt;
   const std::string program = GetAssociatedProgram(scratch);
   platform::RemoveFile(scratch);
   if (program.empty()) return std::nullopt;

@@ -53,8 +53,13 @@ TEST_F(Associations, FilesAndPatternsFindTheirProgramAndLeaveNoScratchFile) {
   EXPECT_TRUE(test::Exists(dir / "real.amblertest"));
   EXPECT_TRUE(SameFile(GetAssociatedProgram(dir / "new.amblertest"), program));
   EXPECT_FALSE(test::Exists(dir / "new.amblertest"));
+  // A file of a scratch file's name is the user's: another name is taken.
+  const std::string own = DriveRoot() + "zzzzzzzTemp_.amblertest";
+  test::WriteFile(own, "the user's");
   EXPECT_TRUE(SameFile(GetAssociatedProgram("*.amblertest"), program));
-  EXPECT_FALSE(test::Exists(DriveRoot() + "zzzzzzzTemp_.amblertest"));
+  EXPECT_EQ(test::ReadFile(own), "the user's");
+  std::filesystem::remove(test::Fs(own));
+  EXPECT_FALSE(test::Exists(DriveRoot() + "zzzzzzzTemp_ (2).amblertest"));
   EXPECT_FALSE(test::Exists(DriveRoot() + "RunFileTmp.amblertest"));
   EXPECT_EQ(GetAssociatedProgram(dir / "nothing.amblernone"), "");
   EXPECT_TRUE(host.Messages().empty());
@@ -73,8 +78,13 @@ TEST_F(Associations, TheWebPageOpensInTheHtmlProgramQuotedWhereItsPathHasABlank)
   test::Association html("html", program);
   if (!html.IsActive()) GTEST_SKIP() << "this prefix associates html files already";
   const test::StandInRecord record(dir / "received.txt");
+  const std::string own = DriveRoot() + "ZedX00001.html";
+  test::WriteFile(own, "the user's");
   const auto task = OpenUrlInBrowser("https://ambler.example.org/", 1);
   const auto starts = record.Starts();
+  EXPECT_EQ(test::ReadFile(own), "the user's");
+  std::filesystem::remove(test::Fs(own));
+  EXPECT_FALSE(test::Exists(DriveRoot() + "ZedX00001 (2).html"));
 
   EXPECT_TRUE(task.has_value());
   ASSERT_EQ(starts.size(), 1u);
