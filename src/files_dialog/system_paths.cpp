@@ -1,8 +1,8 @@
 #include "files_dialog/system_paths.h"
 
-#include <cstdlib>
 #include <utility>
 
+#include "platform/program.h"
 #include "platform/registry.h"
 #include "platform/text.h"
 #include "support/path_text.h"
@@ -46,8 +46,7 @@ std::string replaceall(std::string SearchString, const std::string& findstring, 
 }
 
 std::string ProfileFolder(std::string registryPath) {
-  const char* profile = std::getenv("USERPROFILE");
-  return replaceall(RegistryGetAbsolutValue(registryPath), "%USERPROFILE%", profile ? profile : "");
+  return replaceall(RegistryGetAbsolutValue(registryPath), "%USERPROFILE%", platform::EnvironmentVariable("USERPROFILE"));
 }
 
 std::string GetDesktopPath() { return ProfileFolder(std::string(kShellFolders) + "Desktop"); }

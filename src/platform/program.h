@@ -14,6 +14,9 @@ std::string RawCommandLine();
 // The part of a full command line that RawCommandLine() returns.
 std::string ArgumentsOf(const std::string& commandLine);
 
+// The value of an environment variable of the program; empty when unset.
+std::string EnvironmentVariable(const std::string& name);
+
 // The folder that holds the running executable, without trailing separator
 // (a drive root keeps it: "E:\").
 std::string ExecutableDirectory();

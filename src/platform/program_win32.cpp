@@ -37,6 +37,11 @@ std::string CommandLine() {
 
 std::string RawCommandLine() { return ArgumentsOf(CommandLine()); }
 
+std::string EnvironmentVariable(const std::string& name) {
+  const std::wstring wide = ToWide(name);
+  return GrowingText([&](wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(wide.c_str(), buffer, size); });
+}
+
 std::string ExecutableDirectory() {
   const std::string path = ExecutablePath();
   const auto separator = path.find_last_of("\\/");

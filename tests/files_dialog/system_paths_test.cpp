@@ -41,11 +41,15 @@ TEST_F(Registry, ReadsTextValuesByTheirWholePath) {
 }
 
 TEST_F(Registry, FolderServicesPutTheProfileInForItsPlaceholderOnly) {
-  const char* profile = std::getenv("USERPROFILE");
-  ASSERT_NE(profile, nullptr);
-  const std::string desktop = GetDesktopPath();
-  EXPECT_EQ(desktop, std::string(profile) + "\\Desktop");
-  EXPECT_NE(GetStartMenuPath().find(profile), std::string::npos);
+  const wchar_t* before = _wgetenv(L"USERPROFILE");
+  ASSERT_NE(before, nullptr);
+  const std::wstring saved = before;
+  // A user name in a script the code page may lack.
+  _wputenv_s(L"USERPROFILE", L"C:\\users\\\u0422\u043e\u0442\u0430\u043b \u8868");
+  const std::string desktop = GetDesktopPath(), startMenu = GetStartMenuPath();
+  _wputenv_s(L"USERPROFILE", saved.c_str());
+  EXPECT_EQ(desktop, "C:\\users\\Тотал 表\\Desktop");
+  EXPECT_NE(startMenu.find("C:\\users\\Тотал 表\\"), std::string::npos);
   EXPECT_EQ(GetStartMenuPath().back(), 'u');  // ...\Start Menu, no trailing separator
   EXPECT_EQ(GetWindowsPath(), "");  // Windows NT keeps SystemRoot elsewhere
   EXPECT_EQ(replaceall("ababab", "ab", "x"), "xabx");
