@@ -11,15 +11,33 @@
 namespace platform {
 
 void RestrictDllSearchToSystem() {
-  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  // Windows 7 has SetDefaultDllDirectories only with an update: asked for, not imported.
+  using SetDefault = BOOL(WINAPI*)(DWORD);
+  const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  const auto setDefault = reinterpret_cast<SetDefault>(
+      reinterpret_cast<void*>(kernel ? GetProcAddress(kernel, "SetDefaultDllDirectories") : nullptr));
+  if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
   SetDllDirectoryW(L"");
 }
+
+namespace {
+
+HMODULE LoadFromSystemFolder(const std::wstring& dll) {
+  if (HMODULE module = LoadLibraryExW(dll.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return module;
+  // Without the update that brings the flag, the system folder is named in full.
+  if (GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
+  const std::string folder =
+      GrowingText([](wchar_t* buffer, DWORD size) { return GetSystemDirectoryW(buffer, size); });
+  return folder.empty() ? nullptr : LoadLibraryW((ToWide(folder) + L"\\" + dll).c_str());
+}
+
+}  // namespace
 
 FARPROC SystemFunction(const char* dll, const char* name) {
   // Loaded once and kept for the rest of the run.
   static std::map<std::string, HMODULE> modules;
   auto found = modules.find(dll);
-  if (found == modules.end()) found = modules.emplace(dll, LoadLibraryExW(ToWide(dll).c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)).first;
+  if (found == modules.end()) found = modules.emplace(dll, LoadFromSystemFolder(ToWide(dll))).first;
   return found->second ? GetProcAddress(found->second, name) : nullptr;
 }
 
