@@ -34,8 +34,8 @@ bool LineHolds(std::string_view bytes, platform::TextEncoding encoding, const st
 // What the rewrite leaves beside a file while it writes.
 inline constexpr const char* kRewriteScratchSuffix = "_temp2.txt";
 
-// Rewrites every line of the file (LineHolds decides whether there is
-// anything to do), reading it once. The lines go into its scratch file (its
+// Rewrites every line of the file, reading it once; a file in which the
+// rewrite changes no line is not written at all. The lines go into its scratch file (its
 // name and "_temp2.txt"), in the file's form and with CR LF after each, the
 // last line dropped when blank; only a scratch file written whole takes the
 // file's place, so whatever fails, the file keeps its content and no scratch

@@ -8,36 +8,37 @@
 RewriteResult RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
                           const std::string& replacement) {
   const std::string f1 = platform::UpperCase(find1), f2 = platform::UpperCase(find2);
-  bool found = false;
+  bool found = false, changed = false;
   const bool written = platform::ReplaceThroughFileBeside(
       file,
       [&](const std::string& scratch) {
         platform::TextFileReader reader(file);
-        // The lines before the first that holds a search text stay as they
-        // are; while none holds, nothing is written at all.
+        // The lines before the first that the rewrite changes stay as they
+        // are; while none changes, nothing is written at all.
         std::vector<std::string> before;
-        std::string line;
-        while (!found && reader.ReadLine(line)) {
-          if (LineHolds(line, reader.Encoding(), f1, f2))
+        std::string line, rewritten;
+        while (!changed && reader.ReadLine(line)) {
+          if (LineHolds(line, reader.Encoding(), f1, f2)) {
             found = true;
-          else
-            before.push_back(std::move(line));
+            rewritten = RewriteFileLine(line, reader.Encoding(), f1, f2, replacement);
+            changed = rewritten != line;
+          }
+          if (!changed) before.push_back(std::move(line));
         }
-        if (!found) return false;
+        if (!changed) return false;
         // The copy keeps the file's form: its mark, its encoding, its line ends.
         platform::TextFileWriter writer(scratch, platform::TextFileWriter::Mode::Create, reader.Encoding());
         bool ok = writer.IsOpen();
         for (const std::string& unchanged : before) ok = ok && writer.WriteLine(unchanged);
         // A line is written once the next is read: the last is dropped when blank.
-        std::string pending = std::move(line);
+        std::string pending = std::move(rewritten);
         while (ok && reader.ReadLine(line)) {
-          ok = writer.WriteLine(RewriteFileLine(pending, reader.Encoding(), f1, f2, replacement));
-          pending.swap(line);
+          ok = writer.WriteLine(pending);
+          pending = RewriteFileLine(line, reader.Encoding(), f1, f2, replacement);
         }
-        if (ok && !pending.empty())
-          ok = writer.WriteLine(RewriteFileLine(pending, reader.Encoding(), f1, f2, replacement));
+        if (ok && !pending.empty()) ok = writer.WriteLine(pending);
         return writer.Close() && ok && !reader.Failed();
       },
       file + kRewriteScratchSuffix);
-  return {found, found && !written};
+  return {found, changed && !written};
 }

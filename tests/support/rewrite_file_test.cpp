@@ -42,6 +42,15 @@ TEST_F(WholeFileRewrite, FollowsTheRuleLineByLineDropsTheLastBlankLineAndLeavesA
   EXPECT_FALSE(MakePortable(other, "T:\\TC"));
   EXPECT_EQ(test::ReadFile(other), "[x]\r\nk=C:\\Other\r\n\r\n");
   EXPECT_EQ(test::ModificationTime(other), before);
+
+  // At the drive root: lines that hold the drive's two characters inside a
+  // word change nothing, so the file is not written.
+  const std::string bar = dir / "root.bar";
+  test::WriteFile(bar, "[Buttonbar]\ncmd1=CUT:1\r\n\r\n");
+  const auto barBefore = test::ModificationTime(bar);
+  EXPECT_TRUE(MakePortable(bar, "T:"));
+  EXPECT_EQ(test::ReadFile(bar), "[Buttonbar]\ncmd1=CUT:1\r\n\r\n");
+  EXPECT_EQ(test::ModificationTime(bar), barBefore);
 }
 
 // Every line of a rewritten file, with both variables expanded again, reads
