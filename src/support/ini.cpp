@@ -33,13 +33,13 @@ std::string IniReadValue(const std::string& section, const std::string& key, con
 
 bool IniWriteValue(const std::string& section, const std::string& key, const std::string& value,
                    const std::string& file, bool create) {
-  if (!platform::FileExists(file)) {
-    if (!create) return false;
-    CreateEmptyFile(file);
-  }
+  if (!platform::FileExists(file) && !create) return false;
   const std::string path = platform::FullPathName(MakeAbsolutePath(file));
+  // A missing file is written whole with its key, never first as an empty
+  // file: one left by a failed write (a full stick) would pass for settings.
+  // A hidden file keeps its content.
   std::string bytes;
-  if (!platform::ReadFileBytes(path, bytes)) return false;
+  if (platform::FileExistsHiddenToo(path) && !platform::ReadFileBytes(path, bytes)) return false;
   // A key that holds the value already leaves the file untouched.
   if (FindIniValue(bytes, section, key) == value) return true;
   return platform::ReplaceFileContent(path, WithIniValue(bytes, section, key, value));

@@ -6,6 +6,7 @@
 #include "common/scripted_host.h"
 #include "common/test_files.h"
 #include "platform/files.h"
+#include "platform/medium_changes.h"
 
 namespace {
 
@@ -38,6 +39,15 @@ TEST_F(IniTest, DefaultsAndMissingFilesAreStoredOnlyWhenAsked) {
   EXPECT_EQ(IniReadValue("Buttonbar", "Empty", ini, "E.bar", true), "E.bar");
   EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "", false), "D.bar");
   EXPECT_EQ(IniReadValue("Buttonbar", "Empty", ini, "", false), "E.bar");
+}
+
+TEST_F(IniTest, AKeyThatCannotBeWrittenLeavesNoEmptyFile) {
+  platform::PullMediumAtChange(2);  // the file created, its content lost
+  EXPECT_FALSE(IniWriteValue("FileSystemPlugins", "ftp", "%COMMANDER_PATH%\\ftp.wfx", ini, true));
+  platform::PullMediumAtChange(0);
+  EXPECT_FALSE(test::Exists(ini));
+  EXPECT_TRUE(IniWriteValue("FileSystemPlugins", "ftp", "%COMMANDER_PATH%\\ftp.wfx", ini, true));
+  EXPECT_EQ(ReadFile(ini), "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\ftp.wfx\r\n");
 }
 
 TEST_F(IniTest, EmptyDefaultForAMissingKeyLeavesTheFileAlone) {
