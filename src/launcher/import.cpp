@@ -20,6 +20,10 @@ std::string CompanionOf(const std::string& bar) {
   return bar.size() >= 3 ? bar.substr(0, bar.size() - 3) + "br1" : std::string();
 }
 
+bool HiddenOrSystem(const std::string& file) {
+  return platform::FileExistsHiddenToo(file) && !platform::FileExists(file);
+}
+
 }  // namespace
 
 void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string& DestinationFile,
@@ -87,6 +91,7 @@ void Launcher::PortablePasses(const std::string& source, const std::string& dest
 }
 
 void Launcher::ImportIni(bool FORCE) {
+  FinishInterruptedReplacements();
   LauncherState& s = state_;
   const std::string P = s.TCPath + kPortableIni;
   const std::string B = s.TCPath + kPortableBar;
@@ -115,6 +120,7 @@ void Launcher::ImportIni(bool FORCE) {
 }
 
 void Launcher::ImportFTPIni(bool FORCE) {
+  FinishInterruptedReplacements();
   LauncherState& s = state_;
   const std::string F = s.TCPath + kPortableFtpIni;
   if (!platform::FileExistsHiddenToo(F) || FORCE) PortablePasses(s.TCPath + "wcx_ftp.ini", F, true, true);
@@ -127,6 +133,7 @@ void Launcher::ImportFTPIni(bool FORCE) {
 }
 
 void Launcher::ImportButtonBar(bool FORCE) {
+  FinishInterruptedReplacements();
   LauncherState& s = state_;
   const std::string B = s.TCPath + kPortableBar;
   const std::string R = s.TCPath + kPortableBarCompanion;
@@ -136,9 +143,10 @@ void Launcher::ImportButtonBar(bool FORCE) {
     bar = user_.BrowseForFile(platform::CurrentDirectory(), texts::kImportBarCaption, "*.bar");
   if (bar == "*.bar" || Trim(bar).empty() || !platform::FileExists(bar)) return;
 
-  if (bar != B) CopyFileOver(bar, B, true);
+  // A hidden or system portable bar or companion is the user's own: never replaced.
+  if (bar != B) CopyFileOver(bar, B, !HiddenOrSystem(B));
   PortablePasses(bar, B, true, true);
-  CopyFileOver(CompanionOf(bar), R, true);
+  CopyFileOver(CompanionOf(bar), R, !HiddenOrSystem(R));
 
   if (platform::FileExists(R)) {
     if (!s.PortableIni.empty()) UsePortableBar(s.PortableIni);

@@ -64,8 +64,7 @@ Launcher::Outcome Launcher::StartUp() {
   }
   s.TCPathMatch = s.TCPath;
 
-  // A stick pulled during the last run may have left a replacement half done.
-  platform::FinishInterruptedReplacements(s.TCPath, {kRewriteScratchSuffix});
+  FinishInterruptedReplacements();
   ImportAtStart();
   KeepBarPortable();
   if (s.FilesImported || switches_.offersShortcuts) CreateDesktopShortCut();
@@ -150,4 +149,13 @@ void Launcher::StartTotalCommander() {
                std::string(platform::kApplicationTitle));
 }
 
-void Launcher::ShowPluginWindow() { user_.ShowPluginWindow(*this); }
+void Launcher::FinishInterruptedReplacements() {
+  if (recovered_) return;
+  recovered_ = true;
+  platform::FinishInterruptedReplacements(state_.TCPath, kPortablePrefix, {kRewriteScratchSuffix});
+}
+
+void Launcher::ShowPluginWindow() {
+  FinishInterruptedReplacements();
+  user_.ShowPluginWindow(*this);
+}

@@ -65,6 +65,9 @@ class Launcher : public TotalCommanderFiles {
   // The portable bar's companion, from the bar's own, where it is missing (a
   // first start that a pulled stick cut short).
   void BringMissingCompanion(const std::string& bar);
+  // A stick pulled during an earlier run may have left a replacement of a
+  // portable file half done: finished once per run, before the first write.
+  void FinishInterruptedReplacements();
   // Says once per run that a portable file could not take a change.
   void ReportUnwritable(const std::string& file);
 
@@ -73,4 +76,5 @@ class Launcher : public TotalCommanderFiles {
   LauncherUser& user_;
   LauncherState state_;
   bool toldUnwritable_ = false;
+  bool recovered_ = false;
 };

@@ -22,7 +22,9 @@ struct LauncherState {
   bool FilesImported = false;
 };
 
-// Names of the portable files, all in Total Commander's directory.
+// Names of the portable files, all in Total Commander's directory, and what
+// they begin with.
+inline constexpr const char* kPortablePrefix = "TC_portable_";
 inline constexpr const char* kPortableIni = "TC_portable_wincmd.ini";
 inline constexpr const char* kPortableFtpIni = "TC_portable_wcx_ftp.ini";
 inline constexpr const char* kPortableBar = "TC_portable_Default.bar";

@@ -36,11 +36,13 @@ bool RemoveFile(const std::string& name);
 bool ReplaceThroughFileBeside(const std::string& target, const std::function<bool(const std::string&)>& fill,
                               const std::string& besideName = {}, bool replaceExisting = true);
 
-// What a pulled stick left of replacements in the directory: a complete new
-// version takes its file's place, and what was still being written (names
-// ending ".ambler-part", or one of the scratch suffixes beside the file they
-// were written for) is removed.
-void FinishInterruptedReplacements(const std::string& directory, const std::vector<std::string>& scratchSuffixes);
+// What a pulled stick left of replacements of the directory's files whose
+// names begin with the prefix: a complete new version takes its file's place,
+// and what was still being written (names ending ".ambler-part", or one of the
+// scratch suffixes beside the file, not folder, they were written for) is
+// removed. Every other file is left alone.
+void FinishInterruptedReplacements(const std::string& directory, const std::string& namePrefix,
+                                   const std::vector<std::string>& scratchSuffixes);
 
 // Copies, and moves, a file from one name to another. An existing target is
 // replaced only when every byte of the copy has been written: a copy that

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,13 @@ bool IsOrdinary(DWORD attributes) {
 // version is complete and flushed, until it takes the file's place.
 constexpr std::string_view kPartSuffix = ".ambler-part";
 constexpr std::string_view kCompleteSuffix = ".ambler-done";
+
+// File names compare so: the program's prefixes are ASCII.
+bool SameAsciiLetters(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
 
 bool NameTaken(const std::string& name) { return GetFileAttributesW(ToWide(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -129,7 +137,9 @@ bool ReplaceThroughFileBeside(const std::string& target, const std::function<boo
   const std::string complete = target + std::string(kCompleteSuffix);
   RemoveIfThere(part);
   RemoveIfThere(complete);
-  if (fill(part) && Flush(part) && RenameOnMedium(ToWide(part), ToWide(complete), false) &&
+  // A file the user hid stays hidden: the new version takes its marks before it is complete.
+  const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  if (fill(part) && (!kept || SetAttributesOnMedium(ToWide(part), kept)) && Flush(part) && RenameOnMedium(ToWide(part), ToWide(complete), false) &&
       RenameOnMedium(ToWide(complete), ToWide(target), replaceExisting))
     return true;
   RemoveIfThere(part);
@@ -138,27 +148,34 @@ bool ReplaceThroughFileBeside(const std::string& target, const std::function<boo
   return false;
 }
 
-void FinishInterruptedReplacements(const std::string& directory, const std::vector<std::string>& scratchSuffixes) {
+void FinishInterruptedReplacements(const std::string& directory, const std::string& namePrefix,
+                                   const std::vector<std::string>& scratchSuffixes) {
   if (directory.empty()) return;
   const std::string base = WithSeparator(directory);
-  auto filesEnding = [&](std::string_view suffix) {
-    std::vector<std::string> names;
-    for (const FoundEntry& entry : FindEntries(base + "*" + std::string(suffix)))
-      if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY) && entry.name.ends_with(suffix))
-        names.push_back(base + entry.name);
-    return names;
+  auto isFile = [](const std::string& name) {
+    const DWORD attributes = GetFileAttributesW(ToWide(name).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   };
-  auto cut = [](const std::string& name, std::string_view suffix) {
-    return name.substr(0, name.size() - suffix.size());
+  // Only the program's own files: a user's file that merely ends alike is no
+  // scratch file. Each name comes with the file it was written for.
+  auto ownFilesEnding = [&](std::string_view suffix) {
+    std::vector<std::pair<std::string, std::string>> found;
+    for (const FoundEntry& entry : FindEntries(base + namePrefix + "*" + std::string(suffix))) {
+      if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) || entry.name.size() <= namePrefix.size() + suffix.size() ||
+          !entry.name.ends_with(suffix) || !SameAsciiLetters(entry.name.substr(0, namePrefix.size()), namePrefix))
+        continue;
+      found.emplace_back(base + entry.name, base + entry.name.substr(0, entry.name.size() - suffix.size()));
+    }
+    return found;
   };
   // Complete versions first: one of them may be a scratch file's.
-  for (const std::string& name : filesEnding(kCompleteSuffix))
-    RenameOnMedium(ToWide(name), ToWide(cut(name, kCompleteSuffix)), true);
-  for (const std::string& name : filesEnding(kPartSuffix)) RemoveFile(name);
+  for (const auto& [name, target] : ownFilesEnding(kCompleteSuffix))
+    if (!HasDirectoryAttribute(target)) RenameOnMedium(ToWide(name), ToWide(target), true);
+  for (const auto& [name, target] : ownFilesEnding(kPartSuffix)) RemoveFile(name);
   // A scratch file lies beside the file it was written for.
   for (const std::string& suffix : scratchSuffixes)
-    for (const std::string& name : filesEnding(suffix))
-      if (name.size() > base.size() + suffix.size() && NameTaken(cut(name, suffix))) RemoveFile(name);
+    for (const auto& [name, target] : ownFilesEnding(suffix))
+      if (isFile(target)) RemoveFile(name);
 }
 
 bool ReplaceFileContent(const std::string& name, const std::string& bytes) {

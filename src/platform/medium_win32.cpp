@@ -51,6 +51,10 @@ bool FlushToMedium(HANDLE file) { return Allowed() && FlushFileBuffers(file); }
 
 bool DeleteFromMedium(const std::wstring& name) { return Allowed() && DeleteFileW(name.c_str()); }
 
+bool SetAttributesOnMedium(const std::wstring& name, DWORD attributes) {
+  return Allowed() && SetFileAttributesW(name.c_str(), attributes);
+}
+
 bool RenameOnMedium(const std::wstring& from, const std::wstring& to, bool replace) {
   const bool targetThere = GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES;
   if (!Allowed()) return false;

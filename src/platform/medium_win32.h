@@ -16,6 +16,7 @@ HANDLE CreateFileForWriting(const std::wstring& name, DWORD access, DWORD share,
 bool WriteAll(HANDLE file, std::string_view bytes);
 bool FlushToMedium(HANDLE file);
 bool DeleteFromMedium(const std::wstring& name);
+bool SetAttributesOnMedium(const std::wstring& name, DWORD attributes);
 // Renames a file, over an existing one only with replace. FAT and exFAT
 // replace in two steps, the target removed first, and a stick pulled between
 // them leaves the target gone and the file under its old name.

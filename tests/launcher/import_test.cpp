@@ -266,4 +266,59 @@ TEST_F(Import, ButtonBarChosenInTheDialogBecomesThePortableBar) {
   EXPECT_FALSE(platform::FileExists(medium.Path("TC\\TC_portable_Default.bar")));
 }
 
+TEST_F(Import, IniLinesEndingInLineFeedsKeepEveryKeyAndTheUsersLookAlikeFilesStay) {
+  struct Case {
+    const char *folder, *wincmd, *portable;
+  };
+  const Case cases[] = {
+      {"TC", "[Buttonbar]\r\nButtonbar=T:\\TC\\DEFAULT.BAR\nButtonheight=32\nFlatIcons=1\r\n",
+       "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\nButtonheight=32\nFlatIcons=1\r\n"},
+      // The rewrite ends the one line it sees with CR LF.
+      {"Unix", "[Buttonbar]\nButtonbar=T:\\Unix\\DEFAULT.BAR\nFlatIcons=1\n",
+       "[Buttonbar]\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\nFlatIcons=1\n\r\n"},
+  };
+  const char* lookAlikes[] = {"notes.txt.ambler-done", "movie.ambler-part", "backup_temp2.txt", "notes.txt"};
+  host.AnswerUnscripted([](const test::ShownMessage&) { return MsgResult::No; });
+  host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.wincmd);
+    const std::string tc = c.folder;
+    medium.MakeDirectory(tc);
+    medium.MakeDirectory(tc + "\\backup");
+    medium.PutTotalCommander(tc + "\\TOTALCMD64.EXE");
+    medium.Write(tc + "\\wincmd.ini", c.wincmd);
+    medium.Write(tc + "\\DEFAULT.BAR", "[Buttonbar]\r\n");
+    for (const char* name : lookAlikes) medium.Write(tc + "\\" + name, name);
+    Start("", "T:\\" + tc);
+    EXPECT_EQ(medium.Read(tc + "\\TC_portable_wincmd.ini"), c.portable);
+    for (const char* name : lookAlikes) EXPECT_EQ(medium.Read(tc + "\\" + name), name);
+  }
+}
+
+TEST_F(Import, AHiddenOrSystemPortableBarOrCompanionIsNeverReplaced) {
+  LayOutTotalCommander();
+  medium.Write("TC\\MY.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
+  medium.Write("TC\\MY.br1", "new companion");
+  const unsigned long hidden = test::kHidden, system = test::kSystem;
+  for (const std::string name : {"TC_portable_Default.bar", "TC_portable_Default.br1"}) {
+    for (const unsigned long marks : {hidden, system}) {
+      const std::string own = "TC\\" + name;
+      medium.Write(own, "the user's");
+      test::SetAttributes(medium.HostWindowsPath(own), marks);
+      Form1& form = Start("x /setup");
+      host.OnModal([](ui::Window& window) {
+        static_cast<Files&>(window).KomplettPfadText->SetText("T:\\TC\\MY.BAR");
+        static_cast<Files&>(window).Ok->UserClick();
+      });
+      host.AnswerUnscripted([](const test::ShownMessage&) { return MsgResult::Ok; });
+      form.PatchBtnBar->UserClick();
+      EXPECT_EQ(medium.Read(own), "the user's") << name << " " << marks;
+      EXPECT_EQ(test::Attributes(medium.HostWindowsPath(own)), marks);
+      test::SetAttributes(medium.HostWindowsPath(own), 0);
+      platform::RemoveFile(medium.Path(own));
+      platform::RemoveFile(medium.Path("TC\\TC_portable_Default.bar"));
+    }
+  }
+}
+
 }  // namespace

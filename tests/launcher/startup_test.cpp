@@ -37,6 +37,19 @@ TEST_F(Startup, HelpParametersShowOnlyTheHelpWindow) {
             "T:\\TC\\sub\\TOTALCMD64.EXE -SETUP /i=T:\\TC\\sub\\TC_portable_wincmd.ini /f=T:\\TC\\sub\\TC_portable_wcx_ftp.ini");
 }
 
+TEST_F(Startup, AHelpModeImportFinishesAReplacementAPulledStickLeftFirst) {
+  medium.MakeDirectory("TC");
+  medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n");
+  // Pulled between the two renames: the target gone, its complete version beside it.
+  medium.Write("TC\\TC_portable_wincmd.ini.ambler-done", "[Configuration]\r\nMine=T:\\TC\\mine\r\n");
+  Form1& form = Start("/?");
+  EXPECT_TRUE(test::Exists(medium.HostWindowsPath("TC\\TC_portable_wincmd.ini.ambler-done")));  // nothing written yet
+  host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
+  form.Command3->UserClick();  // " Import TC-Ini-Files >>"
+  EXPECT_TRUE(medium.Read("TC\\TC_portable_wincmd.ini").starts_with("[Configuration]\r\nMine=%COMMANDER_PATH%\\mine\r\n"));
+  EXPECT_FALSE(test::Exists(medium.HostWindowsPath("TC\\TC_portable_wincmd.ini.ambler-done")));
+}
+
 TEST_F(Startup, CloseButtonAndCloseBoxEndTheProgram) {
   Form1& form = Start("/?");
   EXPECT_THROW(form.Command1->UserClick(), test::ProgramEnded);

@@ -45,7 +45,7 @@ void ExpectEveryPullRecovers(const std::string& oldContent, const std::function<
       const PullAt pull(k);
       EXPECT_FALSE(replace(dir / "x.ini")) << "pulled at " << k;
     }
-    platform::FinishInterruptedReplacements(dir.Path(), {"_temp2.txt"});
+    platform::FinishInterruptedReplacements(dir.Path(), "x", {"_temp2.txt"});
     const std::string now = test::Exists(dir / "x.ini") ? test::ReadFile(dir / "x.ini") : "";
     EXPECT_TRUE(now == oldContent || now == newContent) << "pulled at " << k << ": " << now.size() << " bytes";
     outcomes.insert(now == newContent ? "new" : "old");
@@ -74,21 +74,30 @@ TEST(Replacement, APulledStickLeavesTheOldOrTheCompleteNewFile) {
       "new");
 }
 
-TEST(Replacement, RecoveryTouchesOnlyWhatReplacementsLeave) {
+TEST(Replacement, RecoveryTouchesOnlyWhatReplacementsOfItsOwnFilesLeave) {
   test::TempDir dir;
-  test::WriteFile(dir / "a.ini", "old");
-  test::WriteFile(dir / "a.ini.ambler-done", "complete");
-  test::WriteFile(dir / "b.ini.ambler-done", "complete");  // its target was removed
-  test::WriteFile(dir / "c.ini", "c");
-  test::WriteFile(dir / "c.ini.ambler-part", "cut");
-  test::WriteFile(dir / "c.ini_temp2.txt", "cut");
-  test::WriteFile(dir / "notes_temp2.txt", "the user's");  // no "notes" beside it
-  std::filesystem::create_directory(test::Fs(dir / "d.ambler-done"));
-  platform::FinishInterruptedReplacements(dir.Path(), {"_temp2.txt"});
-  EXPECT_EQ(Names(dir), (std::set<std::string>{"a.ini", "b.ini", "c.ini", "notes_temp2.txt", "d.ambler-done"}));
-  EXPECT_EQ(test::ReadFile(dir / "a.ini"), "complete");
-  EXPECT_EQ(test::ReadFile(dir / "b.ini"), "complete");
-  EXPECT_EQ(test::ReadFile(dir / "c.ini"), "c");
+  test::WriteFile(dir / "TC_portable_a.ini", "old");
+  test::WriteFile(dir / "TC_portable_a.ini.ambler-done", "complete");
+  test::WriteFile(dir / "tc_PORTABLE_b.ini.ambler-done", "complete");  // its target was removed
+  test::WriteFile(dir / "TC_portable_c.ini", "c");
+  test::WriteFile(dir / "TC_portable_c.ini.ambler-part", "cut");
+  test::WriteFile(dir / "TC_portable_c.ini_temp2.txt", "cut");
+  // The user's files that merely look alike, and scratch names beside folders.
+  const std::set<std::string> users = {"TC_portable_notes_temp2.txt", "notes.txt.ambler-done", "movie.ambler-part",
+                                       "backup_temp2.txt", "TC_portable_dir_temp2.txt"};
+  for (const std::string& name : users) test::WriteFile(dir / name, "the user's");
+  test::WriteFile(dir / "notes.txt", "the user's");
+  for (const char* folder : {"backup", "TC_portable_dir", "TC_portable_e.ambler-done"})
+    std::filesystem::create_directory(test::Fs(dir / folder));
+  platform::FinishInterruptedReplacements(dir.Path(), "TC_portable_", {"_temp2.txt"});
+  std::set<std::string> expected = {"TC_portable_a.ini", "tc_PORTABLE_b.ini", "TC_portable_c.ini", "notes.txt",
+                                    "backup", "TC_portable_dir", "TC_portable_e.ambler-done"};
+  expected.insert(users.begin(), users.end());
+  EXPECT_EQ(Names(dir), expected);
+  EXPECT_EQ(test::ReadFile(dir / "TC_portable_a.ini"), "complete");
+  EXPECT_EQ(test::ReadFile(dir / "tc_PORTABLE_b.ini"), "complete");
+  EXPECT_EQ(test::ReadFile(dir / "TC_portable_c.ini"), "c");
+  for (const std::string& name : users) EXPECT_EQ(test::ReadFile(dir / name), "the user's") << name;
 }
 
 TEST(Replacement, ACopyIsAnOrdinaryFileWhateverTheAttributesOfItsSource) {
@@ -107,6 +116,13 @@ TEST(Replacement, ACopyIsAnOrdinaryFileWhateverTheAttributesOfItsSource) {
   EXPECT_FALSE(platform::CopyFileSafely(dir / "copy.ini", dir / "wincmd.ini", false));
   test::SetAttributes(dir / "wincmd.ini", 0);
   EXPECT_EQ(test::ReadFile(dir / "wincmd.ini"), "frozen");
+  // A new version of a hidden or system file keeps those marks.
+  const unsigned long hidden = test::kHidden, system = test::kSystem;
+  for (const unsigned long marks : {hidden, system, hidden | system}) {
+    test::SetAttributes(dir / "copy.ini", marks);
+    EXPECT_TRUE(platform::ReplaceFileContent(dir / "copy.ini", "kept " + std::to_string(marks)));
+    EXPECT_EQ(test::Attributes(dir / "copy.ini") & (hidden | system), marks);
+  }
 }
 
 TEST(Replacement, OnlyMountPointsAndSymbolicLinksLeadElsewhere) {
