@@ -46,7 +46,8 @@ std::string replaceall(std::string SearchString, const std::string& findstring, 
 }
 
 std::string ProfileFolder(std::string registryPath) {
-  return replaceall(RegistryGetAbsolutValue(registryPath), "%USERPROFILE%", platform::EnvironmentVariable("USERPROFILE"));
+  return replaceall(RegistryGetAbsolutValue(registryPath), "%USERPROFILE%",
+                    platform::EnvironmentVariable("USERPROFILE"));
 }
 
 std::string GetDesktopPath() { return ProfileFolder(std::string(kShellFolders) + "Desktop"); }

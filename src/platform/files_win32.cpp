@@ -138,8 +138,10 @@ bool ReplaceThroughFileBeside(const std::string& target, const std::function<boo
   RemoveIfThere(part);
   RemoveIfThere(complete);
   // A file the user hid stays hidden: the new version takes its marks before it is complete.
-  const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-  if (fill(part) && (!kept || SetAttributesOnMedium(ToWide(part), kept)) && Flush(part) && RenameOnMedium(ToWide(part), ToWide(complete), false) &&
+  const DWORD kept =
+      attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  if (fill(part) && (!kept || SetAttributesOnMedium(ToWide(part), kept)) && Flush(part) &&
+      RenameOnMedium(ToWide(part), ToWide(complete), false) &&
       RenameOnMedium(ToWide(complete), ToWide(target), replaceExisting))
     return true;
   RemoveIfThere(part);

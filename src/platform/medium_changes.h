@@ -1,8 +1,9 @@
 #pragma once
 // Every operation of this layer that changes a medium (creating, writing,
 // flushing, renaming or deleting a file, and giving a new version the hidden
-// or system mark of the file it replaces) asks here first. A test can pull the stick at the k-th such operation: that one and
-// every later one fails, as on a stick pulled at that moment.
+// or system mark of the file it replaces) asks here first. A test can pull
+// the stick at the k-th such operation: that one and every later one fails,
+// as on a stick pulled at that moment.
 
 #include <cstddef>
 

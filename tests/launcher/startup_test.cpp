@@ -43,10 +43,12 @@ TEST_F(Startup, AHelpModeImportFinishesAReplacementAPulledStickLeftFirst) {
   // Pulled between the two renames: the target gone, its complete version beside it.
   medium.Write("TC\\TC_portable_wincmd.ini.ambler-done", "[Configuration]\r\nMine=T:\\TC\\mine\r\n");
   Form1& form = Start("/?");
-  EXPECT_TRUE(test::Exists(medium.HostWindowsPath("TC\\TC_portable_wincmd.ini.ambler-done")));  // nothing written yet
+  // Nothing is written before a button asks for it.
+  EXPECT_TRUE(test::Exists(medium.HostWindowsPath("TC\\TC_portable_wincmd.ini.ambler-done")));
   host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
   form.Command3->UserClick();  // " Import TC-Ini-Files >>"
-  EXPECT_TRUE(medium.Read("TC\\TC_portable_wincmd.ini").starts_with("[Configuration]\r\nMine=%COMMANDER_PATH%\\mine\r\n"));
+  EXPECT_TRUE(
+      medium.Read("TC\\TC_portable_wincmd.ini").starts_with("[Configuration]\r\nMine=%COMMANDER_PATH%\\mine\r\n"));
   EXPECT_FALSE(test::Exists(medium.HostWindowsPath("TC\\TC_portable_wincmd.ini.ambler-done")));
 }
 
