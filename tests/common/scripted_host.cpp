@@ -41,6 +41,12 @@ platform::MsgResult ScriptedHost::ShowMessage(const std::string& prompt, platfor
   return scripted.answer;
 }
 
+std::vector<std::string> ScriptedHost::Said() const {
+  std::vector<std::string> said;
+  for (const ShownMessage& message : messages_) said.push_back(message.title + "|" + message.prompt);
+  return said;
+}
+
 void ScriptedHost::AnswerInput(std::initializer_list<std::optional<std::string>> answers) {
   inputAnswers_.insert(inputAnswers_.end(), answers);
 }

@@ -44,6 +44,8 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
   void BeforeEachPause(std::function<void()> action) { beforePause_ = std::move(action); }
 
   const std::vector<ShownMessage>& Messages() const { return messages_; }
+  // Each message so far as "title|prompt".
+  std::vector<std::string> Said() const;
 
   platform::MsgResult ShowMessage(const std::string& prompt, platform::MsgButtons buttons, platform::MsgIcon icon,
                                   const std::string& title) override;

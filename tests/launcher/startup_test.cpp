@@ -8,6 +8,7 @@ namespace {
 using platform::MsgIcon;
 
 using Startup = LauncherTest;
+using Texts = std::vector<std::string>;
 
 const std::string kHelpText =
     "Run this file from your TC dirctory.\r\rParameter for this screen: '/?'\r\r..for more infos: check the Web-page";
@@ -31,10 +32,6 @@ TEST_F(Startup, HelpParametersShowOnlyTheHelpWindow) {
   EXPECT_TRUE(host.Messages().empty());
   EXPECT_EQ(host.Ended(), 0);
   EXPECT_TRUE(medium.Received("TC\\sub", 0).empty());
-  // Only exactly as given: with a blank behind it, the switch is passed on.
-  Start("-SETUP ");
-  EXPECT_EQ(medium.Received("TC\\sub")[0].commandLine,
-            "T:\\TC\\sub\\TOTALCMD64.EXE -SETUP /i=T:\\TC\\sub\\TC_portable_wincmd.ini /f=T:\\TC\\sub\\TC_portable_wcx_ftp.ini");
 }
 
 TEST_F(Startup, AHelpModeImportFinishesAReplacementAPulledStickLeftFirst) {
@@ -95,9 +92,7 @@ TEST_F(Startup, TheWebAddressOpensInTheHtmlProgram) {
 TEST_F(Startup, MissingTotalCommanderIsReportedThenHelpIsShown) {
   medium.MakeDirectory("Empty\\Sub");
   Form1& form = Start("", "T:\\Empty");
-  ASSERT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(host.Messages()[0].prompt, "Total Commander not found!\rRun the Ambler.exe in the TC directory.");
-  EXPECT_EQ(host.Messages()[0].title, "File not found!");
+  EXPECT_EQ(host.Said(), (Texts{"File not found!|Total Commander not found!\rRun the Ambler.exe in the TC directory."}));
   EXPECT_EQ(host.Messages()[0].icon, MsgIcon::Information);
   EXPECT_TRUE(form.IsVisible());
   EXPECT_EQ(form.Label1->Caption(), kHelpText);
@@ -120,81 +115,67 @@ TEST_F(Startup, SetupShowsTheSetupWindowInsteadOfLaunching) {
   EXPECT_TRUE(medium.Received("TC", 0).empty());
 }
 
-TEST_F(Startup, LaunchStartsThe64BitTotalCommanderWithThePortableFilesAndEnds) {
-  LayOutTotalCommander("TC", "Totalcmd.exe");
-  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
-  Start("");
-  EXPECT_EQ(host.Ended(), 1);
-  const auto starts = medium.Received("TC");
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine,
-            "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
-  EXPECT_EQ(starts[0].directory, "T:\\TC");
-  EXPECT_EQ(platform::CurrentDirectory(), "T:\\TC");
-  EXPECT_TRUE(host.Messages().empty());
+// The portable files as Total Commander in that folder receives them.
+std::string PortableSwitches(const std::string& folder) {
+  return " /i=T:\\" + folder + "\\TC_portable_wincmd.ini /f=T:\\" + folder + "\\TC_portable_wcx_ftp.ini";
 }
 
-TEST_F(Startup, TotalCommanderOneFolderBelowIsFoundInListOrder) {
-  medium.MakeDirectory("Apps\\Other");
-  LayOutTotalCommander("Apps\\tc2", "TOTALCMD64.EXE");
-  LayOutTotalCommander("Apps\\TC", "Totalcmd.exe");
-  Form1& form = Start("", "T:\\Apps");
-  EXPECT_EQ(form.State().TCDir, "T:\\Apps\\TC");
-  EXPECT_EQ(form.getTCPath(), "T:\\Apps\\TC\\");
-  EXPECT_EQ(form.State().TCPathMatch, "T:\\Apps\\TC\\");
-  EXPECT_EQ(form.State().TCExe32, "T:\\Apps\\TC\\totalcmd.exe");
-  const auto starts = medium.Received("Apps\\TC");
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine, "T:\\Apps\\TC\\totalcmd.exe  /i=T:\\Apps\\TC\\TC_portable_wincmd.ini "
-                                   "/f=T:\\Apps\\TC\\TC_portable_wcx_ftp.ini");
+TEST_F(Startup, TotalCommanderReceivesTheCommandLineAndThePortableFilesAndTheLauncherEnds) {
+  struct Case {
+    Texts executables;  // each with both portable files beside it
+    std::string launcherFolder, raw;
+    Texts said;
+    std::string started, commandLine;  // the folder of the program started, and what it received
+  };
+  const Case cases[] = {
+      {{"A\\Totalcmd.exe", "A\\TOTALCMD64.EXE"}, "A", "", {}, "A", "T:\\A\\TOTALCMD64.EXE " + PortableSwitches("A")},
+      // One folder below, the first in the list's order; the 32-bit name in lower case.
+      {{"B\\tc2\\TOTALCMD64.EXE", "B\\TC\\Totalcmd.exe"}, "B", "", {}, "B\\TC",
+       "T:\\B\\TC\\totalcmd.exe " + PortableSwitches("B\\TC")},
+      // The user's own ini option counts only after a blank; then it imports, and no /i= is added.
+      {{"C\\TOTALCMD64.EXE"}, "C", "T:\\Data /I=C:\\x.ini", {}, "C",
+       "T:\\C\\TOTALCMD64.EXE T:\\Data /I=C:\\x.ini /f=T:\\C\\TC_portable_wcx_ftp.ini"},
+      {{"D\\TOTALCMD64.EXE"}, "D", "/I=C:\\x.ini", {}, "D", "T:\\D\\TOTALCMD64.EXE /I=C:\\x.ini" + PortableSwitches("D")},
+      // The bare word asks for the shortcuts, then launches; help switches with a blank are passed on.
+      {{"E\\TOTALCMD64.EXE"}, "E", " SETUP", {"Desktop Shortcut?|Create a Destkop-Shortcut?"}, "E",
+       "T:\\E\\TOTALCMD64.EXE SETUP" + PortableSwitches("E")},
+      {{"F\\TOTALCMD64.EXE"}, "F", "-SETUP ", {}, "F", "T:\\F\\TOTALCMD64.EXE -SETUP" + PortableSwitches("F")},
+  };
+  host.AnswerUnscripted([](const test::ShownMessage&) { return platform::MsgResult::No; });
+  host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });  // the import's plugin window
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.raw + " in " + c.launcherFolder);
+    for (const std::string& executable : c.executables) {
+      const std::string folder = executable.substr(0, executable.rfind('\\'));
+      LayOutTotalCommander(folder, executable.substr(folder.size() + 1));
+    }
+    const std::size_t asked = host.Messages().size();
+    const int ended = host.Ended();
+    Start(c.raw, "T:\\" + c.launcherFolder);
+    const Texts said = host.Said();
+    EXPECT_EQ(Texts(said.begin() + static_cast<long>(asked), said.end()), c.said);
+    EXPECT_EQ(host.Ended(), ended + 1);
+    const auto starts = medium.Received(c.started);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, c.commandLine);
+    EXPECT_EQ(starts[0].directory, "T:\\" + c.started);
+    EXPECT_EQ(platform::CurrentDirectory(), "T:\\" + c.started);
+  }
 }
 
-TEST_F(Startup, UsersOwnIniOptionIsPassedOnAndOnlyRecognisedAfterABlank) {
-  LayOutTotalCommander();
-  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window of the import
-  Start("T:\\Data /I=C:\\x.ini");
-  auto starts = medium.Received("TC");
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE T:\\Data /I=C:\\x.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
-
-  medium.Write("TC\\received.txt", "");
-  Start("/I=C:\\x.ini");
-  starts = medium.Received("TC");
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE /I=C:\\x.ini /i=T:\\TC\\TC_portable_wincmd.ini "
-                                   "/f=T:\\TC\\TC_portable_wcx_ftp.ini");
-}
-
-TEST_F(Startup, BareSetupAsksForTheShortcutsThenLaunches) {
-  LayOutTotalCommander();
-  host.Answer({platform::MsgResult::No});
-  Start(" SETUP");
-  ASSERT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(host.Messages()[0].prompt, "Create a Destkop-Shortcut?");
-  const auto starts = medium.Received("TC");
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE SETUP /i=T:\\TC\\TC_portable_wincmd.ini "
-                                   "/f=T:\\TC\\TC_portable_wcx_ftp.ini");
-}
-
-TEST_F(Startup, ATotalCommanderThatWindowsCannotStartIsReported) {
+TEST_F(Startup, ATotalCommanderThatCannotBeStartedOrHasVanishedIsReported) {
   LayOutTotalCommander();
   medium.Write("TC\\TOTALCMD64.EXE", "not a program");
   Start("");
-  ASSERT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(host.Messages()[0].prompt, "T:\\TC\\TOTALCMD64.EXE\r\rWindows could not start this program.");
+  EXPECT_EQ(host.Said(), (Texts{"Ambler|T:\\TC\\TOTALCMD64.EXE\r\rWindows could not start this program."}));
   EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::Critical);
-}
 
-TEST_F(Startup, ExecutablesThatVanishBeforeTheStartAreReported) {
-  LayOutTotalCommander();
-  host.AnswerAfter(platform::MsgResult::No, [] { platform::RemoveFile("T:\\TC\\TOTALCMD64.EXE"); });
-  Start("SETUP");
-  ASSERT_EQ(host.Messages().size(), 2u);
-  EXPECT_EQ(host.Messages()[1].prompt, "Total Commander not found!");
-  EXPECT_EQ(host.Messages()[1].title, "File not found!");
-  EXPECT_EQ(host.Ended(), 1);
-  EXPECT_TRUE(medium.Received("TC", 0).empty());
+  LayOutTotalCommander("Gone");
+  host.AnswerAfter(platform::MsgResult::No, [] { platform::RemoveFile("T:\\Gone\\TOTALCMD64.EXE"); });
+  Start("SETUP", "T:\\Gone");
+  EXPECT_EQ(host.Said().back(), "File not found!|Total Commander not found!");
+  EXPECT_EQ(host.Ended(), 2);
+  EXPECT_TRUE(medium.Received("Gone", 0).empty());
 }
 
 }  // namespace
