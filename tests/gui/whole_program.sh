@@ -4,14 +4,13 @@
 #  1. a first start with a command line: the plugin window (a plugin renamed
 #     and moved, "Save now?" answered No, then Yes), the shortcut questions
 #     answered Yes; Total Commander receives the command line and the portable
-#     files; the desktop shortcuts are read back; a second start changes
-#     nothing;
+#     files and plugins; the desktop shortcuts are read back;
 #  2. "/setup": the setup window and each of its buttons (and the plugin
 #     window's "Browse Ini File", which must not start a notepad.exe that lies
 #     on the stick);
 #  3. a first start on another fresh medium with every answer the other way.
-# Screenshots of the setup window, the rename box and the shortcut question
-# are taken.
+# Screenshots of the plugin window, the setup window, the rename box and the
+# shortcut question are taken.
 # Usage: whole_program.sh AMBLER_EXE STANDIN_EXE READ_SHORTCUT_EXE SCREENSHOT_DIR
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -96,6 +95,8 @@ wait_for_focus 30 '^Enter Title$' Edit '*' '*' myftp || fail "the rename box rea
 xdotool key --window "$box" Return 2>/dev/null
 wait_gone '^Enter Title$'
 click_twips "$window" 120 2160 735 375  # "ALL >>"
+sleep 0.5
+timeout 10 import -window "$window" "$shots/plugin-window.png" || true
 save_ini "$window"
 answer '^Save now\?$' n
 grep -q 'view.wlx' <<<"$(ini)" && fail "No to \"Save now?\" wrote the plugins"
@@ -111,25 +112,12 @@ finish
 
 expected='Q:\TC\TOTALCMD64.EXE -d Q:\Docs /i=Q:\TC\TC_portable_wincmd.ini /f=Q:\TC\TC_portable_wcx_ftp.ini'
 [ "$(received 1)" = "$expected" ] || fail "Total Commander received: $(received 1)"
-for line in 'InstallDir=%COMMANDER_PATH%' 'Buttonbar=%COMMANDER_PATH%\TC_portable_Default.bar' \
-            'menu1=cd %COMMANDER_DRIVE%\Docs' 'myftp=%COMMANDER_PATH%\plugins\wfx\ftp\ftp.wfx' \
-            '0=%COMMANDER_PATH%\plugins\wlx\view\view.wlx'; do
+# What the plugin window saved; the imports' bytes are checked in-process (launcher_tests).
+for line in 'myftp=%COMMANDER_PATH%\plugins\wfx\ftp\ftp.wfx' '0=%COMMANDER_PATH%\plugins\wlx\view\view.wlx'; do
   grep -qxF "$line" <<<"$(ini)" || fail "the portable ini lacks $line: $(ini)"
 done
-[ "$(tr -d '\r' < "$medium/TC/TC_portable_Default.bar")" = "$(printf '%s\n' "[Buttonbar]" \
-  'cmd1=%COMMANDER_PATH%\TOTALCMD64.EXE' 'cmd2=%COMMANDER_DRIVE%\Tools\y.exe')" ] || fail "the portable bar"
-grep -qxF 'localdir=%COMMANDER_DRIVE%\Downloads' <(tr -d '\r' < "$medium/TC/TC_portable_wcx_ftp.ini") ||
-  fail "the portable ftp ini"
 [ "$(shortcut "$plain")" = "$(printf '%s\n' 'Q:\TC\Ambler.exe' '-d Q:\Docs')" ] || fail "shortcut: $(shortcut "$plain")"
 [ "$(shortcut "$setup_link")" = "$(printf '%s\n' 'Q:\TC\Ambler.exe' '/?')" ] || fail "setup shortcut: $(shortcut "$setup_link")"
-
-# A second start shows nothing, starts Total Commander and changes no file.
-sums="$(cd "$medium/TC" && md5sum TC_portable_*)"
-start
-finish
-[ "$(received 2)" = 'Q:\TC\TOTALCMD64.EXE  /i=Q:\TC\TC_portable_wincmd.ini /f=Q:\TC\TC_portable_wcx_ftp.ini' ] ||
-  fail "second start: $(received 2)"
-[ "$(cd "$medium/TC" && md5sum TC_portable_*)" = "$sums" ] || fail "the second start changed a portable file"
 
 ### 2. "/setup": the setup window and its buttons.
 crlf "[Extra]" 'new=Q:\TC\new' >> "$medium/TC/wincmd.ini"
@@ -173,7 +161,7 @@ answer '^Desktop Shortcut\?$' n
 
 click_twips "$setup" 240 3240 2655 495  # "Close"
 finish
-[ "$(grep -c TOTALCMD64 "$medium/TC/received.txt")" = 2 ] || fail "the setup window started Total Commander"
+[ "$(grep -c TOTALCMD64 "$medium/TC/received.txt")" = 1 ] || fail "the setup window started Total Commander"
 
 ### 3. Another fresh medium, every answer the other way.
 medium="$work/two"
