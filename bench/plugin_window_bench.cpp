@@ -15,20 +15,13 @@
 
 namespace {
 
-struct Tree : TotalCommanderFiles {
-  std::string root;
-  std::string getTCPath() const override { return root; }
-  std::string getPortableINI() const override { return root + "TC_portable_wincmd.ini"; }
-};
-
 double Since(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
 // The milliseconds of one round, and the rows it moved.
 double Round(const std::string& root, int& moved) {
-  Tree tree;
-  tree.root = root;
+  const TotalCommanderFolder tree = FolderOf(root);
   const auto start = std::chrono::steady_clock::now();
   PluginSearch window(tree, 0);
   window.Show();

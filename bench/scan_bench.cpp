@@ -14,12 +14,6 @@
 
 namespace {
 
-struct Tree : TotalCommanderFiles {
-  std::string root;
-  std::string getTCPath() const override { return root; }
-  std::string getPortableINI() const override { return root + "TC_portable_wincmd.ini"; }
-};
-
 // Every directory once, every entry looked at once; the plugin files counted.
 std::size_t MinimalWalk(const std::string& root) {
   std::size_t plugins = 0;
@@ -59,8 +53,7 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
-  Tree tree;
-  tree.root = argv[1];
+  const TotalCommanderFolder tree = FolderOf(argv[1]);
   std::vector<double> scan, walk;
   std::size_t found = 0, walked = 0;
   for (int round = 0; round < 5; ++round) {
@@ -69,7 +62,7 @@ int main(int argc, char** argv) {
       window.Load();
       found = static_cast<std::size_t>(window.List1->ListCount());
     }));
-    walk.push_back(Ms([&] { walked = MinimalWalk(tree.root); }));
+    walk.push_back(Ms([&] { walked = MinimalWalk(tree.path); }));
   }
   std::printf("scan_ms: %.1f\n", Median(scan));
   std::printf("walk_ms: %.1f\n", Median(walk));

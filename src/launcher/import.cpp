@@ -83,20 +83,19 @@ void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string
 
 void Launcher::PortablePasses(const std::string& source, const std::string& destination, bool pathForce,
                               bool driveForce) {
-  CopyAndParseFile(source, destination, state_.TCDir, state_.TCPathMatch, kCommanderPath, pathForce);
+  CopyAndParseFile(source, destination, folder_.dir, folder_.path, kCommanderPath, pathForce);
   // Without a drive letter (a network share) there is no drive to replace.
-  const std::string drive = platform::DriveOf(state_.TCDir);
-  if (!drive.empty())
-    CopyAndParseFile(source, destination, drive, platform::DriveOf(state_.TCPathMatch), kCommanderDrive, driveForce);
+  if (!folder_.drive.empty())
+    CopyAndParseFile(source, destination, folder_.drive, folder_.drive, kCommanderDrive, driveForce);
 }
 
 void Launcher::ImportIni(bool FORCE) {
   FinishInterruptedReplacements();
   LauncherState& s = state_;
-  const std::string P = s.TCPath + kPortableIni;
-  const std::string B = s.TCPath + kPortableBar;
+  const std::string P = folder_.File(kPortableIni);
+  const std::string B = folder_.File(kPortableBar);
 
-  PortablePasses(s.TCPath + "wincmd.ini", P, true, FORCE);
+  PortablePasses(folder_.File("wincmd.ini"), P, true, FORCE);
   if (platform::FileExistsHiddenToo(P)) {
     s.PortableIni = P;
   } else {
@@ -104,14 +103,13 @@ void Launcher::ImportIni(bool FORCE) {
     s.PortableIni.clear();
   }
 
-  const std::string bar = IniReadValue("Buttonbar", "Buttonbar", P, s.TCPath + "Default.bar", false);
-  const std::string real = RemoveDRIVE_and_PATH(bar);
-  CopyAndParseFile(real, B, s.TCDir, s.TCPathMatch, kCommanderPath, true);
+  const std::string bar = IniReadValue("Buttonbar", "Buttonbar", P, folder_.File("Default.bar"), false);
+  const std::string real = folder_.Expand(bar);
+  CopyAndParseFile(real, B, folder_.dir, folder_.path, kCommanderPath, true);
   // The drive pass works on the copy; without one (a full stick) it would
   // leave an empty bar in its place.
-  const std::string drive = platform::DriveOf(s.TCDir);
-  if (!drive.empty() && platform::FileExists(B))
-    CopyAndParseFile(B, B, drive, platform::DriveOf(s.TCPathMatch), kCommanderDrive, true);
+  if (!folder_.drive.empty() && platform::FileExists(B))
+    CopyAndParseFile(B, B, folder_.drive, folder_.drive, kCommanderDrive, true);
   if (!platform::FileExists(B)) CopyFileOver(real, B, false);
   BringMissingCompanion(real);
   UsePortableBar(P);
@@ -122,8 +120,8 @@ void Launcher::ImportIni(bool FORCE) {
 void Launcher::ImportFTPIni(bool FORCE) {
   FinishInterruptedReplacements();
   LauncherState& s = state_;
-  const std::string F = s.TCPath + kPortableFtpIni;
-  if (!platform::FileExistsHiddenToo(F) || FORCE) PortablePasses(s.TCPath + "wcx_ftp.ini", F, true, true);
+  const std::string F = folder_.File(kPortableFtpIni);
+  if (!platform::FileExistsHiddenToo(F) || FORCE) PortablePasses(folder_.File("wcx_ftp.ini"), F, true, true);
   if (platform::FileExistsHiddenToo(F)) {
     s.PortableFtpIni = F;
   } else {
@@ -135,8 +133,8 @@ void Launcher::ImportFTPIni(bool FORCE) {
 void Launcher::ImportButtonBar(bool FORCE) {
   FinishInterruptedReplacements();
   LauncherState& s = state_;
-  const std::string B = s.TCPath + kPortableBar;
-  const std::string R = s.TCPath + kPortableBarCompanion;
+  const std::string B = folder_.File(kPortableBar);
+  const std::string R = folder_.File(kPortableBarCompanion);
 
   std::string bar = B;
   if (!FORCE || !platform::FileExists(B))
@@ -156,13 +154,14 @@ void Launcher::ImportButtonBar(bool FORCE) {
 }
 
 void Launcher::BringMissingCompanion(const std::string& bar) {
-  const std::string companion = state_.TCPath + kPortableBarCompanion;
+  const std::string companion = folder_.File(kPortableBarCompanion);
   if (!platform::FileExistsHiddenToo(companion)) CopyFileOver(CompanionOf(bar), companion, false);
 }
 
 void Launcher::UsePortableBar(const std::string& ini) {
-  if (!platform::FileExists(state_.TCPath + kPortableBar) || !platform::FileExists(ini)) return;
-  if (!IniWriteValue("Buttonbar", "Buttonbar", platform::JoinPath(kCommanderPath, kPortableBar), ini, true))
+  if (!platform::FileExists(folder_.File(kPortableBar)) || !platform::FileExists(ini)) return;
+  if (!IniWriteValue("Buttonbar", "Buttonbar", platform::JoinPath(kCommanderPath, std::string(kPortableBar)), ini,
+                     true))
     ReportUnwritable(ini);
 }
 

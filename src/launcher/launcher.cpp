@@ -15,11 +15,8 @@
 
 namespace {
 
-constexpr const char* kTotalCommander64 = "TOTALCMD64.EXE";
-constexpr const char* kTotalCommander32 = "Totalcmd.exe";
-
-bool HoldsTotalCommander(const std::string& directory) {
-  return platform::FileExists(directory + kTotalCommander64) || platform::FileExists(directory + kTotalCommander32);
+bool HoldsTotalCommander(const TotalCommanderFolder& folder) {
+  return platform::FileExists(folder.exe64) || platform::FileExists(folder.exe32);
 }
 
 }  // namespace
@@ -27,50 +24,36 @@ bool HoldsTotalCommander(const std::string& directory) {
 Launcher::Launcher(StartInfo start, LauncherUser& user)
     : start_(std::move(start)), switches_(ParseStartSwitches(start_.rawCommandLine)), user_(user) {}
 
-std::string Launcher::getTCPath() const { return state_.TCPath; }
-
-std::string Launcher::getPortableINI() const { return state_.TCPath + kPortableIni; }
-
 std::string Launcher::RemoveDRIVE_and_PATH(const std::string& SourceString) const {
-  std::string path = kCommanderPath, drive = kCommanderDrive;
-  const std::string result = ReplaceText(SourceString, path, state_.TCDir, false);
-  return ReplaceText(result, drive, state_.TCDir.substr(0, 2), false);
-}
-
-void Launcher::UseDirectory(const std::string& path, bool foundBelow) {
-  state_.TCPath = path;
-  state_.TCExe64 = path + kTotalCommander64;
-  // Named in lower case after a search below; the file system ignores the difference.
-  state_.TCExe32 = path + (foundBelow ? "totalcmd.exe" : kTotalCommander32);
+  return folder_.Expand(SourceString);
 }
 
 Launcher::Outcome Launcher::StartUp() {
   LauncherState& s = state_;
   s.TCCommandLine = Trim(start_.rawCommandLine);
   s.FilesImported = false;
-  UseDirectory(NormalizeDirectory(start_.executableDirectory), false);
-  s.TCDir = platform::WithoutSeparator(s.TCPath);
+  folder_ = FolderOf(start_.executableDirectory);
   if (switches_.mode == StartMode::Help) return Outcome::Help;
 
-  if (!HoldsTotalCommander(s.TCPath)) {
-    s.TCDir = FindTCSubDirectory(s.TCPath);
-    if (s.TCDir.empty()) {
+  if (!HoldsTotalCommander(folder_)) {
+    const std::string below = FindTCSubDirectory(folder_.path);
+    if (below.empty()) {
+      folder_.dir.clear();
       user_.Tell(texts::RunInTotalCommandersDirectory(start_.executableBaseName), platform::MsgIcon::Information,
                  texts::kFileNotFound);
       return Outcome::Help;
     }
-    UseDirectory(NormalizeDirectory(s.TCDir), true);
-    platform::ChangeDirectory(s.TCDir);
+    folder_ = FolderOf(below, true);
+    platform::ChangeDirectory(folder_.dir);
   }
-  s.TCPathMatch = s.TCPath;
 
   FinishInterruptedReplacements();
   ImportAtStart();
   KeepBarPortable();
   if (s.FilesImported || switches_.offersShortcuts) CreateDesktopShortCut();
 
-  if (!s.TCPath.empty() && !platform::IsSeparator(s.TCPath[0])) platform::ChangeDrive(s.TCPath[0]);
-  platform::ChangeDirectory(s.TCPath);
+  if (!folder_.path.empty() && !platform::IsSeparator(folder_.path[0])) platform::ChangeDrive(folder_.path[0]);
+  platform::ChangeDirectory(folder_.path);
   AddPortableFilesToCommandLine();
 
   if (switches_.mode == StartMode::Setup) return Outcome::Setup;
@@ -83,7 +66,7 @@ std::string Launcher::FindTCSubDirectory(const std::string& Path) const {
   std::vector<std::string> directories = platform::ListSubdirectories(Path);
   platform::SortIgnoringCase(directories);
   for (const std::string& directory : directories)
-    if (HoldsTotalCommander(platform::WithSeparator(directory))) return platform::WithoutSeparator(directory);
+    if (HoldsTotalCommander(FolderOf(directory))) return platform::WithoutSeparator(directory);
   return {};
 }
 
@@ -92,28 +75,28 @@ std::string Launcher::FindTCSubDirectory(const std::string& Path) const {
 void Launcher::ImportAtStart() {
   LauncherState& s = state_;
   const std::string commandUpper = platform::UpperCase(s.TCCommandLine);
-  if (!platform::FileExistsHiddenToo(s.TCPath + kPortableIni) || Contains(commandUpper, " /I="))
+  if (!platform::FileExistsHiddenToo(folder_.File(kPortableIni)) || Contains(commandUpper, " /I="))
     ImportIni(false);
   else
-    s.PortableIni = s.TCPath + kPortableIni;
-  if (!platform::FileExistsHiddenToo(s.TCPath + kPortableFtpIni) || Contains(commandUpper, " /F="))
+    s.PortableIni = folder_.File(kPortableIni);
+  if (!platform::FileExistsHiddenToo(folder_.File(kPortableFtpIni)) || Contains(commandUpper, " /F="))
     ImportFTPIni(false);
   else
-    s.PortableFtpIni = s.TCPath + kPortableFtpIni;
+    s.PortableFtpIni = folder_.File(kPortableFtpIni);
 }
 
 // The bar the portable ini names is brought into the portable bar each time.
 void Launcher::KeepBarPortable() {
   LauncherState& s = state_;
   if (s.PortableIni.empty() || !platform::FileExists(s.PortableIni)) return;
-  const std::string bar = IniReadValue("Buttonbar", "Buttonbar", s.PortableIni, s.TCPath + "Default.bar", false);
-  const std::string real = RemoveDRIVE_and_PATH(bar);
+  const std::string bar = IniReadValue("Buttonbar", "Buttonbar", s.PortableIni, folder_.File("Default.bar"), false);
+  const std::string real = folder_.Expand(bar);
   if (real.empty() || !platform::FileExists(real)) return;
-  const std::string portable = PortableValue(real, s.TCDir);
+  const std::string portable = folder_.Portable(real);
   if (portable != bar && !IniWriteValue("Buttonbar", "Buttonbar", portable, s.PortableIni, false))
     ReportUnwritable(s.PortableIni);
   if (!platform::FileExists(real)) return;
-  CopyAndParseFile(real, s.TCPath + kPortableBar, s.TCDir, s.TCPathMatch, kCommanderPath, true);
+  CopyAndParseFile(real, folder_.File(kPortableBar), folder_.dir, folder_.path, kCommanderPath, true);
   BringMissingCompanion(real);
   UsePortableBar(s.PortableIni);
 }
@@ -122,8 +105,8 @@ void Launcher::AddPortableFilesToCommandLine() {
   LauncherState& s = state_;
   const bool addIni = !Contains(platform::UpperCase(s.TCCommandLine), " /I=") && !s.PortableIni.empty() &&
                       platform::FileExistsHiddenToo(s.PortableIni);
-  if (s.PortableFtpIni.empty() && platform::FileExistsHiddenToo(s.TCPath + kPortableFtpIni))
-    s.PortableFtpIni = s.TCPath + kPortableFtpIni;
+  if (s.PortableFtpIni.empty() && platform::FileExistsHiddenToo(folder_.File(kPortableFtpIni)))
+    s.PortableFtpIni = folder_.File(kPortableFtpIni);
   const bool addFtp = !s.PortableFtpIni.empty() && platform::FileExistsHiddenToo(s.PortableFtpIni);
   // A quote the user left open would swallow the switches behind it.
   if ((addIni || addFtp) && std::count(s.TCCommandLine.begin(), s.TCCommandLine.end(), '"') % 2 == 1)
@@ -133,17 +116,16 @@ void Launcher::AddPortableFilesToCommandLine() {
 }
 
 void Launcher::StartTotalCommander() {
-  const LauncherState& s = state_;
   std::string executable;
-  if (platform::FileExists(s.TCExe64))
-    executable = s.TCExe64;
-  else if (platform::FileExists(s.TCExe32))
-    executable = s.TCExe32;
+  if (platform::FileExists(folder_.exe64))
+    executable = folder_.exe64;
+  else if (platform::FileExists(folder_.exe32))
+    executable = folder_.exe32;
   if (executable.empty()) {
     user_.Tell(texts::kTotalCommanderNotFound, platform::MsgIcon::Information, texts::kFileNotFound);
     return;
   }
-  if (!platform::StartProgram(Trim(QuotePath(executable) + " " + s.TCCommandLine),
+  if (!platform::StartProgram(Trim(QuotePath(executable) + " " + state_.TCCommandLine),
                               platform::WindowStyle::NormalWithFocus))
     user_.Tell(texts::CannotStart(executable), platform::MsgIcon::Critical,
                std::string(platform::kApplicationTitle));
@@ -152,10 +134,10 @@ void Launcher::StartTotalCommander() {
 void Launcher::FinishInterruptedReplacements() {
   if (recovered_) return;
   recovered_ = true;
-  platform::FinishInterruptedReplacements(state_.TCPath, kPortablePrefix, {kRewriteScratchSuffix});
+  platform::FinishInterruptedReplacements(folder_.path, std::string(kPortablePrefix), {kRewriteScratchSuffix});
 }
 
 void Launcher::ShowPluginWindow() {
   FinishInterruptedReplacements();
-  user_.ShowPluginWindow(*this);
+  user_.ShowPluginWindow(folder_);
 }

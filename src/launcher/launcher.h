@@ -8,7 +8,7 @@
 #include "launcher/launcher_state.h"
 #include "launcher/launcher_user.h"
 #include "launcher/start_switches.h"
-#include "plugins/plugin_search.h"
+#include "support/total_commander_folder.h"
 
 // What the launcher learns from the platform when it starts.
 struct StartInfo {
@@ -20,7 +20,7 @@ struct StartInfo {
   std::string executableBaseName;
 };
 
-class Launcher : public TotalCommanderFiles {
+class Launcher {
  public:
   Launcher(StartInfo start, LauncherUser& user);
 
@@ -30,9 +30,9 @@ class Launcher : public TotalCommanderFiles {
   Outcome StartUp();
 
   // Total Commander's directory, with its trailing separator.
-  std::string getTCPath() const override;
+  std::string getTCPath() const { return folder_.getTCPath(); }
   // The portable ini's full name, whether or not the file exists.
-  std::string getPortableINI() const override;
+  std::string getPortableINI() const { return folder_.getPortableINI(); }
 
   // The portable form of a value turned back into an absolute one.
   std::string RemoveDRIVE_and_PATH(const std::string& SourceString) const;
@@ -47,10 +47,9 @@ class Launcher : public TotalCommanderFiles {
   void ShowPluginWindow();
 
   const LauncherState& State() const { return state_; }
+  const TotalCommanderFolder& Folder() const { return folder_; }
 
  private:
-  // Total Commander's directory (with its separator) and the executables in it.
-  void UseDirectory(const std::string& path, bool foundBelow);
   std::string FindTCSubDirectory(const std::string& Path) const;
   void ImportAtStart();
   void KeepBarPortable();
@@ -74,6 +73,7 @@ class Launcher : public TotalCommanderFiles {
   StartInfo start_;
   StartSwitches switches_;
   LauncherUser& user_;
+  TotalCommanderFolder folder_;
   LauncherState state_;
   bool toldUnwritable_ = false;
   bool recovered_ = false;

@@ -2,6 +2,7 @@
 
 #include "controls/resource_ids.h"
 #include "files_dialog/files.h"
+#include "plugins/plugin_search.h"
 
 bool DialogUser::Ask(const std::string& question, const std::string& title) {
   return platform::ShowMessage(question, platform::MsgButtons::YesNo, platform::MsgIcon::Question, title) ==
@@ -20,8 +21,8 @@ std::string DialogUser::BrowseForFile(const std::string& folder, const std::stri
   return dialog.FileOpenDialog(folder, caption, defaultName);
 }
 
-void DialogUser::ShowPluginWindow(const TotalCommanderFiles& files) {
+void DialogUser::ShowPluginWindow(const TotalCommanderFolder& folder) {
   // It carries the main window's icon.
-  PluginSearch window(files, IDI_AMBLER);
+  PluginSearch window(folder, IDI_AMBLER);
   window.ShowModal();
 }

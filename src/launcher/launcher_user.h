@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/host.h"
-#include "plugins/plugin_search.h"
+#include "support/total_commander_folder.h"
 
 class LauncherUser {
  public:
@@ -18,7 +18,7 @@ class LauncherUser {
   virtual std::string BrowseForFile(const std::string& folder, const std::string& caption,
                                     const std::string& defaultName) = 0;
   // Returns when the user has closed it.
-  virtual void ShowPluginWindow(const TotalCommanderFiles& files) = 0;
+  virtual void ShowPluginWindow(const TotalCommanderFolder& folder) = 0;
 };
 
 // The real one: message boxes of the current host, the program's own file
@@ -30,5 +30,5 @@ class DialogUser final : public LauncherUser {
   void Beep() override;
   std::string BrowseForFile(const std::string& folder, const std::string& caption,
                             const std::string& defaultName) override;
-  void ShowPluginWindow(const TotalCommanderFiles& files) override;
+  void ShowPluginWindow(const TotalCommanderFolder& folder) override;
 };

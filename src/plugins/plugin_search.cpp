@@ -31,8 +31,8 @@ bool HasExtension(const std::string& upperName, const std::string& extension) {
 
 }  // namespace
 
-PluginSearch::PluginSearch(const TotalCommanderFiles& main, int icon)
-    : ui::Window("PluginSearch"), main_(main), mainIcon_(icon) {
+PluginSearch::PluginSearch(const TotalCommanderFolder& folder, int icon)
+    : ui::Window("PluginSearch"), folder_(folder), mainIcon_(icon) {
   SetCaption(texts::kPluginCaption);
   SetClientSize(9555, 6240);
 }
@@ -98,8 +98,8 @@ void PluginSearch::LoadHandling() {
   List2->Clear();
   List1Name->Clear();
   List2Name->Clear();
-  searchRoot_ = main_.getTCPath();
-  iniFile_ = main_.getPortableINI();
+  searchRoot_ = folder_.getTCPath();
+  iniFile_ = folder_.getPortableINI();
   // The window goes on with the portable ini's name: a save then creates it.
   if (iniFile_.empty() || !platform::FileExists(iniFile_))
     platform::ShowMessage(texts::kIniNotFound, platform::MsgButtons::Ok, platform::MsgIcon::None);

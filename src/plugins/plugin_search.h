@@ -5,21 +5,12 @@
 #include <string>
 
 #include "controls/window.h"
-
-// What the window learns from the launcher.
-class TotalCommanderFiles {
- public:
-  virtual ~TotalCommanderFiles() = default;
-  // Total Commander's directory, with its trailing separator.
-  virtual std::string getTCPath() const = 0;
-  // The portable ini's full name, whether or not it exists.
-  virtual std::string getPortableINI() const = 0;
-};
+#include "support/total_commander_folder.h"
 
 class PluginSearch : public ui::Window {
  public:
   // icon: the main window's, which this window takes over.
-  PluginSearch(const TotalCommanderFiles& main, int icon);
+  PluginSearch(const TotalCommanderFolder& folder, int icon);
 
   // The three operations below are offered to other windows but never called
   // by Ambler: they are defined in services/plugin_services.cpp, in the
@@ -61,7 +52,7 @@ class PluginSearch : public ui::Window {
   void OfferRename(ui::ListBox& names, ui::ListBox& paths);
   void Save();
 
-  const TotalCommanderFiles& main_;
+  const TotalCommanderFolder& folder_;
   int mainIcon_;
   std::string searchRoot_;
   std::string iniFile_;

@@ -173,11 +173,8 @@ TEST_F(WindowFit, EveryCaptionFitsAt144Dpi) {
   setup.Load();
   ExpectCaptionsFit(setup, "setup-window-144dpi");
 
-  struct Main : TotalCommanderFiles {
-    std::string getTCPath() const override { return "T:\\TC\\"; }
-    std::string getPortableINI() const override { return "T:\\TC\\TC_portable_wincmd.ini"; }
-  } main;
-  PluginSearch plugins(main, 0);
+  const TotalCommanderFolder folder = FolderOf("T:\\TC");
+  PluginSearch plugins(folder, 0);
   plugins.Show();
   ExpectCaptionsFit(plugins, "plugin-window-144dpi");
   plugins.Unload();

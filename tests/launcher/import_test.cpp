@@ -208,7 +208,7 @@ TEST_F(Import, TotalCommanderAtTheDriveRoot) {
   host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window
   host.Answer({MsgResult::No});
   Form1& form = Start("", "T:\\");
-  EXPECT_EQ(form.State().TCDir, "T:");
+  EXPECT_EQ(form.Work().Folder().dir, "T:");
   EXPECT_EQ(medium.Read("TC_portable_wincmd.ini"),
             "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\\\r\nx=%COMMANDER_PATH%\\plugins\\a.wfx\r\n"
             "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");

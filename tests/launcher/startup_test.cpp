@@ -25,8 +25,7 @@ TEST_F(Startup, HelpParametersShowOnlyTheHelpWindow) {
     // Nothing was searched: the launcher's own folder stands, though Total
     // Commander lies below it.
     EXPECT_EQ(form.getTCPath(), "T:\\TC\\");
-    EXPECT_EQ(form.State().TCDir, "T:\\TC");
-    EXPECT_EQ(form.State().TCPathMatch, "");
+    EXPECT_EQ(form.Work().Folder().dir, "T:\\TC");
     EXPECT_EQ(form.getPortableINI(), "T:\\TC\\TC_portable_wincmd.ini");
   }
   EXPECT_TRUE(host.Messages().empty());
@@ -96,7 +95,7 @@ TEST_F(Startup, MissingTotalCommanderIsReportedThenHelpIsShown) {
   EXPECT_EQ(host.Messages()[0].icon, MsgIcon::Information);
   EXPECT_TRUE(form.IsVisible());
   EXPECT_EQ(form.Label1->Caption(), kHelpText);
-  EXPECT_EQ(form.State().TCDir, "");
+  EXPECT_EQ(form.Work().Folder().dir, "");
   EXPECT_EQ(form.getTCPath(), "T:\\Empty\\");
   EXPECT_EQ(host.Ended(), 0);
 }

@@ -14,12 +14,6 @@ namespace {
 using platform::MsgResult;
 using Strings = std::vector<std::string>;
 
-struct Main : TotalCommanderFiles {
-  std::string path = "T:\\TC\\";
-  std::string getTCPath() const override { return path; }
-  std::string getPortableINI() const override { return path + "TC_portable_wincmd.ini"; }
-};
-
 class PluginWindow : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -37,11 +31,11 @@ class PluginWindow : public ::testing::Test {
 
   test::Medium medium;
   test::ScriptedHost host;
-  Main main;
+  TotalCommanderFolder main = FolderOf("T:\\TC");
 };
 
 // Opens the window modally; the action is what the user does in it.
-void Open(test::ScriptedHost& host, const Main& main, std::function<void(PluginSearch&)> action) {
+void Open(test::ScriptedHost& host, const TotalCommanderFolder& main, std::function<void(PluginSearch&)> action) {
   PluginSearch window(main, 1);
   host.OnModal([&](ui::Window&) {
     action(window);
@@ -73,14 +67,14 @@ TEST_F(PluginWindow, ALinkBackUpTheTreeIsNotFollowed) {
 TEST_F(PluginWindow, ARootWithoutSubdirectoriesOrAMissingIniIsHandled) {
   medium.MakeDirectory("Flat");
   medium.Write("Flat\\x.wfx", "plugin");
-  main.path = "T:\\Flat\\";
+  main = FolderOf("T:\\Flat");
   Open(host, main, [](PluginSearch& w) { EXPECT_EQ(w.List1->ListCount(), 0); });
   ASSERT_EQ(host.Messages().size(), 1u);
   EXPECT_EQ(host.Messages()[0].prompt, "Ini not found");
   EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::None);
   EXPECT_EQ(host.Messages()[0].title, "Ambler");
 
-  main.path = "T:\\Missing\\";
+  main = FolderOf("T:\\Missing");
   Open(host, main, [](PluginSearch& w) {
     EXPECT_EQ(w.List1->ListCount(), 0);
     EXPECT_EQ(w.IniFile(), "T:\\Missing\\TC_portable_wincmd.ini");

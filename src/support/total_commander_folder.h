@@ -1,0 +1,40 @@
+#pragma once
+// Total Commander's folder and the names in it, as one value: made once by
+// FolderOf from where the launcher found Total Commander, and handed by
+// reference to whatever reads or writes the portable files.
+
+#include <string>
+#include <string_view>
+
+// The portable files, all in Total Commander's folder, and what their names
+// begin with.
+inline constexpr std::string_view kPortablePrefix = "TC_portable_";
+inline constexpr std::string_view kPortableIni = "TC_portable_wincmd.ini";
+inline constexpr std::string_view kPortableFtpIni = "TC_portable_wcx_ftp.ini";
+inline constexpr std::string_view kPortableBar = "TC_portable_Default.bar";
+inline constexpr std::string_view kPortableBarCompanion = "TC_portable_Default.br1";
+
+struct TotalCommanderFolder {
+  std::string path;   // with its trailing separator: "E:\TC\", at a drive root "E:\"
+  std::string dir;    // without it: "E:\TC", at a drive root the two characters "E:"
+  std::string drive;  // "E:"; empty for a network share
+  std::string exe64, exe32;
+
+  // A file in the folder.
+  std::string File(std::string_view name) const { return path + std::string(name); }
+  std::string getTCPath() const { return path; }
+  // The portable ini's full name, whether or not the file exists.
+  std::string getPortableINI() const { return File(kPortableIni); }
+
+  // A value made portable: the folder becomes %COMMANDER_PATH%, then the
+  // drive %COMMANDER_DRIVE%, where a path can begin.
+  std::string Portable(const std::string& value) const;
+  // A portable value made absolute again: both variables become the folder
+  // and its first two characters.
+  std::string Expand(const std::string& value) const;
+};
+
+// The folder of that directory; with foundBelow (a subfolder the launcher
+// searched) the 32-bit executable is named in lower case, as the file system
+// ignores the difference.
+TotalCommanderFolder FolderOf(const std::string& directory, bool foundBelow = false);
