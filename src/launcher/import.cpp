@@ -33,52 +33,61 @@ void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string
     user_.Tell(texts::SameFile(SourceFile), platform::MsgIcon::Critical, texts::kSameFileTitle);
     return;
   }
-
   // A hidden or system portable file is the user's own: it is used, never
   // overwritten by an import, and never rewritten.
-  if (!platform::FileExistsHiddenToo(DestinationFile) || FORCE) {
-    const std::string name = ExtractFileName(SourceFile);
-    bool asked = false;
-    // Without FORCE a missing source is no choice: the other offers follow.
-    std::string src = FORCE || platform::FileExists(SourceFile) ? SourceFile : std::string();
-    if (!src.empty() && !FORCE) {
-      asked = true;
-      if (!user_.Ask(texts::ImportFromCurrentDirectory(name, ExtractFileName(DestinationFile)),
-                     texts::kImportFileTitle))
-        src.clear();
-    }
-    if (src.empty()) {
-      const std::string desktop = GetSpecialFolder(0);
-      const std::string w = desktop.empty() ? std::string() : desktop.substr(0, 1) + ":\\Windows\\" + name;
-      if (!w.empty() && platform::FileExists(w)) {
-        asked = true;
-        if (user_.Ask(texts::ImportFromWindowsDirectory(w), texts::kImportFromWindowsTitle)) src = w;
-        if (src.empty() || !platform::FileExists(src)) src.clear();
-      }
-    }
-    if (src.empty()) {
-      asked = true;
-      if (user_.Ask(texts::BrowseForFileNow(name, DestinationFile), texts::kBrowseForFileTitle)) {
-        src = user_.BrowseForFile(platform::CurrentDirectory(), texts::ImportFileCaption(name), "*.*");
-        if (src == "*.*" || Trim(src).empty()) src.clear();
-      }
-    }
-    bool copied = false, copyFailed = false;
-    if (!Trim(src).empty() && platform::FileExists(src) && !platform::FileExistsHiddenToo(DestinationFile)) {
-      copied = CopyFileOver(src, DestinationFile, true);
-      copyFailed = !copied;
-      state_.FilesImported = true;
-    }
-    // An empty file in place of a copy that failed (a full stick) would stand
-    // for the user's settings from then on; without it the next start retries.
-    if (!copyFailed && !platform::FileExists(DestinationFile)) platform::CreateNewFile(DestinationFile);
-    if (asked && !copied) user_.Tell(texts::kImportCancelled, platform::MsgIcon::Information, texts::kCancelled);
-  }
-
+  if (!platform::FileExistsHiddenToo(DestinationFile) || FORCE) CopyIntoPortableFile(SourceFile, DestinationFile, FORCE);
   if (!platform::FileExists(DestinationFile)) return;
   const RewriteResult rewrite = RewriteFile(DestinationFile, FindSTr1, FindStr2, replacestring);
   state_.LineFound = rewrite.lineFound;
   if (rewrite.failed) ReportUnwritable(DestinationFile);
+}
+
+std::string Launcher::ChooseSource(const std::string& source, const std::string& destination, bool FORCE,
+                                   bool& asked) {
+  const std::string name = ExtractFileName(source);
+  // Without FORCE a missing source is no choice: the other offers follow.
+  std::string chosen = FORCE || platform::FileExists(source) ? source : std::string();
+  if (!chosen.empty() && !FORCE) {
+    asked = true;
+    if (!user_.Ask(texts::ImportFromCurrentDirectory(name, ExtractFileName(destination)), texts::kImportFileTitle))
+      chosen.clear();
+  }
+  if (chosen.empty()) {
+    const std::string desktop = GetSpecialFolder(0);
+    const std::string w = desktop.empty() ? std::string() : desktop.substr(0, 1) + ":\\Windows\\" + name;
+    if (!w.empty() && platform::FileExists(w)) {
+      asked = true;
+      if (user_.Ask(texts::ImportFromWindowsDirectory(w), texts::kImportFromWindowsTitle)) chosen = w;
+      if (chosen.empty() || !platform::FileExists(chosen)) chosen.clear();
+    }
+  }
+  if (chosen.empty()) {
+    asked = true;
+    if (user_.Ask(texts::BrowseForFileNow(name, destination), texts::kBrowseForFileTitle)) {
+      chosen = user_.BrowseForFile(platform::CurrentDirectory(), texts::ImportFileCaption(name), "*.*");
+      if (chosen == "*.*" || Trim(chosen).empty()) chosen.clear();
+    }
+  }
+  return chosen;
+}
+
+void Launcher::CopyIntoPortableFile(const std::string& source, const std::string& destination, bool FORCE) {
+  bool asked = false;
+  const std::string chosen = ChooseSource(source, destination, FORCE, asked);
+  bool copied = false, copyFailed = false;
+  if (!Trim(chosen).empty() && platform::FileExists(chosen) && !platform::FileExistsHiddenToo(destination)) {
+    copied = CopyFileOver(chosen, destination, true);
+    copyFailed = !copied;
+    state_.FilesImported = true;
+  }
+  // An empty file in place of a copy that failed (a full stick) would stand
+  // for the user's settings from then on; without it the next start retries.
+  if (!copyFailed && !platform::FileExists(destination)) platform::CreateNewFile(destination);
+  if (asked && !copied) user_.Tell(texts::kImportCancelled, platform::MsgIcon::Information, texts::kCancelled);
+}
+
+void Launcher::MakePortable(const std::string& file) {
+  if (platform::FileExists(file) && ::MakePortable(file, folder_).failed) ReportUnwritable(file);
 }
 
 void Launcher::PortablePasses(const std::string& source, const std::string& destination, bool pathForce,
@@ -103,13 +112,10 @@ void Launcher::ImportIni(bool FORCE) {
     s.PortableIni.clear();
   }
 
-  const std::string bar = IniReadValue("Buttonbar", "Buttonbar", P, folder_.File("Default.bar"), false);
+  const std::string bar = IniReadValue(kButtonbar, kButtonbar, P, folder_.File("Default.bar"), false);
   const std::string real = folder_.Expand(bar);
-  CopyAndParseFile(real, B, folder_.dir, folder_.path, kCommanderPath, true);
-  // The drive pass works on the copy; without one (a full stick) it would
-  // leave an empty bar in its place.
-  if (!folder_.drive.empty() && platform::FileExists(B))
-    CopyAndParseFile(B, B, folder_.drive, folder_.drive, kCommanderDrive, true);
+  CopyIntoPortableFile(real, B, true);
+  MakePortable(B);
   if (!platform::FileExists(B)) CopyFileOver(real, B, false);
   BringMissingCompanion(real);
   UsePortableBar(P);
@@ -143,7 +149,7 @@ void Launcher::ImportButtonBar(bool FORCE) {
 
   // A hidden or system portable bar or companion is the user's own: never replaced.
   if (bar != B) CopyFileOver(bar, B, !HiddenOrSystem(B));
-  PortablePasses(bar, B, true, true);
+  MakePortable(B);
   CopyFileOver(CompanionOf(bar), R, !HiddenOrSystem(R));
 
   if (platform::FileExists(R)) {
@@ -160,8 +166,7 @@ void Launcher::BringMissingCompanion(const std::string& bar) {
 
 void Launcher::UsePortableBar(const std::string& ini) {
   if (!platform::FileExists(folder_.File(kPortableBar)) || !platform::FileExists(ini)) return;
-  if (!IniWriteValue("Buttonbar", "Buttonbar", platform::JoinPath(kCommanderPath, std::string(kPortableBar)), ini,
-                     true))
+  if (!IniWriteValue(kButtonbar, kButtonbar, platform::JoinPath(kCommanderPath, std::string(kPortableBar)), ini, true))
     ReportUnwritable(ini);
 }
 

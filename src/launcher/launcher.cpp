@@ -89,11 +89,11 @@ void Launcher::ImportAtStart() {
 void Launcher::KeepBarPortable() {
   LauncherState& s = state_;
   if (s.PortableIni.empty() || !platform::FileExists(s.PortableIni)) return;
-  const std::string bar = IniReadValue("Buttonbar", "Buttonbar", s.PortableIni, folder_.File("Default.bar"), false);
+  const std::string bar = IniReadValue(kButtonbar, kButtonbar, s.PortableIni, folder_.File("Default.bar"), false);
   const std::string real = folder_.Expand(bar);
   if (real.empty() || !platform::FileExists(real)) return;
   const std::string portable = folder_.Portable(real);
-  if (portable != bar && !IniWriteValue("Buttonbar", "Buttonbar", portable, s.PortableIni, false))
+  if (portable != bar && !IniWriteValue(kButtonbar, kButtonbar, portable, s.PortableIni, false))
     ReportUnwritable(s.PortableIni);
   if (!platform::FileExists(real)) return;
   CopyAndParseFile(real, folder_.File(kPortableBar), folder_.dir, folder_.path, kCommanderPath, true);

@@ -55,7 +55,17 @@ class Launcher {
   void KeepBarPortable();
   void AddPortableFilesToCommandLine();
   void StartTotalCommander();
-  // The path pass, then the drive pass (when the directory has a drive).
+  // What a portable file is imported from: the source itself, or without
+  // FORCE, what the user accepts of the three offers (asked tells whether
+  // one was made).
+  std::string ChooseSource(const std::string& source, const std::string& destination, bool FORCE, bool& asked);
+  // The chosen source copied into the portable file, where it is missing.
+  void CopyIntoPortableFile(const std::string& source, const std::string& destination, bool FORCE);
+  // The folder, then the drive, made portable in the file, where it exists.
+  void MakePortable(const std::string& file);
+  // Both passes of CopyAndParseFile: each brings the file in where it is
+  // missing (the drive pass offers the source again when the first copy
+  // failed), then rewrites it.
   void PortablePasses(const std::string& source, const std::string& destination, bool pathForce, bool driveForce);
   // Points the portable ini at the portable button bar, but only while both
   // exist: after a failed copy (a full stick) the ini keeps naming the bar it

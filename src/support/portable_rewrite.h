@@ -46,3 +46,8 @@ struct RewriteResult {
 };
 RewriteResult RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
                           const std::string& replacement);
+
+// Both passes on a file: Total Commander's folder becomes %COMMANDER_PATH%,
+// then its drive (where it has one) %COMMANDER_DRIVE%.
+struct TotalCommanderFolder;
+RewriteResult MakePortable(const std::string& file, const TotalCommanderFolder& folder);

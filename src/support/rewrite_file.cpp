@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "support/portable_rewrite.h"
+#include "support/total_commander_folder.h"
 
 RewriteResult RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
                           const std::string& replacement) {
@@ -41,4 +42,11 @@ RewriteResult RewriteFile(const std::string& file, const std::string& find1, con
       },
       file + kRewriteScratchSuffix);
   return {found, changed && !written};
+}
+
+RewriteResult MakePortable(const std::string& file, const TotalCommanderFolder& folder) {
+  RewriteResult result = RewriteFile(file, folder.dir, folder.path, kCommanderPath);
+  if (folder.drive.empty()) return result;
+  const RewriteResult drive = RewriteFile(file, folder.drive, folder.drive, kCommanderDrive);
+  return {result.lineFound || drive.lineFound, result.failed || drive.failed};
 }

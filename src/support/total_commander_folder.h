@@ -13,6 +13,8 @@ inline constexpr std::string_view kPortableIni = "TC_portable_wincmd.ini";
 inline constexpr std::string_view kPortableFtpIni = "TC_portable_wcx_ftp.ini";
 inline constexpr std::string_view kPortableBar = "TC_portable_Default.bar";
 inline constexpr std::string_view kPortableBarCompanion = "TC_portable_Default.br1";
+// The ini's section, and its key, that name the button bar.
+inline constexpr const char* kButtonbar = "Buttonbar";
 
 struct TotalCommanderFolder {
   std::string path;   // with its trailing separator: "E:\TC\", at a drive root "E:\"

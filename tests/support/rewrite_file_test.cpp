@@ -4,12 +4,12 @@
 
 #include "common/portable_lines.h"
 #include "common/test_files.h"
-#include "platform/path.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
 #include "support/line_text.h"
 #include "support/path_text.h"
 #include "support/portable_rewrite.h"
+#include "support/total_commander_folder.h"
 
 namespace {
 
@@ -18,14 +18,12 @@ class WholeFileRewrite : public ::testing::Test {
   test::TempDir dir;
 };
 
-// Both passes of the portable rewrite on a file, for Total Commander in that
-// directory; no scratch file may stay behind. True when a line held a path.
+// Both passes for Total Commander in that directory; no scratch file may stay
+// behind. True when a line held a path.
 bool MakePortable(const std::string& file, const std::string& directory) {
-  const bool found = RewriteFile(file, directory, directory + "\\", kCommanderPath).lineFound;
-  const std::string drive = platform::DriveOf(directory);
-  const bool foundDrive = !drive.empty() && RewriteFile(file, drive, drive, kCommanderDrive).lineFound;
+  const bool found = MakePortable(file, FolderOf(directory)).lineFound;
   EXPECT_FALSE(test::Exists(file + "_temp2.txt"));
-  return found || foundDrive;
+  return found;
 }
 
 TEST_F(WholeFileRewrite, FollowsTheRuleLineByLineDropsTheLastBlankLineAndLeavesAFileWithoutPathsAlone) {
