@@ -29,36 +29,44 @@ std::string Launcher::RemoveDRIVE_and_PATH(const std::string& SourceString) cons
 }
 
 Launcher::Outcome Launcher::StartUp() {
-  LauncherState& s = state_;
-  s.TCCommandLine = Trim(start_.rawCommandLine);
-  s.FilesImported = false;
+  state_.TCCommandLine = Trim(start_.rawCommandLine);
+  state_.FilesImported = false;
   folder_ = FolderOf(start_.executableDirectory);
   if (switches_.mode == StartMode::Help) return Outcome::Help;
-
-  if (!HoldsTotalCommander(folder_)) {
-    const std::string below = FindTCSubDirectory(folder_.path);
-    if (below.empty()) {
-      folder_.dir.clear();
-      user_.Tell(texts::RunInTotalCommandersDirectory(start_.executableBaseName), platform::MsgIcon::Information,
-                 texts::kFileNotFound);
-      return Outcome::Help;
-    }
-    folder_ = FolderOf(below, true);
-    platform::ChangeDirectory(folder_.dir);
-  }
+  if (!LocateTotalCommander()) return Outcome::Help;
 
   FinishInterruptedReplacements();
   ImportAtStart();
   KeepBarPortable();
-  if (s.FilesImported || switches_.offersShortcuts) CreateDesktopShortCut();
-
-  if (!folder_.path.empty() && !platform::IsSeparator(folder_.path[0])) platform::ChangeDrive(folder_.path[0]);
-  platform::ChangeDirectory(folder_.path);
+  if (state_.FilesImported || switches_.offersShortcuts) CreateDesktopShortCut();
+  EnterTotalCommandersFolder();
   AddPortableFilesToCommandLine();
 
   if (switches_.mode == StartMode::Setup) return Outcome::Setup;
   StartTotalCommander();
   return Outcome::Launched;
+}
+
+// Beside the launcher, else in the first subfolder in the list's order that
+// holds it; said when there is none.
+bool Launcher::LocateTotalCommander() {
+  if (HoldsTotalCommander(folder_)) return true;
+  const std::string below = FindTCSubDirectory(folder_.path);
+  if (below.empty()) {
+    folder_.dir.clear();
+    user_.Tell(texts::RunInTotalCommandersDirectory(start_.executableBaseName), platform::MsgIcon::Information,
+               texts::kFileNotFound);
+    return false;
+  }
+  folder_ = FolderOf(below, true);
+  platform::ChangeDirectory(folder_.dir);
+  return true;
+}
+
+// Total Commander starts in its folder, on its drive.
+void Launcher::EnterTotalCommandersFolder() {
+  if (!folder_.path.empty() && !platform::IsSeparator(folder_.path[0])) platform::ChangeDrive(folder_.path[0]);
+  platform::ChangeDirectory(folder_.path);
 }
 
 std::string Launcher::FindTCSubDirectory(const std::string& Path) const {

@@ -50,7 +50,9 @@ class Launcher {
   const TotalCommanderFolder& Folder() const { return folder_; }
 
  private:
+  bool LocateTotalCommander();
   std::string FindTCSubDirectory(const std::string& Path) const;
+  void EnterTotalCommandersFolder();
   void ImportAtStart();
   void KeepBarPortable();
   void AddPortableFilesToCommandLine();
