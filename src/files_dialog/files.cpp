@@ -76,13 +76,13 @@ void Files::Design() {
   };
   Drive1->LostFocus = [this] { UpdateFullPath(); };
   Dir1->Change = [this] {
-    if (DialogMode == "Dir")
+    if (DialogMode == Mode::Dir)
       Ok->SetEnabled(true);
     else
       File1->SetPath(Dir1->Path());
   };
   File1->Click = [this] {
-    if (DialogMode != "Dir") {
+    if (DialogMode != Mode::Dir) {
       FileName->SetText(File1->FileName());
       UpdateFullPath();
     }
@@ -180,9 +180,9 @@ void Files::UpdateFullPath() { WriteFullPath(File1->FileName()); }
 void Files::OkAction() {
   std::string R = Dir1->Path();
   if (!R.empty() && R.back() != '\\') R += '\\';  // "\" even behind "/": callers cut the name off at the last "\"
-  if (DialogMode == "File")
+  if (DialogMode == Mode::File)
     R += Trim(FileName->Text()).empty() ? File1->FileName() : FileName->Text();
-  else if (DialogMode == "SaveFile")
+  else if (DialogMode == Mode::SaveFile)
     R += FileName->Text();
   DialogResult = R;
   Hide();
@@ -207,7 +207,7 @@ std::string Files::Finish() {
 
 std::string Files::FileOpenDialog(std::string DefaultPath, const std::string& WindowCaption,
                                   const std::string& DefaultFilename) {
-  DialogMode.clear();
+  DialogMode = Mode::None;
   Load();
   if (DefaultPath.empty()) DefaultPath = platform::CurrentDirectory();
   KomplettPfadText->SetText(NormalizeDirectory(DefaultPath) + DefaultFilename);
@@ -224,7 +224,7 @@ std::string Files::FileOpenDialog(std::string DefaultPath, const std::string& Wi
   if (!DefaultFilename.empty()) FileName->SetText(DefaultFilename);
   File1->SetVisible(true);
   Drive1->SetVisible(true);
-  DialogMode = "File";
+  DialogMode = Mode::File;
   ShowModal();
   return Finish();
 }

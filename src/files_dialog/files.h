@@ -70,6 +70,8 @@ class Files : public ui::Window {
   // Takes the result and unloads the window.
   std::string Finish();
 
-  std::string DialogMode;
+  // What the dialog is opened for; None while it is being set up.
+  enum class Mode { None, File, SaveFile, Dir };
+  Mode DialogMode = Mode::None;
   std::string DialogResult;
 };

@@ -4,6 +4,7 @@
 #include "launcher/version.h"
 #include "launcher/web_page.h"
 #include "platform/host.h"
+#include "platform/process.h"
 #include "support/associations.h"
 #include "support/user_texts.h"
 
@@ -111,6 +112,6 @@ void Form1::ShowHelpWindow() {
 
 void Form1::OpenWebPage() {
   Label2->SetVisible(false);
-  OpenUrlInBrowser(kWebPageAddress, 1);
+  OpenUrlInBrowser(kWebPageAddress, platform::kNormalWindowWithFocus);
   Label2->SetVisible(true);
 }

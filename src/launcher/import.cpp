@@ -53,7 +53,7 @@ std::string Launcher::ChooseSource(const std::string& source, const std::string&
       chosen.clear();
   }
   if (chosen.empty()) {
-    const std::string desktop = GetSpecialFolder(0);
+    const std::string desktop = GetSpecialFolder(kDesktopFolderNumber);
     const std::string w = desktop.empty() ? std::string() : desktop.substr(0, 1) + ":\\Windows\\" + name;
     if (!w.empty() && platform::FileExists(w)) {
       asked = true;

@@ -7,6 +7,9 @@
 namespace platform {
 
 enum class WindowStyle { Hidden, NormalWithFocus };
+// The same normal window with the focus as a number of the windows' show
+// commands (SW_SHOWNORMAL), for the routines that take one.
+inline constexpr int kNormalWindowWithFocus = 1;
 
 // The full path of a program in the system folder ("notepad.exe"). A program
 // named without its path would be looked for beside this program first: on

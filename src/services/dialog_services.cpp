@@ -5,10 +5,10 @@
 
 std::string Files::filesaveDialog(std::string DefaultPath, const std::string& DefaultFilename,
                                   const std::string& WindowCaption) {
-  DialogMode.clear();
+  DialogMode = Mode::None;
   Load();
   if (DefaultPath.empty()) DefaultPath = platform::CurrentDirectory();
-  DialogMode = "SaveFile";
+  DialogMode = Mode::SaveFile;
   SetCaption(WindowCaption.empty() ? texts::kSaveFileAs : WindowCaption);
   // The name part selects its file; it never becomes the filter.
   const std::string name = GetNamePart(DefaultPath);
@@ -29,7 +29,7 @@ std::string Files::filesaveDialog(std::string DefaultPath, const std::string& De
 }
 
 std::string Files::FileDirSelectDialog(const std::string& DefaultPath, const std::string& WindowCaption) {
-  DialogMode = "Dir";
+  DialogMode = Mode::Dir;
   Load();
   // The left column whole: picture strip, drive and directory lists, the second buttons.
   SetClientSize(5610, 5565);

@@ -14,11 +14,14 @@
 
 namespace {
 
+// A directory is listed only with one of these exact sets of attribute bits.
 bool IsListedDirectory(unsigned long attributes) {
-  switch (attributes) {
-    case 16: case 17: case 20: case 22: case 48: case 49: return true;
-    default: return false;
-  }
+  constexpr unsigned long kReadOnly = 0x1, kHidden = 0x2, kSystem = 0x4, kDirectory = 0x10, kArchive = 0x20;
+  for (const unsigned long listed : {kDirectory, kDirectory | kReadOnly, kDirectory | kSystem,
+                                     kDirectory | kHidden | kSystem, kDirectory | kArchive,
+                                     kDirectory | kArchive | kReadOnly})
+    if (attributes == listed) return true;
+  return false;
 }
 
 // A name is taken when the association lookup finds the file, with a program
@@ -154,7 +157,7 @@ bool DownloadUpdateWithUpdater(const std::string& URLFileToDownload, const std::
     std::string commandLine = QuotePath(LocalUpdaterEXE) + " [URL]" + URLFileToDownload;
     if (!Trim(ProgramParam).empty()) commandLine += " [PARAM1] " + ProgramParam;
     commandLine += " [PATH]" + LocalFileToUpdate;
-    platform::StartTask(commandLine, 1);
+    platform::StartTask(commandLine, platform::kNormalWindowWithFocus);
     platform::EndProgram();
   }
   platform::ShowMessage(texts::UpdaterNotFound(LocalUpdaterEXE), platform::MsgButtons::Ok,

@@ -8,7 +8,7 @@
 std::string GetSpecialFolder(int folder) { return platform::SpecialFolderPath(folder); }
 
 std::string GetDesktopFolder() {
-  std::string folder = Trim(GetSpecialFolder(0));
+  std::string folder = Trim(GetSpecialFolder(kDesktopFolderNumber));
   if (folder.empty()) return {};
   return folder.back() == '\\' ? folder : folder + '\\';
 }

@@ -3,6 +3,8 @@
 
 #include <string>
 
+// The shell's number of the desktop folder (CSIDL_DESKTOP).
+inline constexpr int kDesktopFolderNumber = 0;
 // The path of a special folder by its shell number, or empty text.
 std::string GetSpecialFolder(int folder);
 // The desktop folder with a trailing "\", or empty text when there is none.
