@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "bench_timer.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/text_file.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/path.h"
 #include "platform/text.h"
 

@@ -2,7 +2,7 @@
 
 #include "controls/resource_ids.h"
 #include "files_dialog/system_paths.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/path.h"
 #include "support/path_lookup.h"
 #include "support/path_text.h"

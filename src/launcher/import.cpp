@@ -2,7 +2,7 @@
 // portable copies.
 #include "launcher/launcher.h"
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/path.h"
 #include "platform/text.h"
 #include "support/file_copy.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <urlmon.h>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/medium_changes.h"
 #include "platform/system_library.h"
 #include "platform/win32_common.h"

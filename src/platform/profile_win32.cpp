@@ -5,7 +5,7 @@
 #include <new>
 #include <vector>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/win32_common.h"
 
 namespace platform {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <deque>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/path.h"
 #include "platform/process.h"

@@ -1,6 +1,6 @@
 // The file dialog's entry points that Ambler itself never calls.
 #include "files_dialog/files.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "support/user_texts.h"
 
 std::string Files::filesaveDialog(std::string DefaultPath, const std::string& DefaultFilename,

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 
 // The file's creation date and time; nothing for a missing file.
 std::optional<platform::DateTime> getFileDate(const std::string& FileName);

@@ -1,6 +1,6 @@
 #include "services/ini_sections.h"
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/text_file.h"
 #include "support/ini_keys.h"

@@ -1,5 +1,5 @@
 // The plugin window's public operations that Ambler itself never calls.
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/path.h"
 #include "platform/text.h"

@@ -1,6 +1,6 @@
 #include "support/associations.h"
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/process.h"
 #include "platform/program.h"

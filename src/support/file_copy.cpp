@@ -1,6 +1,6 @@
 #include "support/file_copy.h"
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/text.h"
 
 bool CopyFileOver(const std::string& source, const std::string& target, bool overwrite) {

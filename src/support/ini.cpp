@@ -1,6 +1,6 @@
 #include "support/ini.h"
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/path.h"
 #include "platform/text_file.h"
 #include "support/ini_keys.h"

@@ -1,6 +1,6 @@
 #include "support/path_lookup.h"
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "support/path_text.h"
 
 std::string ExtractDirectory(const std::string& path) {

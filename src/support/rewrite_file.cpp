@@ -1,7 +1,7 @@
 // The rewrite of a whole file, through its scratch file.
 #include <vector>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/text.h"
 #include "support/portable_rewrite.h"
 #include "support/total_commander_folder.h"

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/program.h"
 #include "platform/text_file.h"
 

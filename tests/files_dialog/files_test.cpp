@@ -7,7 +7,7 @@
 #include "common/medium.h"
 #include "common/scripted_host.h"
 #include "files_dialog/system_paths.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 
 namespace {
 

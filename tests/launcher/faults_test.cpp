@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "launcher/launcher_test.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/medium_changes.h"
 #include "plugins/plugin_search.h"
 #include "support/portable_rewrite.h"

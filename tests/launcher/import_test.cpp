@@ -2,7 +2,7 @@
 // test medium.
 #include "files_dialog/files.h"
 #include "launcher/launcher_test.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/shell.h"
 #include "support/ini.h"

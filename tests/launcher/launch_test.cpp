@@ -10,7 +10,7 @@
 #include "common/medium.h"
 #include "common/scripted_host.h"
 #include "launcher/form1.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/process.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "common/portable_lines.h"
 #include "common/scripted_host.h"
 #include "launcher/form1.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/text.h"
 #include "support/path_text.h"
 

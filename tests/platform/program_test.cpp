@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/text.h"
 

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "common/test_files.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/medium_changes.h"
 
 namespace {

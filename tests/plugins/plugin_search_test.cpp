@@ -6,7 +6,7 @@
 
 #include "common/medium.h"
 #include "common/scripted_host.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "support/ini.h"
 
 namespace {

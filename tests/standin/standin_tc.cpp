@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/program.h"
 #include "platform/text_file.h"

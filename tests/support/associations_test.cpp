@@ -7,7 +7,7 @@
 #include "common/medium.h"
 #include "common/scripted_host.h"
 #include "common/test_files.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/program.h"
 #include "platform/text.h"

@@ -5,7 +5,7 @@
 
 #include "common/scripted_host.h"
 #include "common/test_files.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/medium_changes.h"
 
 namespace {

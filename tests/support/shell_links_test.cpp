@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/test_files.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/shell.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/files.h"
+#include "platform/file_system.h"
 
 #include <windows.h>
 
