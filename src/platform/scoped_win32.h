@@ -1,6 +1,7 @@
 #pragma once
-// Within platform/ only: owners of Win32 handles and COM objects, each
-// released once when it goes out of scope.
+// For platform/ and the window binding (win32_ui/): owners of Win32 handles,
+// GDI objects, device contexts and COM objects, each released once when it
+// goes out of scope.
 
 #include <windows.h>
 #include <objbase.h>
@@ -51,6 +52,10 @@ inline HKEY NoKey() { return nullptr; }
 inline bool CloseFile(HANDLE h) { return CloseHandle(h) != 0; }
 inline bool CloseFind(HANDLE h) { return FindClose(h) != 0; }
 inline bool CloseKey(HKEY k) { return RegCloseKey(k) == ERROR_SUCCESS; }
+template <typename H>
+inline bool DeleteGdiObject(H object) { return DeleteObject(object) != 0; }
+template <typename H>
+inline H NoGdiObject() { return nullptr; }
 }  // namespace scoped_detail
 
 // CreateFileW's handle.
@@ -60,6 +65,35 @@ using ScopedHandle = Scoped<HANDLE, scoped_detail::CloseFile, scoped_detail::NoH
 // FindFirstFileW's search.
 using ScopedFind = Scoped<HANDLE, scoped_detail::CloseFind, scoped_detail::NoFile>;
 using ScopedKey = Scoped<HKEY, scoped_detail::CloseKey, scoped_detail::NoKey>;
+// A font, brush or bitmap (DeleteObject).
+template <typename H>
+using ScopedGdi = Scoped<H, scoped_detail::DeleteGdiObject<H>, scoped_detail::NoGdiObject<H>>;
+
+// A window's device context (GetDC; the screen's for no window), released
+// with ReleaseDC, the objects selected into it selected out again first.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDC() {
+    if (!dc_) return;
+    if (original_) SelectObject(dc_, original_);
+    ReleaseDC(window_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+
+  HDC Get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+  void Select(HGDIOBJ object) {
+    HGDIOBJ previous = SelectObject(dc_, object);
+    if (!original_) original_ = previous;
+  }
+
+ private:
+  HWND window_;
+  HDC dc_;
+  HGDIOBJ original_ = nullptr;
+};
 
 // A COM interface, released through its Release (never deleted).
 template <typename T>

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/scoped_win32.h"
+
 namespace platform {
 
 std::wstring ToWide(std::string_view utf8) {
@@ -35,9 +37,8 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
 
 int ScreenDpi() {
   static const int dpi = [] {
-    HDC screen = GetDC(nullptr);
-    const int value = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    const int value = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
     return value > 0 ? value : 96;
   }();
   return dpi;

@@ -35,8 +35,7 @@ void Binder::Show(NativeControl& native, const ui::ControlChange& change) const 
     case What::Visible: ShowWindow(native.hwnd, control.ShownWithContainers() ? SW_SHOWNA : SW_HIDE); break;
     case What::Enabled: EnableWindow(native.hwnd, control.Enabled()); break;
     case What::Colors:
-      if (native.background) DeleteObject(native.background);
-      native.background = nullptr;  // made again when the control is painted
+      native.background.Reset();  // made again when the control is painted
       InvalidateRect(native.hwnd, nullptr, TRUE);
       break;
     case What::ToolTip: {
@@ -107,11 +106,10 @@ class LabelBinder final : public Binder {
   static void FitHeight(NativeControl& native) {
     const ui::Rect design = native.control->WindowPosition();
     RECT needed{0, 0, TwipsToPixels(design.width), 0};
-    HDC dc = GetDC(native.hwnd);
-    HGDIOBJ old = SelectObject(dc, FontFor(native.control->GetFont()));
-    DrawTextW(dc, ToWide(native.control->Caption()).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(native.hwnd, dc);
+    platform::WindowDC dc(native.hwnd);
+    dc.Select(FontFor(native.control->GetFont()));
+    DrawTextW(dc.Get(), ToWide(native.control->Caption()).c_str(), -1, &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     const int height = std::max(TwipsToPixels(design.height), static_cast<int>(needed.bottom));
     SetWindowPos(native.hwnd, nullptr, 0, 0, TwipsToPixels(design.width), height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -144,8 +142,7 @@ class PictureBinder final : public Binder {
                                              platform::Scale(size.bmHeight), LR_COPYDELETEORG));
     }
     SendMessageW(native.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image));
-    if (native.image) DeleteObject(native.image);
-    native.image = image;
+    native.image = platform::ScopedGdi<HBITMAP>(image);
   }
   void Command(NativeControl& native, int code) const override {
     if (code == STN_CLICKED) native.control->UserClick();
@@ -175,9 +172,8 @@ class PictureBinder final : public Binder {
         if (GetFocus() == hwnd) {
           RECT client;
           GetClientRect(hwnd, &client);
-          HDC dc = GetDC(hwnd);
-          DrawFocusRect(dc, &client);
-          ReleaseDC(hwnd, dc);
+          const platform::WindowDC dc(hwnd);
+          DrawFocusRect(dc.Get(), &client);
         }
         return result;
       }

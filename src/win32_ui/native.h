@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/window.h"
+#include "platform/scoped_win32.h"
 
 namespace win32_ui {
 
@@ -20,8 +21,8 @@ struct NativeControl {
   NativeWindow* owner = nullptr;
   int id = 0;  // the child window's id, and the timer's
   HWND hwnd = nullptr;
-  HBITMAP image = nullptr;
-  HBRUSH background = nullptr;
+  platform::ScopedGdi<HBITMAP> image;
+  platform::ScopedGdi<HBRUSH> background;
   // Drawing is held back while the program changes many rows in a row.
   bool batching = false;
 };

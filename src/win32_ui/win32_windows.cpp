@@ -18,19 +18,20 @@
 namespace win32_ui {
 
 HFONT FontFor(const ui::Font& font) {
-  static std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts;
+  static std::map<std::tuple<std::string, int, bool, bool>, platform::ScopedGdi<HFONT>> fonts;
   const int hundredths = static_cast<int>(font.points * 100 + 0.5);
-  HFONT& made = fonts[{font.name, hundredths, font.bold, font.underline}];
+  platform::ScopedGdi<HFONT>& made = fonts[{font.name, hundredths, font.bold, font.underline}];
   if (!made) {
     const int height = -MulDiv(hundredths, platform::ScreenDpi(), 7200);
     // "MS Sans Serif" is a bitmap font that does not scale with the screen;
     // Windows itself puts its scalable successor in its place.
     const std::wstring face = font.name == "MS Sans Serif" ? L"Microsoft Sans Serif" : platform::ToWide(font.name);
-    made = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       face.c_str());
+    made = platform::ScopedGdi<HFONT>(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                                  font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                                  CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                                  face.c_str()));
   }
-  return made;
+  return made.Get();
 }
 
 namespace {
@@ -229,10 +230,7 @@ void Win32WindowSystem::RunModal(ui::Window& window) {
 
 void Win32WindowSystem::Destroy(NativeWindow* native) {
   GiveBackActivation(*native);
-  for (auto& c : native->controls) {
-    if (c.image) DeleteObject(c.image);
-    if (c.background) DeleteObject(c.background);
-  }
+  // Its pictures and brushes go with the record, once the window is gone.
   if (native->hwnd) {
     SetWindowLongPtrW(native->hwnd, GWLP_USERDATA, 0);
     DestroyWindow(native->hwnd);
@@ -325,8 +323,9 @@ LRESULT Win32WindowSystem::Handle(NativeWindow& native, UINT message, WPARAM wPa
       if (NativeControl* c = ControlOf(native, reinterpret_cast<HWND>(lParam))) {
         if (const auto& fore = c->control->ForeColor()) SetTextColor(dc, RGB(fore->red, fore->green, fore->blue));
         if (const auto& back = c->control->BackColor()) {
-          if (!c->background) c->background = CreateSolidBrush(RGB(back->red, back->green, back->blue));
-          brush = c->background;
+          if (!c->background)
+            c->background = platform::ScopedGdi<HBRUSH>(CreateSolidBrush(RGB(back->red, back->green, back->blue)));
+          brush = c->background.Get();
         }
       }
       SetBkMode(dc, TRANSPARENT);
