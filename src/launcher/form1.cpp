@@ -22,7 +22,7 @@ ui::Font SansSerif(double points, bool bold = false, bool underline = false) {
 
 }  // namespace
 
-Form1::Form1(StartInfo start) : ui::Window("Form1"), launcher_(std::move(start), user_) {
+Form1::Form1(StartInfo start) : ui::Window("Form1"), launcher_(std::move(start)) {
   SetCaption(texts::kMainCaption);
   SetClientSize(7065, 4005);
   SetIcon(IDI_AMBLER);

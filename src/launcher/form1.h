@@ -44,6 +44,5 @@ class Form1 : public ui::Window {
   void ShowHelpWindow();
   void OpenWebPage();
 
-  DialogUser user_;
   Launcher launcher_;
 };

@@ -3,6 +3,7 @@
 #include "launcher/launcher.h"
 
 #include "platform/file_system.h"
+#include "platform/host.h"
 #include "platform/path.h"
 #include "platform/text.h"
 #include "support/file_copy.h"
@@ -30,12 +31,13 @@ void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string
                                 const std::string& FindSTr1, const std::string& FindStr2,
                                 const std::string& replacestring, bool FORCE) {
   if (platform::UpperCase(SourceFile) == platform::UpperCase(DestinationFile) && !FORCE) {
-    user_.Tell(texts::SameFile(SourceFile), platform::MsgIcon::Critical, texts::kSameFileTitle);
+    platform::Tell(texts::SameFile(SourceFile), platform::MsgIcon::Critical, texts::kSameFileTitle);
     return;
   }
   // A hidden or system portable file is the user's own: it is used, never
   // overwritten by an import, and never rewritten.
-  if (!platform::FileExistsHiddenToo(DestinationFile) || FORCE) CopyIntoPortableFile(SourceFile, DestinationFile, FORCE);
+  if (!platform::FileExistsHiddenToo(DestinationFile) || FORCE)
+    CopyIntoPortableFile(SourceFile, DestinationFile, FORCE);
   if (!platform::FileExists(DestinationFile)) return;
   const RewriteResult rewrite = RewriteFile(DestinationFile, FindSTr1, FindStr2, replacestring);
   state_.LineFound = rewrite.lineFound;
@@ -49,7 +51,7 @@ std::string Launcher::ChooseSource(const std::string& source, const std::string&
   std::string chosen = FORCE || platform::FileExists(source) ? source : std::string();
   if (!chosen.empty() && !FORCE) {
     asked = true;
-    if (!user_.Ask(texts::ImportFromCurrentDirectory(name, ExtractFileName(destination)), texts::kImportFileTitle))
+    if (!platform::Ask(texts::ImportFromCurrentDirectory(name, ExtractFileName(destination)), texts::kImportFileTitle))
       chosen.clear();
   }
   if (chosen.empty()) {
@@ -57,14 +59,14 @@ std::string Launcher::ChooseSource(const std::string& source, const std::string&
     const std::string w = desktop.empty() ? std::string() : desktop.substr(0, 1) + ":\\Windows\\" + name;
     if (!w.empty() && platform::FileExists(w)) {
       asked = true;
-      if (user_.Ask(texts::ImportFromWindowsDirectory(w), texts::kImportFromWindowsTitle)) chosen = w;
+      if (platform::Ask(texts::ImportFromWindowsDirectory(w), texts::kImportFromWindowsTitle)) chosen = w;
       if (chosen.empty() || !platform::FileExists(chosen)) chosen.clear();
     }
   }
   if (chosen.empty()) {
     asked = true;
-    if (user_.Ask(texts::BrowseForFileNow(name, destination), texts::kBrowseForFileTitle)) {
-      chosen = user_.BrowseForFile(platform::CurrentDirectory(), texts::ImportFileCaption(name), "*.*");
+    if (platform::Ask(texts::BrowseForFileNow(name, destination), texts::kBrowseForFileTitle)) {
+      chosen = BrowseForFile(platform::CurrentDirectory(), texts::ImportFileCaption(name), "*.*");
       if (chosen == "*.*" || Trim(chosen).empty()) chosen.clear();
     }
   }
@@ -83,7 +85,7 @@ void Launcher::CopyIntoPortableFile(const std::string& source, const std::string
   // An empty file in place of a copy that failed (a full stick) would stand
   // for the user's settings from then on; without it the next start retries.
   if (!copyFailed && !platform::FileExists(destination)) platform::CreateNewFile(destination);
-  if (asked && !copied) user_.Tell(texts::kImportCancelled, platform::MsgIcon::Information, texts::kCancelled);
+  if (asked && !copied) platform::Tell(texts::kImportCancelled, platform::MsgIcon::Information, texts::kCancelled);
 }
 
 void Launcher::MakePortable(const std::string& file) {
@@ -108,7 +110,7 @@ void Launcher::ImportIni(bool FORCE) {
   if (platform::FileExistsHiddenToo(P)) {
     s.PortableIni = P;
   } else {
-    user_.Tell(texts::kImportCanceled, platform::MsgIcon::Information, texts::kImportFailed);
+    platform::Tell(texts::kImportCanceled, platform::MsgIcon::Information, texts::kImportFailed);
     s.PortableIni.clear();
   }
 
@@ -131,7 +133,7 @@ void Launcher::ImportFTPIni(bool FORCE) {
   if (platform::FileExistsHiddenToo(F)) {
     s.PortableFtpIni = F;
   } else {
-    user_.Beep();
+    platform::Beep();
     s.PortableFtpIni.clear();
   }
 }
@@ -144,7 +146,7 @@ void Launcher::ImportButtonBar(bool FORCE) {
 
   std::string bar = B;
   if (!FORCE || !platform::FileExists(B))
-    bar = user_.BrowseForFile(platform::CurrentDirectory(), texts::kImportBarCaption, "*.bar");
+    bar = BrowseForFile(platform::CurrentDirectory(), texts::kImportBarCaption, "*.bar");
   if (bar == "*.bar" || Trim(bar).empty() || !platform::FileExists(bar)) return;
 
   // A hidden or system portable bar or companion is the user's own: never replaced.
@@ -155,7 +157,7 @@ void Launcher::ImportButtonBar(bool FORCE) {
   if (platform::FileExists(R)) {
     if (!s.PortableIni.empty()) UsePortableBar(s.PortableIni);
   } else {
-    user_.Tell(texts::kImportCancelled, platform::MsgIcon::Information, texts::kCancelled);
+    platform::Tell(texts::kImportCancelled, platform::MsgIcon::Information, texts::kCancelled);
   }
 }
 
@@ -173,5 +175,5 @@ void Launcher::UsePortableBar(const std::string& ini) {
 void Launcher::ReportUnwritable(const std::string& file) {
   if (toldUnwritable_) return;
   toldUnwritable_ = true;
-  user_.Tell(texts::CannotWrite(file), platform::MsgIcon::Information, texts::kNotSavedTitle);
+  platform::Tell(texts::CannotWrite(file), platform::MsgIcon::Information, texts::kNotSavedTitle);
 }

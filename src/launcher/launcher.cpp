@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/resource_ids.h"
+#include "files_dialog/files.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/path.h"
 #include "platform/process.h"
 #include "platform/text.h"
+#include "plugins/plugin_search.h"
 #include "support/ini.h"
 #include "support/path_text.h"
 #include "support/portable_rewrite.h"
@@ -21,8 +24,8 @@ bool HoldsTotalCommander(const TotalCommanderFolder& folder) {
 
 }  // namespace
 
-Launcher::Launcher(StartInfo start, LauncherUser& user)
-    : start_(std::move(start)), switches_(ParseStartSwitches(start_.rawCommandLine)), user_(user) {}
+Launcher::Launcher(StartInfo start)
+    : start_(std::move(start)), switches_(ParseStartSwitches(start_.rawCommandLine)) {}
 
 std::string Launcher::RemoveDRIVE_and_PATH(const std::string& SourceString) const {
   return folder_.Expand(SourceString);
@@ -54,7 +57,7 @@ bool Launcher::LocateTotalCommander() {
   const std::string below = FindTCSubDirectory(folder_.path);
   if (below.empty()) {
     folder_.dir.clear();
-    user_.Tell(texts::RunInTotalCommandersDirectory(start_.executableBaseName), platform::MsgIcon::Information,
+    platform::Tell(texts::RunInTotalCommandersDirectory(start_.executableBaseName), platform::MsgIcon::Information,
                texts::kFileNotFound);
     return false;
   }
@@ -130,12 +133,12 @@ void Launcher::StartTotalCommander() {
   else if (platform::FileExists(folder_.exe32))
     executable = folder_.exe32;
   if (executable.empty()) {
-    user_.Tell(texts::kTotalCommanderNotFound, platform::MsgIcon::Information, texts::kFileNotFound);
+    platform::Tell(texts::kTotalCommanderNotFound, platform::MsgIcon::Information, texts::kFileNotFound);
     return;
   }
   if (!platform::StartProgram(Trim(QuotePath(executable) + " " + state_.TCCommandLine),
                               platform::WindowStyle::NormalWithFocus))
-    user_.Tell(texts::CannotStart(executable), platform::MsgIcon::Critical,
+    platform::Tell(texts::CannotStart(executable), platform::MsgIcon::Critical,
                std::string(platform::kApplicationTitle));
 }
 
@@ -147,5 +150,13 @@ void Launcher::FinishInterruptedReplacements() {
 
 void Launcher::ShowPluginWindow() {
   FinishInterruptedReplacements();
-  user_.ShowPluginWindow(folder_);
+  // It carries the main window's icon.
+  PluginSearch window(folder_, IDI_AMBLER);
+  window.ShowModal();
+}
+
+std::string Launcher::BrowseForFile(const std::string& folder, const std::string& caption,
+                                    const std::string& defaultName) {
+  Files dialog;
+  return dialog.FileOpenDialog(folder, caption, defaultName);
 }

@@ -1,12 +1,12 @@
 #pragma once
 // The launcher itself, without a window: the start-up work, the imports of
 // Total Commander's files into their portable copies, the desktop shortcuts
-// and the state they share. It reaches the user only through LauncherUser.
+// and the state they share. It reaches the user through the host's message
+// boxes (platform/host.h) and its own modal windows, as every window does.
 
 #include <string>
 
 #include "launcher/launcher_state.h"
-#include "launcher/launcher_user.h"
 #include "launcher/start_switches.h"
 #include "support/total_commander_folder.h"
 
@@ -22,7 +22,7 @@ struct StartInfo {
 
 class Launcher {
  public:
-  Launcher(StartInfo start, LauncherUser& user);
+  explicit Launcher(StartInfo start);
 
   enum class Outcome { Help, Setup, Launched };
   // The start-up work the command line asks for. Launched: Total Commander
@@ -79,12 +79,13 @@ class Launcher {
   // A stick pulled during an earlier run may have left a replacement of a
   // portable file half done: finished once per run, before the first write.
   void FinishInterruptedReplacements();
+  // The file the user chose in the file dialog, or empty text.
+  std::string BrowseForFile(const std::string& folder, const std::string& caption, const std::string& defaultName);
   // Says once per run that a portable file could not take a change.
   void ReportUnwritable(const std::string& file);
 
   StartInfo start_;
   StartSwitches switches_;
-  LauncherUser& user_;
   TotalCommanderFolder folder_;
   LauncherState state_;
   bool toldUnwritable_ = false;

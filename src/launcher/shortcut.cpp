@@ -7,12 +7,12 @@
 #include "support/user_texts.h"
 
 void Launcher::CreateDesktopShortCut() {
-  if (!user_.Ask(texts::kCreateDesktopShortcut, texts::kDesktopShortcutTitle)) return;
+  if (!platform::Ask(texts::kCreateDesktopShortcut, texts::kDesktopShortcutTitle)) return;
 
   const std::string& directory = start_.executableDirectory;
   const std::string exe = platform::JoinPath(directory, start_.executableBaseName + ".exe");
   std::string args;
-  if (switches_.passesArguments && user_.Ask(texts::AddCommandLine(start_.rawCommandLine), ""))
+  if (switches_.passesArguments && platform::Ask(texts::AddCommandLine(start_.rawCommandLine), ""))
     args = start_.rawCommandLine;
   const std::string workingDirectory = platform::WithoutSeparator(directory, true);
   platform::DoEvents();

@@ -18,6 +18,14 @@ MsgResult ShowMessage(const std::string& prompt, MsgButtons buttons, MsgIcon ico
   return CurrentHost().ShowMessage(prompt, buttons, icon, title.empty() ? std::string(kApplicationTitle) : title);
 }
 
+bool Ask(const std::string& question, const std::string& title) {
+  return ShowMessage(question, MsgButtons::YesNo, MsgIcon::Question, title) == MsgResult::Yes;
+}
+
+void Tell(const std::string& notice, MsgIcon icon, const std::string& title) {
+  ShowMessage(notice, MsgButtons::Ok, icon, title);
+}
+
 }  // namespace platform
 
 namespace platform {

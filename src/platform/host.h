@@ -38,6 +38,10 @@ void SetHost(Host* host);
 
 // A message box; an empty title shows the application's title.
 MsgResult ShowMessage(const std::string& prompt, MsgButtons buttons, MsgIcon icon, const std::string& title = {});
+// A Yes/No question with the question icon; true for Yes.
+bool Ask(const std::string& question, const std::string& title = {});
+// A notice with an OK button.
+void Tell(const std::string& notice, MsgIcon icon, const std::string& title = {});
 
 }  // namespace platform
 
