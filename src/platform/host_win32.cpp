@@ -43,18 +43,7 @@ class InputBoxWindow {
     if (owner) EnableWindow(owner, FALSE);
     ShowWindow(window_, SW_SHOWNORMAL);
     SetFocus(edit_);
-    MSG message;
-    while (!done_) {
-      const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-      if (got <= 0) {
-        // The program's own loop ends on the same WM_QUIT.
-        if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
-        break;
-      }
-      if (IsDialogMessageW(window_, &message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
+    PumpUntil([this] { return done_; });
     if (owner) EnableWindow(owner, TRUE);
     DestroyWindow(window_);
     if (owner) SetActiveWindow(owner);
@@ -110,15 +99,7 @@ class Win32HostImpl final : public Host {
   void Beep() override { MessageBeep(MB_OK); }
 
   void DoEvents() override {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(message.wParam));
-        break;
-      }
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
+    PumpUntil([] { return false; }, false);
   }
 
   [[noreturn]] void EndProgram() override { ExitProcess(0); }

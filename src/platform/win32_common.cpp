@@ -6,6 +6,23 @@
 
 namespace platform {
 
+int PumpUntil(const std::function<bool()>& done, bool waiting) {
+  MSG message{};
+  while (!done()) {
+    if (!waiting && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) return 0;
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+      return static_cast<int>(message.wParam);
+    }
+    HWND top = GetAncestor(message.hwnd, GA_ROOT);
+    if (top && IsDialogMessageW(top, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
+
 std::wstring ToWide(std::string_view utf8) {
   if (utf8.empty()) return {};
   const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
-
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +15,12 @@ namespace platform {
 // Text inside the program is UTF-8; Windows is called in UTF-16.
 std::wstring ToWide(std::string_view utf8);
 std::string ToUtf8(std::wstring_view wide);
+
+// The program's one message loop: runs the thread's messages, each window's
+// dialog keys included, until done() holds; with waiting false it ends too
+// once no message is waiting. A WM_QUIT ends it and is posted again, so that
+// the loop around a nested one ends too; its exit code is returned (0 else).
+int PumpUntil(const std::function<bool()>& done, bool waiting = true);
 
 // Pixels per logical inch of the screen.
 int ScreenDpi();

@@ -94,24 +94,6 @@ void ApplyTopmost(HWND hwnd, const ui::Window& window) {
   SetWindowPos(hwnd, window.IsTopmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
-// Runs messages until done() holds. A WM_QUIT that arrives meanwhile is
-// posted again, so that the loop around this one ends too.
-template <typename Done>
-void Pump(Done&& done) {
-  MSG message;
-  while (!done()) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    HWND top = GetAncestor(message.hwnd, GA_ROOT);
-    if (top && IsDialogMessageW(top, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
 NativeWindow* Win32WindowSystem::Find(const ui::Window& window) {
   for (auto& native : windows_)
     if (native->window == &window) return native.get();
@@ -224,7 +206,7 @@ void Win32WindowSystem::RunModal(ui::Window& window) {
       modal->disabled.push_back(other->hwnd);
     }
   }
-  Pump([&] { return !window.IsVisible(); });
+  platform::PumpUntil([&] { return !window.IsVisible(); });
   if (NativeWindow* still = Find(window)) GiveBackActivation(*still);
 }
 
@@ -366,16 +348,7 @@ namespace win32_ui {
 void InstallWin32WindowSystem() { ui::SetWindowSystem(&System()); }
 
 int RunMessageLoop() {
-  MSG message{};
-  for (;;) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) break;
-    HWND top = GetAncestor(message.hwnd, GA_ROOT);
-    if (top && IsDialogMessageW(top, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+  return platform::PumpUntil([] { return false; });
 }
 
 }  // namespace win32_ui
