@@ -34,21 +34,18 @@ TEST_F(WholeFileRewrite, FollowsTheRuleLineByLineDropsTheLastBlankLineAndLeavesA
   EXPECT_EQ(test::ReadFile(P), "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\nTYPE:1\r\nx=%COMMANDER_PATH%2\\y\r\n"
                                "z=%COMMANDER_DRIVE%\\Tools\\a.exe\r\nlf\nkept\r\n");
 
-  const std::string other = dir / "a.ini";
-  test::WriteFile(other, "[x]\r\nk=C:\\Other\r\n\r\n");
-  const auto before = test::ModificationTime(other);
-  EXPECT_FALSE(MakePortable(other, "T:\\TC"));
-  EXPECT_EQ(test::ReadFile(other), "[x]\r\nk=C:\\Other\r\n\r\n");
-  EXPECT_EQ(test::ModificationTime(other), before);
-
-  // At the drive root: lines that hold the drive's two characters inside a
-  // word change nothing, so the file is not written.
-  const std::string bar = dir / "root.bar";
-  test::WriteFile(bar, "[Buttonbar]\ncmd1=CUT:1\r\n\r\n");
-  const auto barBefore = test::ModificationTime(bar);
-  EXPECT_TRUE(MakePortable(bar, "T:"));
-  EXPECT_EQ(test::ReadFile(bar), "[Buttonbar]\ncmd1=CUT:1\r\n\r\n");
-  EXPECT_EQ(test::ModificationTime(bar), barBefore);
+  // Files the rewrite changes nothing in are not written: no path at all, or,
+  // at the drive root, the drive's two characters only inside a word.
+  const std::tuple<const char*, const char*, bool> unchanged[] = {{"[x]\r\nk=C:\\Other\r\n\r\n", "T:\\TC", false},
+                                                                  {"[Buttonbar]\ncmd1=CUT:1\r\n\r\n", "T:", true}};
+  for (const auto& [content, directory, found] : unchanged) {
+    const std::string other = dir / "other.ini";
+    test::WriteFile(other, content);
+    const auto before = test::ModificationTime(other);
+    EXPECT_EQ(MakePortable(other, directory), found);
+    EXPECT_EQ(test::ReadFile(other), content);
+    EXPECT_EQ(test::ModificationTime(other), before);
+  }
 }
 
 // Every line of a rewritten file, with both variables expanded again, reads
