@@ -14,6 +14,15 @@ class Button : public Control {
  public:
   Button(Window& w, std::string name, Rect r, Control* container = nullptr)
       : Control(w, ControlKind::Button, std::move(name), r, container) {}
+  // Enter clicks the default button of its window, Escape the cancel button.
+  bool IsDefault() const { return default_; }
+  void SetDefault(bool isDefault) { default_ = isDefault; }
+  bool IsCancel() const { return cancel_; }
+  void SetCancel(bool isCancel) { cancel_ = isCancel; }
+
+ private:
+  bool default_ = false;
+  bool cancel_ = false;
 };
 
 class Label : public Control {

@@ -100,4 +100,21 @@ void Window::RequestClose() {
   if (OnCloseRequest()) Unload();
 }
 
+namespace {
+
+template <typename Is>
+void ClickButton(const std::vector<std::unique_ptr<Control>>& controls, Is is) {
+  for (const auto& control : controls)
+    if (control->Kind() == ControlKind::Button && is(static_cast<const Button&>(*control)) && control->Enabled()) {
+      control->UserClick();
+      return;
+    }
+}
+
+}  // namespace
+
+void Window::UserPressedEnter() { ClickButton(controls_, [](const Button& b) { return b.IsDefault(); }); }
+
+void Window::UserPressedEscape() { ClickButton(controls_, [](const Button& b) { return b.IsCancel(); }); }
+
 }  // namespace ui

@@ -51,6 +51,10 @@ class Window {
   void Hide();
   // The close box: unloads unless the window objects.
   void RequestClose();
+  // Enter and Escape: the default or the cancel button is clicked, where the
+  // window has one that is enabled.
+  void UserPressedEnter();
+  void UserPressedEscape();
 
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
 

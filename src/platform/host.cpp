@@ -4,7 +4,6 @@
 
 namespace platform {
 
-Host& Win32Host();  // host_win32.cpp
 
 namespace {
 Host* installed = nullptr;

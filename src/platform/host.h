@@ -31,8 +31,12 @@ class Host {
   [[noreturn]] virtual void EndProgram() = 0;
 };
 
-// The host in use; the Win32 host unless a test installed its own.
+// The host in use: the one installed, else Windows' own boxes without a
+// window of the program's (the window binding installs a host that has its
+// input box).
 Host& CurrentHost();
+// Windows' own boxes: the message box, the beep, the message loop.
+Host& Win32Host();
 // Installs a host for the rest of the run; nullptr brings back the Win32 host.
 void SetHost(Host* host);
 

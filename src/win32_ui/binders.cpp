@@ -67,7 +67,10 @@ namespace {
 class ButtonBinder final : public Binder {
  public:
   const wchar_t* ClassName() const override { return WC_BUTTONW; }
-  DWORD Style(const ui::Control&) const override { return WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE; }
+  DWORD Style(const ui::Control& control) const override {
+    const bool isDefault = static_cast<const ui::Button&>(control).IsDefault();
+    return WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE;
+  }
   void Command(NativeControl& native, int code) const override {
     if (code == BN_CLICKED) native.control->UserClick();
   }

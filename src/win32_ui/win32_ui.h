@@ -4,8 +4,10 @@
 
 namespace win32_ui {
 
-// Makes the Win32 binding the window system of the program.
+// Makes the Win32 binding the window system of the program, and its host
+// (Windows' own boxes and the program's input box) the current host.
 void InstallWin32WindowSystem();
+void InstallWin32Host();
 
 // Runs the program's message loop until it ends.
 int RunMessageLoop();

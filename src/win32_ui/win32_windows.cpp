@@ -177,6 +177,8 @@ void Win32WindowSystem::Shown(ui::Window& window) {
   // Focus on the first control that can take it.
   HWND first = GetNextDlgTabItem(native->hwnd, nullptr, FALSE);
   if (first) SetFocus(first);
+  // A text box that takes the focus so shows its text selected, as a dialog's does.
+  if (first && (SendMessageW(first, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) SendMessageW(first, EM_SETSEL, 0, -1);
 }
 
 // A modal window gives its owners back their input and the activation before
@@ -290,7 +292,13 @@ LRESULT CALLBACK Win32WindowSystem::Procedure(HWND hwnd, UINT message, WPARAM wP
 LRESULT Win32WindowSystem::Handle(NativeWindow& native, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (NativeControl* c = ControlOf(native, reinterpret_cast<HWND>(lParam))) c->binder->Command(*c, HIWORD(wParam));
+      if (NativeControl* c = ControlOf(native, reinterpret_cast<HWND>(lParam))) {
+        c->binder->Command(*c, HIWORD(wParam));
+      } else if (!lParam && native.window) {
+        // Enter and Escape, as the dialog keys report them.
+        if (LOWORD(wParam) == IDOK) native.window->UserPressedEnter();
+        if (LOWORD(wParam) == IDCANCEL) native.window->UserPressedEscape();
+      }
       return 0;
     case WM_TIMER: {
       const auto index = static_cast<std::size_t>(wParam - kFirstControlId);
@@ -345,7 +353,10 @@ LRESULT Win32WindowSystem::Handle(NativeWindow& native, UINT message, WPARAM wPa
 
 namespace win32_ui {
 
-void InstallWin32WindowSystem() { ui::SetWindowSystem(&System()); }
+void InstallWin32WindowSystem() {
+  ui::SetWindowSystem(&System());
+  InstallWin32Host();
+}
 
 int RunMessageLoop() {
   return platform::PumpUntil([] { return false; });

@@ -1,4 +1,5 @@
 #include "controls/window.h"
+#include "controls/input_box_window.h"
 
 #include <gtest/gtest.h>
 
@@ -149,6 +150,25 @@ TEST(Windows, ModalShowReturnsWhenHiddenAndEveryLoadStartsFromTheDesign) {
   window.Load();
   EXPECT_EQ(window.text->Text(), "");
   EXPECT_FALSE(window.ok->Enabled());
+}
+
+// Enter clicks the default button (OK: the text), Escape the cancel button,
+// and the close box cancels too.
+TEST(Windows, TheInputBoxAnswersEnterEscapeAndTheCloseBox) {
+  test::ScriptedHost host;
+  const std::pair<void (ui::Window::*)(), std::optional<std::string>> keys[] = {
+      {&ui::Window::UserPressedEnter, "typed"}, {&ui::Window::UserPressedEscape, std::nullopt},
+      {&ui::Window::RequestClose, std::nullopt}};
+  for (const auto& [key, answer] : keys) {
+    ui::InputBoxWindow box("Enter new name:", "Enter Title", "preset");
+    host.OnModal([key = key](ui::Window& w) {
+      EXPECT_EQ(static_cast<ui::InputBoxWindow&>(w).Text->Text(), "preset");
+      static_cast<ui::InputBoxWindow&>(w).Text->SetText("typed");
+      (w.*key)();
+    });
+    EXPECT_EQ(box.Run(), answer);
+    EXPECT_EQ(box.Caption(), "Enter Title");
+  }
 }
 
 TEST(Lists, ReadTheRealFileSystem) {
