@@ -81,12 +81,12 @@ void Form1::Design() {
   Command1->Click = [] { platform::EndProgram(); };
   Command2->Click = [this] { launcher_.ShowPluginWindow(); };
   Command3->Click = [this] {
-    ImportIni(true);
-    ImportFTPIni(true);
+    ImportIni(Force::Yes);
+    ImportFTPIni(Force::Yes);
   };
   Command4->Click = [this] { CreateDesktopShortCut(); };
   Picture1->Click = [this] { CreateDesktopShortCut(); };
-  PatchBtnBar->Click = [this] { ImportButtonBar(true); };
+  PatchBtnBar->Click = [this] { ImportButtonBar(Force::Yes); };
   Label2->Click = [this] { OpenWebPage(); };
 }
 

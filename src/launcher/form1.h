@@ -17,9 +17,9 @@ class Form1 : public ui::Window {
   // The launcher's routines under the main window's names.
   std::string getTCPath() const { return launcher_.getTCPath(); }
   std::string getPortableINI() const { return launcher_.getPortableINI(); }
-  void ImportIni(bool FORCE = false) { launcher_.ImportIni(FORCE); }
-  void ImportFTPIni(bool FORCE = false) { launcher_.ImportFTPIni(FORCE); }
-  void ImportButtonBar(bool FORCE = false) { launcher_.ImportButtonBar(FORCE); }
+  void ImportIni(Force FORCE = Force::No) { launcher_.ImportIni(FORCE); }
+  void ImportFTPIni(Force FORCE = Force::No) { launcher_.ImportFTPIni(FORCE); }
+  void ImportButtonBar(Force FORCE = Force::No) { launcher_.ImportButtonBar(FORCE); }
   void CreateDesktopShortCut() { launcher_.CreateDesktopShortCut(); }
 
   // Controls, while the window is loaded.

@@ -29,14 +29,14 @@ bool HiddenOrSystem(const std::string& file) {
 
 void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string& DestinationFile,
                                 const std::string& FindSTr1, const std::string& FindStr2,
-                                const std::string& replacestring, bool FORCE) {
-  if (platform::UpperCase(SourceFile) == platform::UpperCase(DestinationFile) && !FORCE) {
+                                const std::string& replacestring, Force FORCE) {
+  if (platform::UpperCase(SourceFile) == platform::UpperCase(DestinationFile) && FORCE == Force::No) {
     platform::Tell(texts::SameFile(SourceFile), platform::MsgIcon::Critical, texts::kSameFileTitle);
     return;
   }
   // A hidden or system portable file is the user's own: it is used, never
   // overwritten by an import, and never rewritten.
-  if (!platform::FileExistsHiddenToo(DestinationFile) || FORCE)
+  if (!platform::FileExistsHiddenToo(DestinationFile) || FORCE == Force::Yes)
     CopyIntoPortableFile(SourceFile, DestinationFile, FORCE);
   if (!platform::FileExists(DestinationFile)) return;
   const RewriteResult rewrite = RewriteFile(DestinationFile, FindSTr1, FindStr2, replacestring);
@@ -44,12 +44,12 @@ void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string
   if (rewrite.failed) ReportUnwritable(DestinationFile);
 }
 
-std::string Launcher::ChooseSource(const std::string& source, const std::string& destination, bool FORCE,
+std::string Launcher::ChooseSource(const std::string& source, const std::string& destination, Force FORCE,
                                    bool& asked) {
   const std::string name = ExtractFileName(source);
   // Without FORCE a missing source is no choice: the other offers follow.
-  std::string chosen = FORCE || platform::FileExists(source) ? source : std::string();
-  if (!chosen.empty() && !FORCE) {
+  std::string chosen = FORCE == Force::Yes || platform::FileExists(source) ? source : std::string();
+  if (!chosen.empty() && FORCE == Force::No) {
     asked = true;
     if (!platform::Ask(texts::ImportFromCurrentDirectory(name, ExtractFileName(destination)), texts::kImportFileTitle))
       chosen.clear();
@@ -73,7 +73,7 @@ std::string Launcher::ChooseSource(const std::string& source, const std::string&
   return chosen;
 }
 
-void Launcher::CopyIntoPortableFile(const std::string& source, const std::string& destination, bool FORCE) {
+void Launcher::CopyIntoPortableFile(const std::string& source, const std::string& destination, Force FORCE) {
   bool asked = false;
   const std::string chosen = ChooseSource(source, destination, FORCE, asked);
   bool copied = false, copyFailed = false;
@@ -92,21 +92,21 @@ void Launcher::MakePortable(const std::string& file) {
   if (platform::FileExists(file) && ::MakePortable(file, folder_).failed) ReportUnwritable(file);
 }
 
-void Launcher::PortablePasses(const std::string& source, const std::string& destination, bool pathForce,
-                              bool driveForce) {
+void Launcher::PortablePasses(const std::string& source, const std::string& destination, Force pathForce,
+                              Force driveForce) {
   CopyAndParseFile(source, destination, folder_.dir, folder_.path, kCommanderPath, pathForce);
   // Without a drive letter (a network share) there is no drive to replace.
   if (!folder_.drive.empty())
     CopyAndParseFile(source, destination, folder_.drive, folder_.drive, kCommanderDrive, driveForce);
 }
 
-void Launcher::ImportIni(bool FORCE) {
+void Launcher::ImportIni(Force FORCE) {
   FinishInterruptedReplacements();
   LauncherState& s = state_;
   const std::string P = folder_.File(kPortableIni);
   const std::string B = folder_.File(kPortableBar);
 
-  PortablePasses(folder_.File("wincmd.ini"), P, true, FORCE);
+  PortablePasses(folder_.File("wincmd.ini"), P, Force::Yes, FORCE);
   if (platform::FileExistsHiddenToo(P)) {
     s.PortableIni = P;
   } else {
@@ -116,7 +116,7 @@ void Launcher::ImportIni(bool FORCE) {
 
   const std::string bar = IniReadValue(kButtonbar, kButtonbar, P, folder_.File("Default.bar"), false);
   const std::string real = folder_.Expand(bar);
-  CopyIntoPortableFile(real, B, true);
+  CopyIntoPortableFile(real, B, Force::Yes);
   MakePortable(B);
   if (!platform::FileExists(B)) CopyFileOver(real, B, false);
   BringMissingCompanion(real);
@@ -125,11 +125,12 @@ void Launcher::ImportIni(bool FORCE) {
   ShowPluginWindow();
 }
 
-void Launcher::ImportFTPIni(bool FORCE) {
+void Launcher::ImportFTPIni(Force FORCE) {
   FinishInterruptedReplacements();
   LauncherState& s = state_;
   const std::string F = folder_.File(kPortableFtpIni);
-  if (!platform::FileExistsHiddenToo(F) || FORCE) PortablePasses(folder_.File("wcx_ftp.ini"), F, true, true);
+  if (!platform::FileExistsHiddenToo(F) || FORCE == Force::Yes)
+    PortablePasses(folder_.File("wcx_ftp.ini"), F, Force::Yes, Force::Yes);
   if (platform::FileExistsHiddenToo(F)) {
     s.PortableFtpIni = F;
   } else {
@@ -138,14 +139,14 @@ void Launcher::ImportFTPIni(bool FORCE) {
   }
 }
 
-void Launcher::ImportButtonBar(bool FORCE) {
+void Launcher::ImportButtonBar(Force FORCE) {
   FinishInterruptedReplacements();
   LauncherState& s = state_;
   const std::string B = folder_.File(kPortableBar);
   const std::string R = folder_.File(kPortableBarCompanion);
 
   std::string bar = B;
-  if (!FORCE || !platform::FileExists(B))
+  if (FORCE == Force::No || !platform::FileExists(B))
     bar = BrowseForFile(platform::CurrentDirectory(), texts::kImportBarCaption, "*.bar");
   if (bar == "*.bar" || Trim(bar).empty() || !platform::FileExists(bar)) return;
 

@@ -87,11 +87,11 @@ void Launcher::ImportAtStart() {
   LauncherState& s = state_;
   const std::string commandUpper = platform::UpperCase(s.TCCommandLine);
   if (!platform::FileExistsHiddenToo(folder_.File(kPortableIni)) || Contains(commandUpper, " /I="))
-    ImportIni(false);
+    ImportIni(Force::No);
   else
     s.PortableIni = folder_.File(kPortableIni);
   if (!platform::FileExistsHiddenToo(folder_.File(kPortableFtpIni)) || Contains(commandUpper, " /F="))
-    ImportFTPIni(false);
+    ImportFTPIni(Force::No);
   else
     s.PortableFtpIni = folder_.File(kPortableFtpIni);
 }
@@ -107,7 +107,7 @@ void Launcher::KeepBarPortable() {
   if (portable != bar && !IniWriteValue(kButtonbar, kButtonbar, portable, s.PortableIni, false))
     ReportUnwritable(s.PortableIni);
   if (!platform::FileExists(real)) return;
-  CopyAndParseFile(real, folder_.File(kPortableBar), folder_.dir, folder_.path, kCommanderPath, true);
+  CopyAndParseFile(real, folder_.File(kPortableBar), folder_.dir, folder_.path, kCommanderPath, Force::Yes);
   BringMissingCompanion(real);
   UsePortableBar(s.PortableIni);
 }

@@ -10,6 +10,9 @@
 #include "launcher/start_switches.h"
 #include "support/total_commander_folder.h"
 
+// FORCE: ask nothing, and redo the step even when its result exists.
+enum class Force { No, Yes };
+
 // What the launcher learns from the platform when it starts.
 struct StartInfo {
   // What followed the program's name on its command line, untrimmed.
@@ -39,10 +42,10 @@ class Launcher {
   // Brings a file into a portable destination and rewrites its paths.
   void CopyAndParseFile(const std::string& SourceFile, const std::string& DestinationFile,
                         const std::string& FindSTr1, const std::string& FindStr2, const std::string& replacestring,
-                        bool FORCE = false);
-  void ImportIni(bool FORCE = false);
-  void ImportFTPIni(bool FORCE = false);
-  void ImportButtonBar(bool FORCE = false);
+                        Force FORCE = Force::No);
+  void ImportIni(Force FORCE = Force::No);
+  void ImportFTPIni(Force FORCE = Force::No);
+  void ImportButtonBar(Force FORCE = Force::No);
   void CreateDesktopShortCut();
   void ShowPluginWindow();
 
@@ -60,15 +63,15 @@ class Launcher {
   // What a portable file is imported from: the source itself, or without
   // FORCE, what the user accepts of the three offers (asked tells whether
   // one was made).
-  std::string ChooseSource(const std::string& source, const std::string& destination, bool FORCE, bool& asked);
+  std::string ChooseSource(const std::string& source, const std::string& destination, Force FORCE, bool& asked);
   // The chosen source copied into the portable file, where it is missing.
-  void CopyIntoPortableFile(const std::string& source, const std::string& destination, bool FORCE);
+  void CopyIntoPortableFile(const std::string& source, const std::string& destination, Force FORCE);
   // The folder, then the drive, made portable in the file, where it exists.
   void MakePortable(const std::string& file);
   // Both passes of CopyAndParseFile: each brings the file in where it is
   // missing (the drive pass offers the source again when the first copy
   // failed), then rewrites it.
-  void PortablePasses(const std::string& source, const std::string& destination, bool pathForce, bool driveForce);
+  void PortablePasses(const std::string& source, const std::string& destination, Force pathForce, Force driveForce);
   // Points the portable ini at the portable button bar, but only while both
   // exist: after a failed copy (a full stick) the ini keeps naming the bar it
   // had, so Total Commander keeps a bar and the next start tries again.

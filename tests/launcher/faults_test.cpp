@@ -160,7 +160,7 @@ TEST_F(FaultyMedium, AStickThatFillsUpDuringARewriteOrAKeyWriteLosesNothing) {
 
   Form1& form = Start("/?");
   const std::string P = medium.Path("TC\\TC_portable_wincmd.ini");
-  form.Work().CopyAndParseFile(P, P, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", true);
+  form.Work().CopyAndParseFile(P, P, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", Force::Yes);
   EXPECT_TRUE(form.State().LineFound);
   // A key that does not fit either leaves the file whole.
   IniWriteValue("Buttonbar", "Buttonbar", std::string(600 * 1024, 'x'), P, false);
