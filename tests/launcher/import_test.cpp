@@ -13,15 +13,15 @@ namespace {
 using platform::MsgResult;
 
 using Import = LauncherTest;
+using Texts = std::vector<std::string>;
 
 TEST_F(Import, SameFileWithoutForceIsRefused) {
   medium.MakeDirectory("TC");
   medium.Write("TC\\a.ini", "x=T:\\TC\r\n");
   Form1& form = Start("/?");
   form.Work().CopyAndParseFile(medium.Path("TC\\a.ini"), medium.Path("TC\\A.INI"), "T:\\TC", "", "%P%");
-  ASSERT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(host.Messages()[0].prompt, "Source & Destination Files are the same:\r\r" + medium.Path("TC\\a.ini"));
-  EXPECT_EQ(host.Messages()[0].title, "Error: same file selected!");
+  EXPECT_EQ(host.Said(), Texts{"Error: same file selected!|Source & Destination Files are the same:\r\r" +
+                                medium.Path("TC\\a.ini")});
   EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::Critical);
   EXPECT_EQ(medium.Read("TC\\a.ini"), "x=T:\\TC\r\n");
 }
@@ -31,10 +31,8 @@ TEST_F(Import, MissingSourceWithoutForceOffersBrowsingThenCreatesAnEmptyFile) {
   Form1& form = Start("/?");
   host.Answer({MsgResult::No});
   form.Work().CopyAndParseFile(medium.Path("TC\\wincmd.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "", "%P%");
-  ASSERT_EQ(host.Messages().size(), 2u);
-  EXPECT_EQ(host.Messages()[0].title, "First Start: Browse for File?");
-  EXPECT_EQ(host.Messages()[0].prompt, "Browse for wincmd.ini File now?\r\rTarget: T:\\TC\\P.ini");
-  EXPECT_EQ(host.Messages()[1].prompt, "Import cancled!");
+  EXPECT_EQ(host.Said(), (Texts{"First Start: Browse for File?|Browse for wincmd.ini File now?\r\rTarget: T:\\TC\\P.ini",
+                                "Cancled|Import cancled!"}));
   EXPECT_EQ(medium.Read("TC\\P.ini"), "");
   EXPECT_FALSE(form.State().FilesImported);
 }
@@ -62,8 +60,7 @@ TEST_F(Import, FirstStartImportsEverythingAndASecondStartChangesNothing) {
             "[Buttonbar]\r\nbutton1=%COMMANDER_PATH%\\TOTALCMD64.EXE,1\r\ncmd1=%COMMANDER_DRIVE%\\Tools\\x.exe\r\n");
   EXPECT_EQ(medium.Read("TC\\TC_portable_Default.br1"), "companion");
   EXPECT_EQ(medium.Read("TC\\wincmd.ini").find("%"), std::string::npos);
-  ASSERT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(host.Messages()[0].prompt, "Create a Destkop-Shortcut?");
+  EXPECT_EQ(host.Said(), Texts{"Desktop Shortcut?|Create a Destkop-Shortcut?"});
   auto starts = medium.Received("TC");
   ASSERT_EQ(starts.size(), 1u);
   EXPECT_EQ(starts[0].commandLine,
@@ -98,9 +95,8 @@ TEST_F(Import, DesktopShortcutsStartTheLauncherPlainAndWithHelp) {
   Form1& form = Start("-d T:\\Docs", "T:\\TC");  // Total Commander is missing: the help window
   host.Answer({MsgResult::Yes, MsgResult::Yes});
   form.Command4->UserClick();
-  ASSERT_EQ(host.Messages().size(), 3u);
-  EXPECT_EQ(host.Messages()[2].prompt, "Add your Command-Line:\r\r-d T:\\Docs\r\rto the Shortcut?");
-  EXPECT_EQ(host.Messages()[2].title, "Ambler");
+  ASSERT_EQ(host.Said().size(), 3u);
+  EXPECT_EQ(host.Said()[2], "Ambler|Add your Command-Line:\r\r-d T:\\Docs\r\rto the Shortcut?");
   EXPECT_EQ(host.DoEventsCalls(), 2);
 
   platform::Shortcut link;
@@ -177,8 +173,8 @@ TEST_F(Import, AFrozenIniGivesAWritableCopyAndAPortableIniTheUserHidOrFrozeIsKep
   test::SetAttributes(medium.HostWindowsPath(portable), test::kReadOnly);
   Start("");
   EXPECT_EQ(medium.Read(portable), own);
-  ASSERT_EQ(host.Messages().size(), asked + 1);
-  EXPECT_EQ(host.Messages().back().title, "Not saved");
+  EXPECT_EQ(host.Said().size(), asked + 1);
+  EXPECT_TRUE(host.Said().back().starts_with("Not saved|"));
   test::SetAttributes(medium.HostWindowsPath(portable), 0);
 }
 
@@ -193,10 +189,8 @@ TEST_F(Import, WindowsDirectoryOfTheDesktopsDriveIsOffered) {
   form.Work().CopyAndParseFile(medium.Path("TC\\ambler-offer.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "",
                         "%COMMANDER_PATH%");
   platform::RemoveFile(windowsIni);
-  ASSERT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(host.Messages()[0].title, "First Start: Import from Windows directory?");
-  EXPECT_EQ(host.Messages()[0].prompt, "Import from Windows directory?\r\r" + windowsIni +
-                                           "\r\rImportant: original file will not be changed!!");
+  EXPECT_EQ(host.Said(), Texts{"First Start: Import from Windows directory?|Import from Windows directory?\r\r" +
+                                windowsIni + "\r\rImportant: original file will not be changed!!"});
   EXPECT_TRUE(form.State().FilesImported);
   EXPECT_EQ(medium.Read("TC\\P.ini"), "x=%COMMANDER_PATH%\\y\r\n");
 }
@@ -226,9 +220,7 @@ TEST_F(Import, PatchButtonBarRewritesThePortableBarInPlace) {
   form.PatchBtnBar->UserClick();
   EXPECT_EQ(medium.Read("TC\\TC_portable_Default.bar"),
             "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\ncmd2=%COMMANDER_DRIVE%\\Tools\\y.exe\r\n");
-  ASSERT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(host.Messages()[0].prompt, "Import cancled!");
-  EXPECT_EQ(host.Messages()[0].title, "Cancled");
+  EXPECT_EQ(host.Said(), Texts{"Cancled|Import cancled!"});
   EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false), "");
 
   medium.Write("TC\\TC_portable_Default.br1", "companion");

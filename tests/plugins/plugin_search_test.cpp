@@ -69,10 +69,8 @@ TEST_F(PluginWindow, ARootWithoutSubdirectoriesOrAMissingIniIsHandled) {
   medium.Write("Flat\\x.wfx", "plugin");
   main = FolderOf("T:\\Flat");
   Open(host, main, [](PluginSearch& w) { EXPECT_EQ(w.List1->ListCount(), 0); });
-  ASSERT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(host.Messages()[0].prompt, "Ini not found");
+  EXPECT_EQ(host.Said(), Strings{"Ambler|Ini not found"});
   EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::None);
-  EXPECT_EQ(host.Messages()[0].title, "Ambler");
 
   main = FolderOf("T:\\Missing");
   Open(host, main, [](PluginSearch& w) {
@@ -126,9 +124,8 @@ TEST_F(PluginWindow, AllMovesEverythingInReverseAndSaveWritesTheSections) {
     w.List2->SetListIndex(0);
     w.SaveBtn->UserClick();
   });
-  ASSERT_GE(host.Messages().size(), 1u);
-  EXPECT_EQ(host.Messages()[0].prompt, "Save to ini now?\r\rTC_portable_wincmd.ini");
-  EXPECT_EQ(host.Messages()[0].title, "Save now?");
+  ASSERT_GE(host.Said().size(), 1u);
+  EXPECT_EQ(host.Said()[0], "Save now?|Save to ini now?\r\rTC_portable_wincmd.ini");
   const std::string ini = medium.Path("TC\\TC_portable_wincmd.ini");
   EXPECT_EQ(IniReadValue("ListerPlugins", "0", ini, "", false), "%COMMANDER_PATH%\\c\\a.wlx");
   EXPECT_EQ(IniReadValue("ListerPlugins", "1", ini, "", false), "%COMMANDER_PATH%\\c\\a.wlx");

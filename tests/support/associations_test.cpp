@@ -68,9 +68,7 @@ TEST_F(Associations, FilesAndPatternsFindTheirProgramAndLeaveNoScratchFile) {
 TEST_F(Associations, AStarInsideTheNameIsQuestioned) {
   host.Answer({platform::MsgResult::Yes});
   EXPECT_EQ(GetAssociatedProgram("a*b.amblertest"), "");
-  ASSERT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(host.Messages()[0].prompt, "a*b.amblertestEnthält ungültige Zeichen Abbrechen?");
-  EXPECT_EQ(host.Messages()[0].title, "Ambler");
+  EXPECT_EQ(host.Said(), std::vector<std::string>{"Ambler|a*b.amblertestEnthält ungültige Zeichen Abbrechen?"});
 }
 
 TEST_F(Associations, TheWebPageOpensInTheHtmlProgramQuotedWhereItsPathHasABlank) {
