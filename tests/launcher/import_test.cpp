@@ -31,7 +31,8 @@ TEST_F(Import, MissingSourceWithoutForceOffersBrowsingThenCreatesAnEmptyFile) {
   Form1& form = Start("/?");
   host.Answer({MsgResult::No});
   form.Work().CopyAndParseFile(medium.Path("TC\\wincmd.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "", "%P%");
-  EXPECT_EQ(host.Said(), (Texts{"First Start: Browse for File?|Browse for wincmd.ini File now?\r\rTarget: T:\\TC\\P.ini",
+  EXPECT_EQ(host.Said(), (Texts{"First Start: Browse for File?|Browse for wincmd.ini File now?\r\r"
+                                "Target: T:\\TC\\P.ini",
                                 "Cancled|Import cancled!"}));
   EXPECT_EQ(medium.Read("TC\\P.ini"), "");
   EXPECT_FALSE(form.State().FilesImported);

@@ -141,13 +141,9 @@ TEST_F(SectionTest, MissingFileIsReported) {
   EXPECT_EQ(IniReadSectionEntries("s", "", keys, values, ";"), "");
   EXPECT_EQ(keys, "");
   EXPECT_EQ(values, "");
-  ASSERT_EQ(host.Messages().size(), 2u);
-  for (const auto& message : host.Messages()) {
-    EXPECT_EQ(message.prompt, "Ini not found!");
-    EXPECT_EQ(message.title, "File not found!");
-    EXPECT_EQ(message.icon, platform::MsgIcon::Information);
-    EXPECT_EQ(message.buttons, platform::MsgButtons::Ok);
-  }
+  EXPECT_EQ(host.Said(), std::vector<std::string>(2, "File not found!|Ini not found!"));
+  EXPECT_EQ(host.Messages()[1].icon, platform::MsgIcon::Information);
+  EXPECT_EQ(host.Messages()[1].buttons, platform::MsgButtons::Ok);
 }
 
 }  // namespace
