@@ -167,7 +167,6 @@ TEST(Windows, TheInputBoxAnswersEnterEscapeAndTheCloseBox) {
       (w.*key)();
     });
     EXPECT_EQ(box.Run(), answer);
-    EXPECT_EQ(box.Caption(), "Enter Title");
   }
 }
 

@@ -260,9 +260,7 @@ TEST_F(Import, ButtonBarChosenInTheDialogBecomesThePortableBar) {
 }
 
 TEST_F(Import, IniLinesEndingInLineFeedsKeepEveryKeyAndTheUsersLookAlikeFilesStay) {
-  struct Case {
-    const char *folder, *wincmd, *portable;
-  };
+  struct Case { const char *folder, *wincmd, *portable; };
   const Case cases[] = {
       {"TC", "[Buttonbar]\r\nButtonbar=T:\\TC\\DEFAULT.BAR\nButtonheight=32\nFlatIcons=1\r\n",
        "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\nButtonheight=32\nFlatIcons=1\r\n"},

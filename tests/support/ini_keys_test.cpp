@@ -57,9 +57,7 @@ TEST(IniKeys, WritingChangesOnlyTheOneLineInEveryForm) {
 }
 
 TEST(IniKeys, LinesEndAtLineFeedsAndEveryLineKeepsItsOwnEnd) {
-  struct Case {
-    const char *file, *section, *key, *written;
-  };
+  struct Case { const char *file, *section, *key, *written; };
   const Case cases[] = {
       // Edited with a Unix editor: the key is found, its neighbours stay.
       {"[Buttonbar]\r\nButtonbar=E:\\TC\\DEFAULT.BAR\nButtonheight=32\nFlatIcons=1\r\n", "Buttonbar", "Buttonbar",
