@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "platform/medium_win32.h"
 #include "platform/path.h"
 #include "platform/scoped_win32.h"
+#include "platform/text.h"
 #include "platform/win32_common.h"
 
 namespace platform {
@@ -24,13 +24,6 @@ bool IsOrdinary(DWORD attributes) {
 // version is complete and flushed, until it takes the file's place.
 constexpr std::string_view kPartSuffix = ".ambler-part";
 constexpr std::string_view kCompleteSuffix = ".ambler-done";
-
-// File names compare so: the program's prefixes are ASCII.
-bool SameAsciiLetters(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 bool NameTaken(const std::string& name) { return GetFileAttributesW(ToWide(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -164,7 +157,8 @@ void FinishInterruptedReplacements(const std::string& directory, const std::stri
     std::vector<std::pair<std::string, std::string>> found;
     for (const FoundEntry& entry : FindEntries(base + namePrefix + "*" + std::string(suffix))) {
       if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) || entry.name.size() <= namePrefix.size() + suffix.size() ||
-          !entry.name.ends_with(suffix) || !SameAsciiLetters(entry.name.substr(0, namePrefix.size()), namePrefix))
+          !entry.name.ends_with(suffix) ||
+          UpperCase(entry.name.substr(0, namePrefix.size())) != UpperCase(namePrefix))
         continue;
       found.emplace_back(base + entry.name, base + entry.name.substr(0, entry.name.size() - suffix.size()));
     }
