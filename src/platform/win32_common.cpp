@@ -65,17 +65,6 @@ int Scale(int pixelsAt96) { return MulDiv(pixelsAt96, ScreenDpi(), 96); }
 
 int TwipsToPixels(int twips) { return MulDiv(twips, ScreenDpi(), 1440); }
 
-HFONT DialogFont() {
-  static HFONT font = [] {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-      return CreateFontIndirectW(&metrics.lfMessageFont);
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }();
-  return font;
-}
-
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthW(window);
   std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);

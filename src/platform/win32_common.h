@@ -33,8 +33,6 @@ int TwipsToPixels(int twips);
 void RegisterWindowClass(const wchar_t* name, WNDPROC procedure);
 // Loads the common controls (6, as the manifest asks) from the system folder.
 void InitCommonControls();
-// The system's message font.
-HFONT DialogFont();
 std::string WindowText(HWND window);
 
 // The text a Win32 call writes into a buffer of the size it is given. The call
