@@ -24,6 +24,9 @@ struct ShownMessage {
 // What the scripted host throws where the program ends.
 struct ProgramEnded {};
 
+// What a test's user does to a window it does not care about.
+inline void Close(ui::Window& window) { window.RequestClose(); }
+
 class ScriptedHost final : public platform::Host, public ui::WindowSystem {
  public:
   ScriptedHost();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include <windows.h>
 
 #include "platform/process.h"
+#include "platform/text_file.h"
 
 namespace fs = std::filesystem;
 
@@ -76,6 +78,23 @@ std::string ReadFile(const std::string& path) {
 bool Exists(const std::string& path) {
   std::error_code error;
   return fs::exists(Fs(path), error);
+}
+
+std::vector<std::string> FileLines(const std::string& path) {
+  std::vector<std::string> lines;
+  platform::TextFileReader reader(path);
+  for (std::string line; reader.ReadLine(line);) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> Names(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(Fs(folder))) {
+    const std::u8string name = entry.path().filename().u8string();
+    names.emplace_back(name.begin(), name.end());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 unsigned long Attributes(const std::string& path) {

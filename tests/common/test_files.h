@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace test {
 
@@ -31,6 +32,10 @@ std::filesystem::path Fs(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
+// A file's lines as the program's text reader splits them.
+std::vector<std::string> FileLines(const std::string& path);
+// The sorted names of what a folder holds.
+std::vector<std::string> Names(const std::string& folder);
 // A file's Windows attributes (FILE_ATTRIBUTE_...), and setting them.
 enum Attribute : unsigned long { kReadOnly = 0x1, kHidden = 0x2, kSystem = 0x4 };
 unsigned long Attributes(const std::string& path);

@@ -8,14 +8,10 @@
 #include <thread>
 
 #include "launcher/launcher_test.h"
-#include "platform/file_system.h"
 #include "platform/medium_changes.h"
 #include "plugins/plugin_search.h"
-#include "support/portable_rewrite.h"
-#include "platform/text.h"
 #include "support/file_copy.h"
 #include "support/ini.h"
-#include "support/path_text.h"
 
 namespace {
 
@@ -23,33 +19,35 @@ using platform::MsgResult;
 
 std::vector<std::string> LinesOf(const std::string& bytes) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t end = bytes.find("\r\n", start);
+  for (std::size_t start = 0, end = 0; start < bytes.size() && end != std::string::npos; start = end + 2) {
+    end = bytes.find("\r\n", start);
     lines.push_back(bytes.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 2;
   }
   return lines;
+}
+
+// Lines made from their numbers until the text has that size.
+template <typename Line>
+std::string Grown(std::string text, std::size_t size, Line line) {
+  for (int i = 0; text.size() < size; ++i) text += line(std::to_string(i));
+  return text;
 }
 
 // Total Commander's files with paths in every form the rewrite handles, large
 // enough that the first start's import needs several hundred kilobytes.
 const std::map<std::string, std::string>& Originals() {
-  static const std::map<std::string, std::string> files = [] {
-    std::string ini =
-        "[Configuration]\r\nInstallDir=T:\\TC\r\n[Buttonbar]\r\nButtonbar=t:\\tc\\DEFAULT.BAR\r\n"
-        "[FileSystemPlugins]\r\nftp=T:\\TC\\plugins\\ftp.wfx\r\n[DirMenu]\r\n";
-    for (int i = 0; ini.size() < 150 * 1024; ++i)
-      ini += "menu" + std::to_string(i) + "=cd T:\\TC\\dir" + std::to_string(i) + " TYPE:1 t:\\data\r\n";
-    std::string ftp = "[connections]\r\n";
-    for (int i = 0; ftp.size() < 40 * 1024; ++i) ftp += "localdir" + std::to_string(i) + "=T:\\Downloads\\x\r\n";
-    std::string bar = "[Buttonbar]\r\n";
-    for (int i = 0; bar.size() < 40 * 1024; ++i)
-      bar += "button" + std::to_string(i) + "=T:\\TC\\TOTALCMD64.EXE,1\r\ncmd" + std::to_string(i) + "=T:\\Tools\\x.exe\r\n";
-    return std::map<std::string, std::string>{
-        {"wincmd.ini", ini}, {"wcx_ftp.ini", ftp}, {"DEFAULT.BAR", bar}, {"DEFAULT.br1", "companion"}};
-  }();
+  static const std::map<std::string, std::string> files = {
+      {"wincmd.ini", Grown("[Configuration]\r\nInstallDir=T:\\TC\r\n[Buttonbar]\r\nButtonbar=t:\\tc\\DEFAULT.BAR\r\n"
+                           "[FileSystemPlugins]\r\nftp=T:\\TC\\plugins\\ftp.wfx\r\n[DirMenu]\r\n",
+                           150 * 1024,
+                           [](const std::string& i) { return "menu" + i + "=cd T:\\TC\\dir" + i + " TYPE:1 t:\\data\r\n"; })},
+      {"wcx_ftp.ini", Grown("[connections]\r\n", 40 * 1024,
+                            [](const std::string& i) { return "localdir" + i + "=T:\\Downloads\\x\r\n"; })},
+      {"DEFAULT.BAR", Grown("[Buttonbar]\r\n", 40 * 1024,
+                            [](const std::string& i) {
+                              return "button" + i + "=T:\\TC\\TOTALCMD64.EXE,1\r\ncmd" + i + "=T:\\Tools\\x.exe\r\n";
+                            })},
+      {"DEFAULT.br1", "companion"}};
   return files;
 }
 
@@ -69,13 +67,15 @@ class FaultyMedium : public LauncherTest {
     for (const auto& [name, content] : Originals()) medium.Write("TC\\" + name, content);
   }
 
+  bool Has(const std::string& name) const { return test::Exists(medium.HostWindowsPath("TC\\" + name)); }
+
   // A start that tries every offer it gets and declines the shortcuts; the
   // plugin window and the file dialog are closed.
   void StartTryingEveryOffer() {
     host.AnswerUnscripted([](const test::ShownMessage& message) {
       return message.title == "Desktop Shortcut?" ? MsgResult::No : MsgResult::Yes;
     });
-    host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
+    host.OnUnscriptedModal(test::Close);
     Start("");
   }
 
@@ -91,7 +91,7 @@ class FaultyMedium : public LauncherTest {
       expected.push_back(name);
     }
     for (const auto& [portable, original] : kPortableOf) {
-      if (!test::Exists(medium.HostWindowsPath("TC\\" + portable))) continue;
+      if (!Has(portable)) continue;
       expected.push_back(portable);
       const auto before = LinesOf(Originals().at(original));
       const auto after = LinesOf(medium.Read("TC\\" + portable));
@@ -99,28 +99,20 @@ class FaultyMedium : public LauncherTest {
       ASSERT_EQ(after.size(), before.size()) << portable << " is cut short";
       for (std::size_t i = 0; i < after.size(); ++i) {
         if (after[i] == kBarKey) continue;  // checked below
-        ASSERT_EQ(ExpandedUpper(after[i], "T:\\TC"), platform::UpperCase(before[i]))
-            << portable << " line " << i + 1;
+        ASSERT_EQ(ExpandedUpper(after[i], "T:\\TC"), platform::UpperCase(before[i])) << portable << " line " << i + 1;
       }
     }
-    const std::string ini = medium.Read("TC\\TC_portable_wincmd.ini");
-    if (Contains(ini, kBarKey) && removed != "TC_portable_Default.bar") {
-      EXPECT_TRUE(test::Exists(medium.HostWindowsPath("TC\\TC_portable_Default.bar")));
-    }
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(medium.HostWindowsPath("TC")))
-      if (entry.is_regular_file()) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
+    EXPECT_TRUE(!Contains(medium.Read("TC\\TC_portable_wincmd.ini"), kBarKey) || removed == "TC_portable_Default.bar" ||
+                Has("TC_portable_Default.bar"));
+    if (Has("plugins")) expected.push_back("plugins");  // laid out by some tests
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(test::Names(medium.HostWindowsPath("TC")), expected);
 
     const auto started = recorded.Starts(starts);
     ASSERT_EQ(started.size(), starts);
     std::string commandLine = "T:\\TC\\TOTALCMD64.EXE ";
-    if (test::Exists(medium.HostWindowsPath("TC\\TC_portable_wincmd.ini")))
-      commandLine += " /i=T:\\TC\\TC_portable_wincmd.ini";
-    if (test::Exists(medium.HostWindowsPath("TC\\TC_portable_wcx_ftp.ini")))
-      commandLine += " /f=T:\\TC\\TC_portable_wcx_ftp.ini";
+    if (Has("TC_portable_wincmd.ini")) commandLine += " /i=T:\\TC\\TC_portable_wincmd.ini";
+    if (Has("TC_portable_wcx_ftp.ini")) commandLine += " /f=T:\\TC\\TC_portable_wcx_ftp.ini";
     EXPECT_EQ(started.back().commandLine, Trim(commandLine));
   }
 
@@ -129,14 +121,12 @@ class FaultyMedium : public LauncherTest {
   void ExpectEverythingImported(bool complete) {
     EXPECT_TRUE(Contains(medium.Read("TC\\TC_portable_wincmd.ini"), kBarKey));
     for (const auto& [portable, original] : kPortableOf) {
-      EXPECT_TRUE(test::Exists(medium.HostWindowsPath("TC\\" + portable))) << portable;
+      EXPECT_TRUE(Has(portable)) << portable;
       if (!complete) continue;
-      std::string expected;
-      for (const auto& line : LinesOf(Originals().at(original))) {
-        const bool barKey = portable == "TC_portable_wincmd.ini" && line.starts_with("Buttonbar=");
-        expected += (barKey ? kBarKey : PortableValue(line, "T:\\TC")) + "\r\n";
-      }
-      if (original == "DEFAULT.br1") expected = Originals().at(original);
+      std::string expected = original == "DEFAULT.br1" ? Originals().at(original) : "";
+      if (expected.empty())
+        for (const auto& line : LinesOf(Originals().at(original)))
+          expected += (line.starts_with("Buttonbar=") ? kBarKey : PortableValue(line, "T:\\TC")) + "\r\n";
       EXPECT_TRUE(medium.Read("TC\\" + portable) == expected) << portable << " is not rewritten in full";
     }
   }
@@ -150,12 +140,10 @@ TEST_F(FaultyMedium, AStickThatFillsUpDuringARewriteOrAKeyWriteLosesNothing) {
   // Room for the stand-in Total Commander and about 1 MB more.
   const auto standIn = static_cast<int>(std::filesystem::file_size(test::StandInExe()) / 1024);
   if (!medium.MountTmpfs(standIn + 1024)) GTEST_SKIP() << "this machine allows no mounts";
-  medium.MakeDirectory("TC");
-  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
-  medium.Write("TC\\TC_portable_wcx_ftp.ini", "");
+  LayOutTotalCommander();
   // Every line grows in the rewrite, and the new copy does not fit beside the old.
-  std::string ini = "[DirMenu]\r\n";
-  for (int i = 0; ini.size() < 600 * 1024; ++i) ini += "menu" + std::to_string(i) + "=cd T:\\TC\\dir\r\n";
+  const std::string ini = Grown("[DirMenu]\r\n", 600 * 1024,
+                                [](const std::string& i) { return "menu" + i + "=cd T:\\TC\\dir\r\n"; });
   medium.Write("TC\\TC_portable_wincmd.ini", ini);
 
   Form1& form = Start("/?");
@@ -176,10 +164,7 @@ TEST_F(FaultyMedium, AStickThatFillsUpDuringARewriteOrAKeyWriteLosesNothing) {
 
   // Total Commander still starts, with the ini as it was.
   Start("");
-  const auto starts = recorded.Starts();
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine,
-            "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+  EXPECT_EQ(recorded.Starts().at(0).commandLine, kPlainLaunch);
 }
 
 TEST_F(FaultyMedium, AWriteProtectedStickStillStartsTotalCommanderWithoutPortableFiles) {
@@ -191,20 +176,18 @@ TEST_F(FaultyMedium, AWriteProtectedStickStillStartsTotalCommanderWithoutPortabl
 
   // The drive pass finds no portable ini and offers the source; a copy was
   // tried, so the shortcuts are offered too.
-  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window
+  host.OnModal(test::Close);  // the plugin window
   host.Answer({MsgResult::Yes, MsgResult::No});
-  Form1& form = Start("");
-  std::vector<std::string> titles;
-  for (const auto& message : host.Messages()) titles.push_back(message.title);
-  EXPECT_EQ(titles, (std::vector<std::string>{"First Start: Import file?", "Cancled", "Import failed", "Ambler",
-                                              "Desktop Shortcut?"}));
-  EXPECT_EQ(host.Messages()[3].prompt, "Ini not found");  // the plugin window
-  EXPECT_EQ(host.Messages()[2].prompt, "Import canceled!");
+  Start("");
+  const std::vector<std::string> said = host.Said();
+  ASSERT_EQ(said.size(), 5u);
+  EXPECT_TRUE(said[0].starts_with("First Start: Import file?|"));
+  EXPECT_TRUE(said[1].starts_with("Cancled|"));
+  EXPECT_EQ(said[2], "Import failed|Import canceled!");
+  EXPECT_EQ(said[3], "Ambler|Ini not found");  // the plugin window
+  EXPECT_TRUE(said[4].starts_with("Desktop Shortcut?|"));
   EXPECT_EQ(host.Beeps(), 1);
-  EXPECT_EQ(form.State().PortableIni, "");
-  const auto starts = recorded.Starts();
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine, "T:\\TC\\TOTALCMD64.EXE");
+  EXPECT_EQ(recorded.Starts().at(0).commandLine, "T:\\TC\\TOTALCMD64.EXE");
   EXPECT_EQ(medium.Read("TC\\wincmd.ini"), original);
 }
 
@@ -307,7 +290,7 @@ class PulledStick : public FaultyMedium {
       window.RequestClose();
     });
     Start("/?").Work().ShowPluginWindow();
-    host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
+    host.OnUnscriptedModal(test::Close);
   }
 
   // One line a pull, for the notes: the files that differ from before, and their sizes.
@@ -318,7 +301,8 @@ class PulledStick : public FaultyMedium {
     std::cout << "\n";
   }
 
-  // Runs once unpulled to count the changes, then once pulled at each. A run
+  // Runs once unpulled to count the changes, then once pulled at each, each
+  // pulled run followed by a start with the stick back and the check. A run
   // that starts Total Commander is recorded before the next start, so that
   // the starts are recorded in order.
   template <typename Run, typename Check>
@@ -327,9 +311,12 @@ class PulledStick : public FaultyMedium {
     platform::PullMediumAtChange(0);
     run();
     const std::size_t changes = platform::MediumChangesCounted();
-    if (runStartsTotalCommander) {
-      EXPECT_EQ(recorded.Starts().size(), 1u);
-    }
+    const auto expectOneStart = [&] {
+      if (runStartsTotalCommander) {
+        EXPECT_EQ(recorded.Starts().size(), 1u);
+      }
+    };
+    expectOneStart();
     for (std::size_t k = 1; k <= changes && !HasFailure(); ++k) {
       SCOPED_TRACE("pulled at change " + std::to_string(k) + " of " + std::to_string(changes));
       PutBack(before);
@@ -337,9 +324,7 @@ class PulledStick : public FaultyMedium {
       run();
       platform::PullMediumAtChange(0);
       PrintWhatThePullLeft("pulled at change " + std::to_string(k), before);
-      if (runStartsTotalCommander) {
-        EXPECT_EQ(recorded.Starts().size(), 1u);
-      }
+      expectOneStart();
       StartTryingEveryOffer();
       check();
     }
@@ -363,41 +348,25 @@ TEST_F(PulledStick, AtAnyChangeOfAPluginSaveTheIniHoldsTheKeysSavedSoFar) {
   StartTryingEveryOffer();
   const std::string ini = "TC\\TC_portable_wincmd.ini";
   const std::string before = medium.Read(ini);
-
-  auto save = [&] { SaveAllPlugins(); };
-  // Each key write replaces the whole ini: it holds the lines it had and the
-  // first of the new ones, in the order they are saved.
-  std::vector<std::string> states;
-  auto check = [&] {
-    const std::string now = medium.Read(ini);
-    EXPECT_TRUE(std::find(states.begin(), states.end(), now) != states.end()) << now.size() << " bytes";
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(medium.HostWindowsPath("TC")))
-      names.push_back(entry.path().filename().string());
-    EXPECT_EQ(names.size(), 10u) << "a scratch file is left";  // 9 files and the plugins folder
-    const auto started = recorded.Starts();
-    ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0].commandLine,
-              "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
-  };
   const auto beforeSave = TotalCommandersFolder();
-  save();
+  SaveAllPlugins();
+  // The section and its three keys are added at the end; each key write
+  // replaces the whole ini, so a pull leaves the keys saved so far.
   const std::string after = medium.Read(ini);
-  std::vector<std::string> added;
-  for (const std::string& line : LinesOf(after))
-    if (!Contains(before, line + "\r\n")) added.push_back(line);
-  ASSERT_EQ(added.size(), 4u);  // the section and its three keys
-  for (std::size_t kept = 0; kept <= added.size(); ++kept) {
-    std::string state;
-    std::size_t seen = 0;
-    for (const std::string& line : LinesOf(after)) {
-      const bool isAdded = std::find(added.begin(), added.end(), line) != added.end();
-      if (!isAdded || seen++ < kept) state += line + "\r\n";
-    }
-    states.push_back(state);
-  }
+  ASSERT_TRUE(after.starts_with(before));
+  ASSERT_EQ(LinesOf(after).size(), LinesOf(before).size() + 4);
   PutBack(beforeSave);
-  EXPECT_GE(PullAtEveryChange(save, false, check), 12u);
+  EXPECT_GE(PullAtEveryChange([&] { SaveAllPlugins(); }, false,
+                              [&] {
+                                const std::string now = medium.Read(ini);
+                                EXPECT_TRUE(now.size() >= before.size() && after.starts_with(now) &&
+                                            now.ends_with("\r\n"))
+                                    << now.size() << " bytes";
+                                // 9 files and the plugins folder: no scratch file is left.
+                                EXPECT_EQ(test::Names(medium.HostWindowsPath("TC")).size(), 10u);
+                                EXPECT_EQ(recorded.Starts().at(0).commandLine, kPlainLaunch);
+                              }),
+            12u);
 }
 
 // A real exFAT stick, through FUSE on a loop device.
@@ -428,35 +397,31 @@ TEST_F(ExfatStick, FirstStartSecondStartAndPluginSave) {
       << ini.substr(ini.size() > 300 ? ini.size() - 300 : 0);
 }
 
-// The stick pulled for real during a first start: at the plugin window, at
-// the shortcut question, and at moments after the start began, wherever the
-// run then is. After repair, a start with the stick back loses nothing.
+// The stick pulled for real during a first start: at the plugin window (pause
+// 0), at the shortcut question (pause 1), and some milliseconds after the
+// start began, wherever the run then is. After repair, a start with the stick
+// back loses nothing.
 TEST_F(ExfatStick, PulledForRealDuringAFirstStartLosesNothing) {
   const auto before = TotalCommandersFolder();
-  struct Moment {
-    int pause;         // pulled at this pause, or
-    int afterMs;       // this long after the start began
-  };
-  for (const Moment moment : {Moment{0, -1}, Moment{1, -1}, Moment{-1, 0}, Moment{-1, 10}, Moment{-1, 30},
-                              Moment{-1, 60}, Moment{-1, 120}}) {
-    SCOPED_TRACE("pulled at pause " + std::to_string(moment.pause) + ", " + std::to_string(moment.afterMs) + " ms");
+  const std::pair<int, int> moments[] = {{0, -1}, {1, -1}, {-1, 0}, {-1, 10}, {-1, 30}, {-1, 60}, {-1, 120}};
+  for (const auto& [pause, afterMs] : moments) {
+    const std::string moment = "pause " + std::to_string(pause) + ", " + std::to_string(afterMs) + " ms";
+    SCOPED_TRACE(moment);
     int pauses = 0;
-    host.BeforeEachPause([&] {
-      if (pauses++ == moment.pause) medium.Pull();
+    host.BeforeEachPause([&, pause = pause] {
+      if (pauses++ == pause) medium.Pull();
     });
     std::thread puller;
-    if (moment.afterMs >= 0)
-      puller = std::thread([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(moment.afterMs));
+    if (afterMs >= 0)
+      puller = std::thread([&, afterMs = afterMs] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(afterMs));
         medium.Pull();
       });
     StartTryingEveryOffer();
     if (puller.joinable()) puller.join();
     host.BeforeEachPause([] {});
     medium.PlugIn();
-    PrintWhatThePullLeft("real pull at pause " + std::to_string(moment.pause) + ", " +
-                             std::to_string(moment.afterMs) + " ms",
-                         before);
+    PrintWhatThePullLeft("real pull at " + moment, before);
     const std::size_t starts = recorded.Starts(0).size();
     StartTryingEveryOffer();
     ExpectNothingLost(starts + 1);

@@ -2,8 +2,6 @@
 // test medium.
 #include "files_dialog/files.h"
 #include "launcher/launcher_test.h"
-#include "platform/file_system.h"
-#include "platform/process.h"
 #include "platform/shell.h"
 #include "support/ini.h"
 #include "support/shell_links.h"
@@ -15,27 +13,33 @@ using platform::MsgResult;
 using Import = LauncherTest;
 using Texts = std::vector<std::string>;
 
-TEST_F(Import, SameFileWithoutForceIsRefused) {
+const std::string kPortableBar = "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n";
+
+TEST_F(Import, WithoutForceTheSameFileIsRefusedAndAMissingOneOffersBrowsingThenMakesAnEmptyFile) {
   medium.MakeDirectory("TC");
   medium.Write("TC\\a.ini", "x=T:\\TC\r\n");
   Form1& form = Start("/?");
   form.Work().CopyAndParseFile(medium.Path("TC\\a.ini"), medium.Path("TC\\A.INI"), "T:\\TC", "", "%P%");
-  EXPECT_EQ(host.Said(), Texts{"Error: same file selected!|Source & Destination Files are the same:\r\r" +
-                                medium.Path("TC\\a.ini")});
-  EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::Critical);
+  EXPECT_EQ(host.Messages().at(0).icon, platform::MsgIcon::Critical);
   EXPECT_EQ(medium.Read("TC\\a.ini"), "x=T:\\TC\r\n");
-}
 
-TEST_F(Import, MissingSourceWithoutForceOffersBrowsingThenCreatesAnEmptyFile) {
-  medium.MakeDirectory("TC");
-  Form1& form = Start("/?");
   host.Answer({MsgResult::No});
   form.Work().CopyAndParseFile(medium.Path("TC\\wincmd.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "", "%P%");
-  EXPECT_EQ(host.Said(), (Texts{"First Start: Browse for File?|Browse for wincmd.ini File now?\r\r"
-                                "Target: T:\\TC\\P.ini",
+  EXPECT_EQ(host.Said(), (Texts{"Error: same file selected!|Source & Destination Files are the same:\r\r" +
+                                    medium.Path("TC\\a.ini"),
+                                "First Start: Browse for File?|Browse for wincmd.ini File now?\r\rTarget: T:\\TC\\P.ini",
                                 "Cancled|Import cancled!"}));
   EXPECT_EQ(medium.Read("TC\\P.ini"), "");
-  EXPECT_FALSE(form.State().FilesImported);
+}
+
+// The portable files of a folder, and their modification times.
+using Snapshot = std::vector<std::pair<std::string, std::filesystem::file_time_type>>;
+Snapshot PortableFiles(const test::Medium& medium, const std::string& folder = "TC") {
+  Snapshot files;
+  for (const char* name : {"TC_portable_wincmd.ini", "TC_portable_wcx_ftp.ini", "TC_portable_Default.bar",
+                           "TC_portable_Default.br1"})
+    files.emplace_back(medium.Read(folder + "\\" + name), test::ModificationTime(medium.Path(folder + "\\" + name)));
+  return files;
 }
 
 TEST_F(Import, FirstStartImportsEverythingAndASecondStartChangesNothing) {
@@ -48,45 +52,29 @@ TEST_F(Import, FirstStartImportsEverythingAndASecondStartChangesNothing) {
   medium.Write("TC\\DEFAULT.BAR", "[Buttonbar]\r\nbutton1=T:\\TC\\TOTALCMD64.EXE,1\r\ncmd1=T:\\Tools\\x.exe\r\n");
   medium.Write("TC\\DEFAULT.br1", "companion");
 
-  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window
+  host.OnModal(test::Close);      // the plugin window
   host.Answer({MsgResult::No});  // the desktop shortcuts
-  Form1& form = Start("");
-  EXPECT_TRUE(form.State().FilesImported);
+  Start("");
   EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
-            "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n"
-            "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n"
-            "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\plugins\\ftp.wfx\r\n");
+            "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n" + kPortableBar +
+                "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\plugins\\ftp.wfx\r\n");
   EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "[Demo]\r\nlocaldir=%COMMANDER_DRIVE%\\Downloads\r\n");
   EXPECT_EQ(medium.Read("TC\\TC_portable_Default.bar"),
             "[Buttonbar]\r\nbutton1=%COMMANDER_PATH%\\TOTALCMD64.EXE,1\r\ncmd1=%COMMANDER_DRIVE%\\Tools\\x.exe\r\n");
   EXPECT_EQ(medium.Read("TC\\TC_portable_Default.br1"), "companion");
   EXPECT_EQ(medium.Read("TC\\wincmd.ini").find("%"), std::string::npos);
   EXPECT_EQ(host.Said(), Texts{"Desktop Shortcut?|Create a Destkop-Shortcut?"});
-  auto starts = medium.Received("TC");
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].commandLine,
-            "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+  EXPECT_EQ(medium.Received("TC").at(0).commandLine, kPlainLaunch);
 
-  const char* portable[] = {"TC\\TC_portable_wincmd.ini", "TC\\TC_portable_wcx_ftp.ini", "TC\\TC_portable_Default.bar",
-                            "TC\\TC_portable_Default.br1"};
-  std::vector<std::string> contents;
-  std::vector<std::filesystem::file_time_type> times;
-  for (const char* name : portable) {
-    contents.push_back(medium.Read(name));
-    times.push_back(test::ModificationTime(medium.Path(name)));
-  }
+  const Snapshot imported = PortableFiles(medium);
   Start("");
   EXPECT_EQ(host.Messages().size(), 1u);
-  for (std::size_t i = 0; i < std::size(portable); ++i) {
-    EXPECT_EQ(medium.Read(portable[i]), contents[i]) << portable[i];
-    EXPECT_EQ(test::ModificationTime(medium.Path(portable[i])), times[i]) << portable[i];
-  }
+  EXPECT_TRUE(PortableFiles(medium) == imported);
   EXPECT_EQ(medium.Received("TC", 2).size(), 2u);
 }
 
 TEST_F(Import, DesktopShortcutsStartTheLauncherPlainAndWithHelp) {
   const std::string desktop = GetDesktopFolder();
-  ASSERT_FALSE(desktop.empty());
   const std::string plain = desktop + "Total Commander (mobile).lnk";
   const std::string setup = desktop + "Total Commander (mobile - Setup).lnk";
   platform::RemoveFile(plain);
@@ -96,50 +84,37 @@ TEST_F(Import, DesktopShortcutsStartTheLauncherPlainAndWithHelp) {
   Form1& form = Start("-d T:\\Docs", "T:\\TC");  // Total Commander is missing: the help window
   host.Answer({MsgResult::Yes, MsgResult::Yes});
   form.Command4->UserClick();
-  ASSERT_EQ(host.Said().size(), 3u);
-  EXPECT_EQ(host.Said()[2], "Ambler|Add your Command-Line:\r\r-d T:\\Docs\r\rto the Shortcut?");
+  EXPECT_EQ(host.Said().at(2), "Ambler|Add your Command-Line:\r\r-d T:\\Docs\r\rto the Shortcut?");
   EXPECT_EQ(host.DoEventsCalls(), 2);
-
   platform::Shortcut link;
   ASSERT_TRUE(platform::LoadShortcut(plain, link));
-  EXPECT_EQ(link.target, "T:\\TC\\Ambler.exe");
-  EXPECT_EQ(link.arguments, "-d T:\\Docs");
-  EXPECT_EQ(link.iconFile, "T:\\TC\\Ambler.exe");
-  EXPECT_EQ(link.iconIndex, 0);
-  EXPECT_EQ(link.windowStyle, 1);
+  EXPECT_EQ(link.target + " " + link.arguments, "T:\\TC\\Ambler.exe -d T:\\Docs");
   ASSERT_TRUE(platform::LoadShortcut(setup, link));
-  EXPECT_EQ(link.arguments, "/?");
+  EXPECT_EQ(link.target + " " + link.arguments, "T:\\TC\\Ambler.exe /?");
 
   // No to the first question: nothing is written.
-  EXPECT_TRUE(platform::RemoveFile(plain));
-  EXPECT_TRUE(platform::RemoveFile(setup));
+  EXPECT_TRUE(platform::RemoveFile(plain) && platform::RemoveFile(setup));
   host.Answer({MsgResult::No});
   form.Picture1->UserClick();
   EXPECT_FALSE(platform::FileExists(plain));
 }
 
-TEST_F(Import, HiddenOrSystemIniIsLeftAloneAndAnEmptyPortableIniIsUsed) {
+TEST_F(Import, HiddenOrSystemOriginalsAreLeftAloneAndEmptyPortableFilesAreUsed) {
   medium.MakeDirectory("TC");
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
   const std::string original = "[Configuration]\r\nInstallDir=T:\\TC\r\n";
   medium.Write("TC\\wincmd.ini", original);
   medium.Write("TC\\wcx_ftp.ini", original);
-  ASSERT_EQ(platform::RunAndWait("cmd /c attrib +h T:\\TC\\wincmd.ini", 60000), 0u);
-  ASSERT_EQ(platform::RunAndWait("cmd /c attrib +s T:\\TC\\wcx_ftp.ini", 60000), 0u);
-  ASSERT_FALSE(platform::FileExists(medium.Path("TC\\wincmd.ini")));
-  ASSERT_FALSE(platform::FileExists(medium.Path("TC\\wcx_ftp.ini")));
+  test::SetAttributes(medium.HostWindowsPath("TC\\wincmd.ini"), test::kHidden);
+  test::SetAttributes(medium.HostWindowsPath("TC\\wcx_ftp.ini"), test::kSystem);
 
-  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window
+  host.OnModal(test::Close);  // the plugin window
   Start("");
-  EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
-            "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"), "[Buttonbar]\r\n" + kPortableBar);
   EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "");
-  EXPECT_EQ(medium.Read("TC\\wincmd.ini"), original);
-  EXPECT_EQ(medium.Read("TC\\wcx_ftp.ini"), original);
+  EXPECT_EQ(medium.Read("TC\\wincmd.ini") + medium.Read("TC\\wcx_ftp.ini"), original + original);
   EXPECT_TRUE(host.Messages().empty());
-  EXPECT_EQ(host.ShownWindows(), (std::vector<std::string>{"*PluginSearch"}));
-  EXPECT_EQ(medium.Received("TC")[0].commandLine,
-            "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+  EXPECT_EQ(medium.Received("TC").at(0).commandLine, kPlainLaunch);
 }
 
 TEST_F(Import, AFrozenIniGivesAWritableCopyAndAPortableIniTheUserHidOrFrozeIsKept) {
@@ -148,15 +123,12 @@ TEST_F(Import, AFrozenIniGivesAWritableCopyAndAPortableIniTheUserHidOrFrozeIsKep
   medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n");
   medium.Write("TC\\DEFAULT.BAR", "[Buttonbar]\r\n");
   test::SetAttributes(medium.HostWindowsPath("TC\\wincmd.ini"), test::kReadOnly);
-  host.AnswerUnscripted([](const test::ShownMessage&) { return MsgResult::No; });
-  host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
+  DeclineEverything();
   Start("");
   const std::string portable = "TC\\TC_portable_wincmd.ini";
   EXPECT_EQ(test::Attributes(medium.HostWindowsPath(portable)), 0u);
-  EXPECT_EQ(medium.Read(portable), "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n"
-                                   "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
-  for (const auto& entry : std::filesystem::directory_iterator(medium.HostWindowsPath("TC")))
-    EXPECT_FALSE(Contains(entry.path().filename().string(), "ambler-")) << entry.path();
+  EXPECT_EQ(medium.Read(portable), "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n" + kPortableBar);
+  for (const std::string& name : test::Names(medium.HostWindowsPath("TC"))) EXPECT_FALSE(Contains(name, "ambler-"));
 
   // The user's own settings in a hidden portable ini: used, not imported over.
   const std::string own = "[Configuration]\r\nInstallDir=D:\\Mine\r\n";
@@ -167,8 +139,7 @@ TEST_F(Import, AFrozenIniGivesAWritableCopyAndAPortableIniTheUserHidOrFrozeIsKep
   EXPECT_EQ(medium.Read(portable), own);
   EXPECT_EQ(test::Attributes(medium.HostWindowsPath(portable)), static_cast<unsigned long>(test::kHidden));
   EXPECT_EQ(host.Messages().size(), asked);
-  EXPECT_EQ(medium.Received("TC", 2).back().commandLine,
-            "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini");
+  EXPECT_EQ(medium.Received("TC", 2).back().commandLine, kPlainLaunch);
 
   // A frozen portable ini that a start would change says so, once.
   test::SetAttributes(medium.HostWindowsPath(portable), test::kReadOnly);
@@ -180,19 +151,16 @@ TEST_F(Import, AFrozenIniGivesAWritableCopyAndAPortableIniTheUserHidOrFrozeIsKep
 }
 
 TEST_F(Import, WindowsDirectoryOfTheDesktopsDriveIsOffered) {
-  const std::string desktop = GetDesktopFolder();
-  ASSERT_FALSE(desktop.empty());
-  const std::string windowsIni = desktop.substr(0, 1) + ":\\Windows\\ambler-offer.ini";
+  const std::string windowsIni = GetDesktopFolder().substr(0, 1) + ":\\Windows\\ambler-offer.ini";
   test::WriteFile(windowsIni, "x=T:\\TC\\y\r\n");
   medium.MakeDirectory("TC");
   Form1& form = Start("/?");
   host.Answer({MsgResult::Yes});
   form.Work().CopyAndParseFile(medium.Path("TC\\ambler-offer.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "",
-                        "%COMMANDER_PATH%");
+                               "%COMMANDER_PATH%");
   platform::RemoveFile(windowsIni);
   EXPECT_EQ(host.Said(), Texts{"First Start: Import from Windows directory?|Import from Windows directory?\r\r" +
-                                windowsIni + "\r\rImportant: original file will not be changed!!"});
-  EXPECT_TRUE(form.State().FilesImported);
+                               windowsIni + "\r\rImportant: original file will not be changed!!"});
   EXPECT_EQ(medium.Read("TC\\P.ini"), "x=%COMMANDER_PATH%\\y\r\n");
 }
 
@@ -200,36 +168,44 @@ TEST_F(Import, TotalCommanderAtTheDriveRoot) {
   medium.PutTotalCommander("TOTALCMD64.EXE");
   medium.Write("wincmd.ini", "[Configuration]\r\nInstallDir=T:\\\r\nx=T:\\plugins\\a.wfx\r\n");
   medium.Write("wcx_ftp.ini", "");
-  host.OnModal([](ui::Window& window) { window.RequestClose(); });  // the plugin window
-  host.Answer({MsgResult::No});
-  Form1& form = Start("", "T:\\");
-  EXPECT_EQ(form.Work().Folder().dir, "T:");
+  DeclineEverything();
+  Start("", "T:\\");
   EXPECT_EQ(medium.Read("TC_portable_wincmd.ini"),
             "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\\\r\nx=%COMMANDER_PATH%\\plugins\\a.wfx\r\n"
-            "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
+            "[Buttonbar]\r\n" + kPortableBar);
   EXPECT_EQ(medium.Received("")[0].commandLine,
             "T:\\TOTALCMD64.EXE  /i=T:\\TC_portable_wincmd.ini /f=T:\\TC_portable_wcx_ftp.ini");
+}
+
+std::string BarKey(const test::Medium& medium) {
+  return IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false);
 }
 
 TEST_F(Import, PatchButtonBarRewritesThePortableBarInPlace) {
   LayOutTotalCommander();
   medium.Write("TC\\TC_portable_Default.bar", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\ncmd2=t:\\Tools\\y.exe\r\n");
   Form1& form = Start("x /setup");
-  EXPECT_TRUE(form.IsVisible());
 
   // No companion yet: the bar is patched, the key is not set.
   form.PatchBtnBar->UserClick();
   EXPECT_EQ(medium.Read("TC\\TC_portable_Default.bar"),
             "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\ncmd2=%COMMANDER_DRIVE%\\Tools\\y.exe\r\n");
   EXPECT_EQ(host.Said(), Texts{"Cancled|Import cancled!"});
-  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false), "");
+  EXPECT_EQ(BarKey(medium), "");
 
   medium.Write("TC\\TC_portable_Default.br1", "companion");
   form.PatchBtnBar->UserClick();
   EXPECT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false),
-            "%COMMANDER_PATH%\\TC_portable_Default.bar");
+  EXPECT_EQ(BarKey(medium), "%COMMANDER_PATH%\\TC_portable_Default.bar");
   EXPECT_EQ(medium.Read("TC\\TC_portable_Default.br1"), "companion");
+}
+
+// The file dialog answered with that path.
+void ChooseInTheDialog(test::ScriptedHost& host, const std::string& path) {
+  host.OnModal([path](ui::Window& window) {
+    if (!path.empty()) static_cast<Files&>(window).KomplettPfadText->SetText(path);
+    static_cast<Files&>(window).Ok->UserClick();
+  });
 }
 
 TEST_F(Import, ButtonBarChosenInTheDialogBecomesThePortableBar) {
@@ -238,25 +214,39 @@ TEST_F(Import, ButtonBarChosenInTheDialogBecomesThePortableBar) {
   medium.Write("Bars\\MY.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
   medium.Write("Bars\\MY.br1", "companion");
   Form1& form = Start("x /setup");
-  host.OnModal([](ui::Window& window) {
-    auto& dialog = static_cast<Files&>(window);
-    EXPECT_EQ(dialog.Caption(), "Please import - ButtonBar File  (eg.: Default.bar)     (\"*.bar\")");
-    dialog.KomplettPfadText->SetText("T:\\Bars\\MY.BAR");
-    dialog.Ok->UserClick();
-  });
+  ChooseInTheDialog(host, "T:\\Bars\\MY.BAR");
   form.PatchBtnBar->UserClick();
   EXPECT_EQ(medium.Read("TC\\TC_portable_Default.bar"), "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\n");
   EXPECT_EQ(medium.Read("TC\\TC_portable_Default.br1"), "companion");
   EXPECT_EQ(medium.Read("Bars\\MY.BAR"), "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
-  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false),
-            "%COMMANDER_PATH%\\TC_portable_Default.bar");
+  EXPECT_EQ(BarKey(medium), "%COMMANDER_PATH%\\TC_portable_Default.bar");
   EXPECT_TRUE(host.Messages().empty());
 
   // Accepting the dialog without a file: its result names no file, nothing happens.
   platform::RemoveFile(medium.Path("TC\\TC_portable_Default.bar"));
-  host.OnModal([](ui::Window& window) { static_cast<Files&>(window).Ok->UserClick(); });
+  ChooseInTheDialog(host, "");
   form.PatchBtnBar->UserClick();
   EXPECT_FALSE(platform::FileExists(medium.Path("TC\\TC_portable_Default.bar")));
+}
+
+TEST_F(Import, AHiddenOrSystemPortableBarOrCompanionIsNeverReplaced) {
+  LayOutTotalCommander();
+  medium.Write("TC\\MY.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
+  medium.Write("TC\\MY.br1", "new companion");
+  host.AnswerUnscripted([](const test::ShownMessage&) { return MsgResult::Ok; });
+  for (const std::string name : {"TC\\TC_portable_Default.bar", "TC\\TC_portable_Default.br1"}) {
+    for (const unsigned long marks : {test::kHidden, test::kSystem}) {
+      medium.Write(name, "the user's");
+      test::SetAttributes(medium.HostWindowsPath(name), marks);
+      ChooseInTheDialog(host, "T:\\TC\\MY.BAR");
+      Start("x /setup").PatchBtnBar->UserClick();
+      EXPECT_EQ(medium.Read(name), "the user's") << name << " " << marks;
+      EXPECT_EQ(test::Attributes(medium.HostWindowsPath(name)), marks);
+      test::SetAttributes(medium.HostWindowsPath(name), 0);
+      platform::RemoveFile(medium.Path(name));
+      platform::RemoveFile(medium.Path("TC\\TC_portable_Default.bar"));
+    }
+  }
 }
 
 TEST_F(Import, IniLinesEndingInLineFeedsKeepEveryKeyAndTheUsersLookAlikeFilesStay) {
@@ -269,12 +259,10 @@ TEST_F(Import, IniLinesEndingInLineFeedsKeepEveryKeyAndTheUsersLookAlikeFilesSta
        "[Buttonbar]\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\nFlatIcons=1\n\r\n"},
   };
   const char* lookAlikes[] = {"notes.txt.ambler-done", "movie.ambler-part", "backup_temp2.txt", "notes.txt"};
-  host.AnswerUnscripted([](const test::ShownMessage&) { return MsgResult::No; });
-  host.OnUnscriptedModal([](ui::Window& window) { window.RequestClose(); });
+  DeclineEverything();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.wincmd);
     const std::string tc = c.folder;
-    medium.MakeDirectory(tc);
     medium.MakeDirectory(tc + "\\backup");
     medium.PutTotalCommander(tc + "\\TOTALCMD64.EXE");
     medium.Write(tc + "\\wincmd.ini", c.wincmd);
@@ -283,32 +271,6 @@ TEST_F(Import, IniLinesEndingInLineFeedsKeepEveryKeyAndTheUsersLookAlikeFilesSta
     Start("", "T:\\" + tc);
     EXPECT_EQ(medium.Read(tc + "\\TC_portable_wincmd.ini"), c.portable);
     for (const char* name : lookAlikes) EXPECT_EQ(medium.Read(tc + "\\" + name), name);
-  }
-}
-
-TEST_F(Import, AHiddenOrSystemPortableBarOrCompanionIsNeverReplaced) {
-  LayOutTotalCommander();
-  medium.Write("TC\\MY.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
-  medium.Write("TC\\MY.br1", "new companion");
-  const unsigned long hidden = test::kHidden, system = test::kSystem;
-  for (const std::string name : {"TC_portable_Default.bar", "TC_portable_Default.br1"}) {
-    for (const unsigned long marks : {hidden, system}) {
-      const std::string own = "TC\\" + name;
-      medium.Write(own, "the user's");
-      test::SetAttributes(medium.HostWindowsPath(own), marks);
-      Form1& form = Start("x /setup");
-      host.OnModal([](ui::Window& window) {
-        static_cast<Files&>(window).KomplettPfadText->SetText("T:\\TC\\MY.BAR");
-        static_cast<Files&>(window).Ok->UserClick();
-      });
-      host.AnswerUnscripted([](const test::ShownMessage&) { return MsgResult::Ok; });
-      form.PatchBtnBar->UserClick();
-      EXPECT_EQ(medium.Read(own), "the user's") << name << " " << marks;
-      EXPECT_EQ(test::Attributes(medium.HostWindowsPath(own)), marks);
-      test::SetAttributes(medium.HostWindowsPath(own), 0);
-      platform::RemoveFile(medium.Path(own));
-      platform::RemoveFile(medium.Path("TC\\TC_portable_Default.bar"));
-    }
   }
 }
 

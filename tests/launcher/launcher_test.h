@@ -14,6 +14,10 @@
 #include "platform/text.h"
 #include "support/path_text.h"
 
+// What Total Commander in T:\TC receives from a plain start.
+inline const std::string kPlainLaunch =
+    "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini";
+
 class LauncherTest : public ::testing::Test {
  protected:
   void SetUp() override { before_ = platform::CurrentDirectory(); }
@@ -36,6 +40,12 @@ class LauncherTest : public ::testing::Test {
       // The launch ends the program; what it did stays to be checked.
     }
     return *form_;
+  }
+
+  // Every question without a scripted answer answered No, every window closed.
+  void DeclineEverything() {
+    host.AnswerUnscripted([](const test::ShownMessage&) { return platform::MsgResult::No; });
+    host.OnUnscriptedModal(test::Close);
   }
 
   test::Medium medium;
