@@ -11,12 +11,7 @@
 
 namespace {
 
-std::set<std::string> Names(const test::TempDir& dir) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(test::Fs(dir.Path())))
-    names.insert(entry.path().filename().string());
-  return names;
-}
+using Strings = std::vector<std::string>;
 
 struct PullAt {
   explicit PullAt(std::size_t k) { platform::PullMediumAtChange(k); }
@@ -49,8 +44,7 @@ void ExpectEveryPullRecovers(const std::string& oldContent, const std::function<
     const std::string now = test::Exists(dir / "x.ini") ? test::ReadFile(dir / "x.ini") : "";
     EXPECT_TRUE(now == oldContent || now == newContent) << "pulled at " << k << ": " << now.size() << " bytes";
     outcomes.insert(now == newContent ? "new" : "old");
-    const auto expected = now.empty() ? std::set<std::string>{} : std::set<std::string>{"x.ini"};
-    EXPECT_EQ(Names(dir), expected) << "pulled at " << k;
+    EXPECT_EQ(test::Names(dir.Path()), now.empty() ? Strings{} : Strings{"x.ini"}) << "pulled at " << k;
   }
   EXPECT_EQ(outcomes, (std::set<std::string>{"old", "new"}));
 }
@@ -76,28 +70,28 @@ TEST(Replacement, APulledStickLeavesTheOldOrTheCompleteNewFile) {
 
 TEST(Replacement, RecoveryTouchesOnlyWhatReplacementsOfItsOwnFilesLeave) {
   test::TempDir dir;
-  test::WriteFile(dir / "TC_portable_a.ini", "old");
-  test::WriteFile(dir / "TC_portable_a.ini.ambler-done", "complete");
-  test::WriteFile(dir / "tc_PORTABLE_b.ini.ambler-done", "complete");  // its target was removed
-  test::WriteFile(dir / "TC_portable_c.ini", "c");
-  test::WriteFile(dir / "TC_portable_c.ini.ambler-part", "cut");
-  test::WriteFile(dir / "TC_portable_c.ini_temp2.txt", "cut");
-  // The user's files that merely look alike, and scratch names beside folders.
-  const std::set<std::string> users = {"TC_portable_notes_temp2.txt", "notes.txt.ambler-done", "movie.ambler-part",
-                                       "backup_temp2.txt", "TC_portable_dir_temp2.txt"};
-  for (const std::string& name : users) test::WriteFile(dir / name, "the user's");
-  test::WriteFile(dir / "notes.txt", "the user's");
+  const std::pair<const char*, const char*> files[] = {
+      {"TC_portable_a.ini", "old"}, {"TC_portable_a.ini.ambler-done", "complete"},
+      {"tc_PORTABLE_b.ini.ambler-done", "complete"},  // its target was removed
+      {"TC_portable_c.ini", "c"}, {"TC_portable_c.ini.ambler-part", "cut"}, {"TC_portable_c.ini_temp2.txt", "cut"},
+      // The user's files that merely look alike, and scratch names beside folders.
+      {"TC_portable_notes_temp2.txt", "the user's"}, {"notes.txt.ambler-done", "the user's"},
+      {"movie.ambler-part", "the user's"}, {"backup_temp2.txt", "the user's"}, {"TC_portable_dir_temp2.txt", "the user's"},
+      {"notes.txt", "the user's"}};
+  for (const auto& [name, content] : files) test::WriteFile(dir / name, content);
   for (const char* folder : {"backup", "TC_portable_dir", "TC_portable_e.ambler-done"})
     std::filesystem::create_directory(test::Fs(dir / folder));
   platform::FinishInterruptedReplacements(dir.Path(), "TC_portable_", {"_temp2.txt"});
-  std::set<std::string> expected = {"TC_portable_a.ini", "tc_PORTABLE_b.ini", "TC_portable_c.ini", "notes.txt",
-                                    "backup", "TC_portable_dir", "TC_portable_e.ambler-done"};
-  expected.insert(users.begin(), users.end());
-  EXPECT_EQ(Names(dir), expected);
-  EXPECT_EQ(test::ReadFile(dir / "TC_portable_a.ini"), "complete");
-  EXPECT_EQ(test::ReadFile(dir / "tc_PORTABLE_b.ini"), "complete");
-  EXPECT_EQ(test::ReadFile(dir / "TC_portable_c.ini"), "c");
-  for (const std::string& name : users) EXPECT_EQ(test::ReadFile(dir / name), "the user's") << name;
+  std::string left;
+  for (const std::string& name : test::Names(dir.Path())) {
+    left.append(name).append(std::filesystem::is_directory(test::Fs(dir / name)) ? "/" : "=");
+    left.append(test::ReadFile(dir / name)).append("\n");
+  }
+  EXPECT_EQ(left,
+            "TC_portable_a.ini=complete\nTC_portable_c.ini=c\nTC_portable_dir/\nTC_portable_dir_temp2.txt=the user's\n"
+            "TC_portable_e.ambler-done/\nTC_portable_notes_temp2.txt=the user's\nbackup/\nbackup_temp2.txt=the user's\n"
+            "movie.ambler-part=the user's\nnotes.txt=the user's\nnotes.txt.ambler-done=the user's\n"
+            "tc_PORTABLE_b.ini=complete\n");
 }
 
 TEST(Replacement, ACopyIsAnOrdinaryFileWhateverTheAttributesOfItsSource) {
@@ -117,11 +111,10 @@ TEST(Replacement, ACopyIsAnOrdinaryFileWhateverTheAttributesOfItsSource) {
   test::SetAttributes(dir / "wincmd.ini", 0);
   EXPECT_EQ(test::ReadFile(dir / "wincmd.ini"), "frozen");
   // A new version of a hidden or system file keeps those marks.
-  const unsigned long hidden = test::kHidden, system = test::kSystem;
-  for (const unsigned long marks : {hidden, system, hidden | system}) {
+  for (const unsigned long marks : {test::kHidden, test::kSystem, test::Attribute(test::kHidden | test::kSystem)}) {
     test::SetAttributes(dir / "copy.ini", marks);
     EXPECT_TRUE(platform::ReplaceFileContent(dir / "copy.ini", "kept " + std::to_string(marks)));
-    EXPECT_EQ(test::Attributes(dir / "copy.ini") & (hidden | system), marks);
+    EXPECT_EQ(test::Attributes(dir / "copy.ini"), marks);
   }
 }
 

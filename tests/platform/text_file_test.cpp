@@ -8,34 +8,19 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& path) {
-  platform::TextFileReader reader(path);
-  std::vector<std::string> lines;
-  std::string line;
-  while (reader.ReadLine(line)) lines.push_back(line);
-  return lines;
-}
-
 using Strings = std::vector<std::string>;
 
 TEST(TextFileReader, EndsLinesAtCrOrCrLfButNotAtALoneLf) {
   test::TempDir dir;
   const auto file = dir / "a.txt";
   const std::pair<std::string, Strings> cases[] = {
-      {"", {}},
-      {"a", {"a"}},
-      {"a\r\n", {"a"}},
-      {"a\r\nb", {"a", "b"}},
-      {"a\rb\r", {"a", "b"}},
-      {"a\r\n\r\n", {"a", ""}},
-      {"a\nb\n", {"a\nb\n"}},
-      {"\r\n\r", {"", ""}},
-      {"a\n\r\nb", {"a\n", "b"}},
+      {"", {}}, {"a", {"a"}}, {"a\r\n", {"a"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
+      {"a\r\n\r\n", {"a", ""}}, {"a\nb\n", {"a\nb\n"}}, {"\r\n\r", {"", ""}}, {"a\n\r\nb", {"a\n", "b"}},
       {std::string("x\0y\r\n\0", 6), {std::string("x\0y", 3), std::string("\0", 1)}},
   };
   for (const auto& [content, expected] : cases) {
     test::WriteFile(file, content);
-    EXPECT_EQ(Lines(file), expected) << "content of " << content.size() << " bytes";
+    EXPECT_EQ(test::FileLines(file), expected) << "content of " << content.size() << " bytes";
   }
 }
 
@@ -46,16 +31,7 @@ TEST(TextFileReader, ReadsLinesLongerThanItsBufferAndLineEndsAcrossIt) {
   // The CR and LF of the first line end fall on both sides of a 64 KiB boundary.
   const std::string first(64 * 1024 - 1, 'a');
   test::WriteFile(file, first + "\r\n" + longLine + "\r\nend");
-  EXPECT_EQ(Lines(file), (Strings{first, longLine, "end"}));
-}
-
-TEST(TextFileReader, MissingFileReadsNothing) {
-  test::TempDir dir;
-  platform::TextFileReader reader(dir / "missing.txt");
-  EXPECT_FALSE(reader.IsOpen());
-  std::string line = "stale";
-  EXPECT_FALSE(reader.ReadLine(line));
-  EXPECT_EQ(line, "");
+  EXPECT_EQ(test::FileLines(file), (Strings{first, longLine, "end"}));
 }
 
 TEST(TextFileWriter, EndsEveryLineWithCrLfAndReadsBackTheSame) {
@@ -70,7 +46,7 @@ TEST(TextFileWriter, EndsEveryLineWithCrLfAndReadsBackTheSame) {
   std::string expected;
   for (const auto& line : lines) expected += line + "\r\n";
   EXPECT_EQ(test::ReadFile(file), expected);
-  EXPECT_EQ(Lines(file), lines);
+  EXPECT_EQ(test::FileLines(file), lines);
 
   {
     platform::TextFileWriter writer(file, platform::TextFileWriter::Mode::Append);
@@ -83,12 +59,15 @@ TEST(TextFileWriter, EndsEveryLineWithCrLfAndReadsBackTheSame) {
   EXPECT_EQ(test::ReadFile(file), "");
 }
 
-TEST(TextFileWriter, UnwritableNameFailsWithoutAFile) {
+// Neither a missing file nor an unwritable name gives lines or a file.
+TEST(TextFiles, MissingOrUnwritableFilesFailWithoutHarm) {
   test::TempDir dir;
+  platform::TextFileReader reader(dir / "missing.txt");
+  std::string line = "stale";
+  EXPECT_FALSE(reader.IsOpen() || reader.ReadLine(line));
+  EXPECT_EQ(line, "");
   platform::TextFileWriter writer(dir / "no such dir\\out.txt");
-  EXPECT_FALSE(writer.IsOpen());
-  EXPECT_FALSE(writer.WriteLine("x"));
-  EXPECT_FALSE(writer.Close());
+  EXPECT_FALSE(writer.IsOpen() || writer.WriteLine("x") || writer.Close());
 }
 
 }  // namespace

@@ -15,30 +15,39 @@ using test::WriteFile;
 
 class IniTest : public ::testing::Test {
  protected:
+  std::string Read(const std::string& key, const std::string& fallback, bool store, const std::string& file = "") {
+    return IniReadValue("Buttonbar", key, file.empty() ? ini : file, fallback, store);
+  }
+  std::string Section(const std::string& section, const std::string& separator = ";") {
+    return IniReadSectionEntries(section, ini, keys, values, separator);
+  }
+
   test::TempDir dir;
   std::string ini = dir / "wincmd.ini";
+  std::string keys = "stale", values = "stale";
 };
 
 TEST_F(IniTest, DefaultsAndMissingFilesAreStoredOnlyWhenAsked) {
-  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "T:\\TC\\Default.bar", false), "T:\\TC\\Default.bar");
-  EXPECT_FALSE(test::Exists(ini));
+  EXPECT_EQ(Read("Buttonbar", "T:\\TC\\Default.bar", false), "T:\\TC\\Default.bar");
   IniWriteValue("Buttonbar", "Buttonbar", "x", ini, false);
   EXPECT_FALSE(test::Exists(ini));
-
-  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "T:\\TC\\Default.bar", true), "T:\\TC\\Default.bar");
-  ASSERT_TRUE(test::Exists(ini));
+  EXPECT_EQ(Read("Buttonbar", "T:\\TC\\Default.bar", true), "T:\\TC\\Default.bar");
   EXPECT_EQ(ReadFile(ini), "");
 
-  // A default is stored for a missing or empty key only when asked.
+  // A default is stored for a missing or empty key only when asked, never an empty one.
   WriteFile(ini, "[Buttonbar]\r\nEmpty=\r\n");
-  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "D.bar", false), "D.bar");
-  EXPECT_EQ(IniReadValue("Buttonbar", "Empty", ini, "D.bar", false), "D.bar");
+  EXPECT_EQ(Read("Buttonbar", "D.bar", false) + Read("Empty", "D.bar", false), "D.barD.bar");
+  EXPECT_EQ(Read("Missing", "", true), "");
   EXPECT_EQ(ReadFile(ini), "[Buttonbar]\r\nEmpty=\r\n");
+  EXPECT_EQ(Read("Buttonbar", "D.bar", true) + Read("Empty", "E.bar", true), "D.barE.bar");
+  EXPECT_EQ(Read("Buttonbar", "", false) + Read("Empty", "", false), "D.barE.bar");
 
-  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "D.bar", true), "D.bar");
-  EXPECT_EQ(IniReadValue("Buttonbar", "Empty", ini, "E.bar", true), "E.bar");
-  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "", false), "D.bar");
-  EXPECT_EQ(IniReadValue("Buttonbar", "Empty", ini, "", false), "E.bar");
+  // A hidden file counts as missing and keeps its content.
+  const std::string hidden = dir / "hidden.ini";
+  WriteFile(hidden, "[Buttonbar]\r\nButtonbar=C:\\TC\\Default.bar\r\n");
+  test::SetAttributes(hidden, test::kHidden);
+  EXPECT_EQ(Read("Buttonbar", "default", true, hidden), "default");
+  EXPECT_EQ(ReadFile(hidden), "[Buttonbar]\r\nButtonbar=C:\\TC\\Default.bar\r\n");
 }
 
 TEST_F(IniTest, AKeyThatCannotBeWrittenLeavesNoEmptyFile) {
@@ -48,15 +57,6 @@ TEST_F(IniTest, AKeyThatCannotBeWrittenLeavesNoEmptyFile) {
   EXPECT_FALSE(test::Exists(ini));
   EXPECT_TRUE(IniWriteValue("FileSystemPlugins", "ftp", "%COMMANDER_PATH%\\ftp.wfx", ini, true));
   EXPECT_EQ(ReadFile(ini), "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\ftp.wfx\r\n");
-}
-
-TEST_F(IniTest, EmptyDefaultForAMissingKeyLeavesTheFileAlone) {
-  const std::string content = "[a]\r\nk = v\r\n\r\n; comment\r\n";
-  WriteFile(ini, content);
-  EXPECT_EQ(IniReadValue("a", "missing", ini, "", true), "");
-  EXPECT_EQ(IniReadValue("missing", "k", ini, "", true), "");
-  EXPECT_EQ(ReadFile(ini), content);
-  EXPECT_EQ(IniReadValue("a", "k", ini, "", true), "v");
 }
 
 TEST_F(IniTest, BareNamesAreTakenFromTheCurrentDirectory) {
@@ -70,77 +70,46 @@ TEST_F(IniTest, BareNamesAreTakenFromTheCurrentDirectory) {
   ASSERT_TRUE(platform::ChangeDirectory(before));
 }
 
-TEST_F(IniTest, HiddenFileCountsAsMissingAndKeepsItsContent) {
-  const std::string content = "[Buttonbar]\r\nButtonbar=C:\\TC\\Default.bar\r\n";
-  const std::string hidden = dir / "hidden.ini";
-  WriteFile(hidden, content);
-  test::SetAttributes(hidden, test::kHidden);
-  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", hidden, "default", true), "default");
-  EXPECT_EQ(ReadFile(hidden), content);
-}
-
-TEST_F(IniTest, BinaryFilesAndUnterminatedLinesAreReadWithoutHarm) {
+TEST_F(IniTest, BinaryFilesAndTenMegabyteLinesAreReadWithoutHarm) {
+  test::ScriptedHost host;
   std::string binary;
   for (int i = 0; i < 70000; ++i) binary += static_cast<char>((i * 7919) % 256);
   WriteFile(ini, binary);
   EXPECT_NO_FATAL_FAILURE(IniReadValue("a", "b", ini, "d", false));
-  std::string keys, values;
-  test::ScriptedHost host;
-  EXPECT_NO_FATAL_FAILURE(IniReadSectionEntries("a", ini, keys, values, ";"));
+  EXPECT_NO_FATAL_FAILURE(Section("a"));
 
-  WriteFile(ini, "[a]\r\nb=last line without end");
-  EXPECT_EQ(IniReadValue("a", "b", ini, "d", false), "last line without end");
-}
-
-TEST_F(IniTest, TenMegabyteLinesAreReadWhole) {
   const std::string value(10 * 1024 * 1024, 'v');
-  WriteFile(ini, "[a]\r\nbig=" + value + "\r\nsmall=1\r\n[b]\r\n");
+  WriteFile(ini, "[a]\r\nbig=" + value + "\r\nsmall=1\r\n[b]\r\nlast=line without end");
   EXPECT_EQ(IniReadValue("a", "big", ini, "", false), value);
-  std::string keys, values;
-  EXPECT_EQ(IniReadSectionEntries("a", ini, keys, values, ";"), "big=" + value + ";small=1;");
+  EXPECT_EQ(IniReadValue("b", "last", ini, "", false), "line without end");
+  EXPECT_EQ(Section("a"), "big=" + value + ";small=1;");
   EXPECT_EQ(values, value + ";1;");
 }
 
 TEST_F(IniTest, RealConfigurationFilesAreRead) {
-  const std::string samrain = test::CorpusFile("samrain-wincmd.ini");
+  ini = test::CorpusFile("samrain-wincmd.ini");
   const std::string jwu = test::CorpusFile("jwu-wincmd.ini");
-  if (samrain.empty() || jwu.empty()) GTEST_SKIP() << "no corpus beside this checkout";
-  EXPECT_EQ(IniReadValue("PackerPlugins", "7z", samrain, "", false), "223,C:\\totalcmd\\plugins\\wcx\\7zip\\7zip.wcx");
+  if (ini.empty() || jwu.empty()) GTEST_SKIP() << "no corpus beside this checkout";
+  EXPECT_EQ(IniReadValue("PackerPlugins", "7z", ini, "", false), "223,C:\\totalcmd\\plugins\\wcx\\7zip\\7zip.wcx");
   EXPECT_EQ(IniReadValue("Configuration", "InstallDir", jwu, "", false), "C:\\Program Files\\totalcmd");
-  std::string keys, values;
-  EXPECT_EQ(IniReadSectionEntries("PackerPlugins64", samrain, keys, values, "|"),
-            "$checksum$=1536888906|exts=7z*|");
-  EXPECT_EQ(keys, "$checksum$|exts|");
-  EXPECT_EQ(values, "1536888906|7z*|");
+  EXPECT_EQ(Section("PackerPlugins64", "|"), "$checksum$=1536888906|exts=7z*|");
+  EXPECT_EQ(keys + values, "$checksum$|exts|1536888906|7z*|");
 }
 
-class SectionTest : public IniTest {
- protected:
-  std::string keys = "stale", values = "stale";
-  std::string Read(const std::string& section, const std::string& separator = ";") {
-    return IniReadSectionEntries(section, ini, keys, values, separator);
-  }
-};
-
-TEST_F(SectionTest, CollectsTrimmedLinesKeysAndValues) {
+// A section's lines trimmed, its keys and values; lines end at line feeds as
+// in the key functions.
+TEST_F(IniTest, SectionEntriesKeysAndValues) {
   WriteFile(ini, "[Other]\r\nz=0\r\n[FileSystemPlugins]\r\na=x\r\n  b = y  \r\n[Next]\r\nc=1\r\n");
-  EXPECT_EQ(Read("FileSystemPlugins"), "a=x;b = y;");
-  EXPECT_EQ(keys, "a;b;");
-  EXPECT_EQ(values, "x;y;");
-}
-
-TEST_F(SectionTest, LinesEndAtLineFeedsAsInTheKeyFunctions) {
+  EXPECT_EQ(Section("FileSystemPlugins"), "a=x;b = y;");
+  EXPECT_EQ(keys + "|" + values, "a;b;|x;y;");
   WriteFile(ini, "[s]\na=1\r\nb=2\rc=3\n[t]\n");
-  EXPECT_EQ(Read("s"), "a=1;b=2\rc=3;");
+  EXPECT_EQ(Section("s"), "a=1;b=2\rc=3;");
   EXPECT_EQ(keys, "a;b;");
 }
 
-TEST_F(SectionTest, MissingFileIsReported) {
+TEST_F(IniTest, AMissingFileForASectionIsReported) {
   test::ScriptedHost host;
-  EXPECT_EQ(Read("s"), "");
-  EXPECT_EQ(IniReadSectionEntries("s", "", keys, values, ";"), "");
-  EXPECT_EQ(keys, "");
-  EXPECT_EQ(values, "");
+  EXPECT_EQ(Section("s") + IniReadSectionEntries("s", "", keys, values, ";") + keys + values, "");
   EXPECT_EQ(host.Said(), std::vector<std::string>(2, "File not found!|Ini not found!"));
   EXPECT_EQ(host.Messages()[1].icon, platform::MsgIcon::Information);
   EXPECT_EQ(host.Messages()[1].buttons, platform::MsgButtons::Ok);
