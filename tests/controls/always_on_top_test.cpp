@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "common/scripted_host.h"
@@ -26,51 +27,32 @@ std::string Showing(const ui::AlwaysOnTop& pin) {
   return visible;
 }
 
+// What the pin shows and whether its window is on top, after each step.
 TEST(AlwaysOnTop, PinsAndReleasesItsHostThroughItsThreeStates) {
   test::ScriptedHost host;
   Host window;
   window.Show();
   ui::AlwaysOnTop& pin = *window.pin;
-  EXPECT_EQ(Showing(pin), "Off");
-  EXPECT_FALSE(pin.GetIsOnTop());
-  EXPECT_FALSE(window.IsTopmost());
-  EXPECT_EQ(pin.Surface->Position().width, 315);
-  EXPECT_EQ(pin.Surface->Position().height, 300);
+  EXPECT_EQ(pin.Surface->Position().width * 1000 + pin.Surface->Position().height, 315300);
   EXPECT_EQ(pin.AOT_Enabled->ToolTip(), "Always on top");
-
-  pin.AOT_Disabled->UserMouseMove();
-  EXPECT_EQ(Showing(pin), "Hover");
-  pin.Surface->UserMouseMove();
-  EXPECT_EQ(Showing(pin), "Off");
-
-  pin.AOT_Disabled->UserClick();
-  EXPECT_EQ(Showing(pin), "On");
-  EXPECT_TRUE(pin.GetIsOnTop());
-  EXPECT_TRUE(window.IsTopmost());
-  pin.AOT_Enabled->UserClick();
-  EXPECT_EQ(Showing(pin), "Hover");
-  EXPECT_FALSE(window.IsTopmost());
-
-  // The window methods leave the pictures alone.
-  pin.SetWindowAlwayOnTop(window);
-  EXPECT_TRUE(window.IsTopmost());
-  EXPECT_EQ(Showing(pin), "Hover");
-  pin.SetWindowBackToNormal(window);
-  EXPECT_FALSE(window.IsTopmost());
-}
-
-TEST(AlwaysOnTop, SetToTopAndLoadingPin) {
-  Host window;
-  window.Load();
-  ui::AlwaysOnTop& pin = *window.pin;
-  pin.SetToTop(true);
-  EXPECT_TRUE(window.IsTopmost());
-  pin.SetToNormal(false);
-  EXPECT_EQ(Showing(pin), "Hover");
-  EXPECT_FALSE(window.IsTopmost());
-  pin.LoadSettings();
-  EXPECT_TRUE(window.IsTopmost());
-  EXPECT_EQ(Showing(pin), "On");
+  const auto state = [&] { return Showing(pin) + (window.IsTopmost() ? "+top" : "") + (pin.GetIsOnTop() ? "+on" : ""); };
+  const std::pair<std::function<void()>, const char*> steps[] = {
+      {[] {}, "Off"},
+      {[&] { pin.AOT_Disabled->UserMouseMove(); }, "Hover"},
+      {[&] { pin.Surface->UserMouseMove(); }, "Off"},
+      {[&] { pin.AOT_Disabled->UserClick(); }, "On+top+on"},
+      {[&] { pin.AOT_Enabled->UserClick(); }, "Hover"},
+      // The window methods leave the pictures alone.
+      {[&] { pin.SetWindowAlwayOnTop(window); }, "Hover+top+on"},
+      {[&] { pin.SetWindowBackToNormal(window); }, "Hover"},
+      {[&] { pin.SetToTop(true); }, "On+top+on"},
+      {[&] { pin.SetToNormal(false); }, "Hover"},
+      {[&] { pin.LoadSettings(); }, "On+top+on"},
+  };
+  for (const auto& [step, expected] : steps) {
+    step();
+    EXPECT_EQ(state(), expected);
+  }
 }
 
 }  // namespace

@@ -27,15 +27,13 @@ TEST_F(Registry, ReadsTextValuesByTheirWholePath) {
   std::string path = "  hkey_current_user\\Software\\AmblerTest\\Plain ";
   EXPECT_EQ(RegistryGetAbsolutValue(path), "T:\\TC");
   EXPECT_EQ(path, "Software\\AmblerTest");
-  path = "HKEY_CURRENT_USER\\Software\\AmblerTest\\Number";
-  EXPECT_EQ(RegistryGetAbsolutValue(path), "");
-  path = "HKEY_CURRENT_USER\\Software\\AmblerTest\\Missing";
-  EXPECT_EQ(RegistryGetAbsolutValue(path), "");
-  path = "HKEY_NOWHERE\\Software\\AmblerTest\\Plain";
-  EXPECT_EQ(RegistryGetAbsolutValue(path), "");
-  path = "no separator";
-  EXPECT_EQ(RegistryGetAbsolutValue(path), "");
   // A trailing separator goes once: the last key component is the value name.
+  for (const char* wrong : {"HKEY_CURRENT_USER\\Software\\AmblerTest\\Number", "no separator",
+                                   "HKEY_CURRENT_USER\\Software\\AmblerTest\\Missing",
+                                   "HKEY_NOWHERE\\Software\\AmblerTest\\Plain"}) {
+    path = wrong;
+    EXPECT_EQ(RegistryGetAbsolutValue(path), "") << wrong;
+  }
   path = "HKEY_CURRENT_USER\\Software\\AmblerTest\\Plain\\";
   EXPECT_EQ(RegistryGetAbsolutValue(path), "T:\\TC");
 }

@@ -48,19 +48,16 @@ TEST_F(Associations, FilesAndPatternsFindTheirProgramAndLeaveNoScratchFile) {
   test::WriteFile(dir / "real.amblertest", "x");
   EXPECT_TRUE(SameFile(FindExecutableOf(dir / "real.amblertest"), program)) << FindExecutableOf(dir / "real.amblertest");
   EXPECT_EQ(FindExecutableOf(dir / "missing.amblertest"), "");
-
   EXPECT_TRUE(SameFile(GetAssociatedProgram(dir / "real.amblertest"), program));
-  EXPECT_TRUE(test::Exists(dir / "real.amblertest"));
   EXPECT_TRUE(SameFile(GetAssociatedProgram(dir / "new.amblertest"), program));
-  EXPECT_FALSE(test::Exists(dir / "new.amblertest"));
+  EXPECT_EQ(test::Names(dir.Path()), (std::vector<std::string>{"Program Files", "real.amblertest"}));
   // A file of a scratch file's name is the user's: another name is taken.
   const std::string own = DriveRoot() + "zzzzzzzTemp_.amblertest";
   test::WriteFile(own, "the user's");
   EXPECT_TRUE(SameFile(GetAssociatedProgram("*.amblertest"), program));
   EXPECT_EQ(test::ReadFile(own), "the user's");
   std::filesystem::remove(test::Fs(own));
-  EXPECT_FALSE(test::Exists(DriveRoot() + "zzzzzzzTemp_ (2).amblertest"));
-  EXPECT_FALSE(test::Exists(DriveRoot() + "RunFileTmp.amblertest"));
+  EXPECT_FALSE(test::Exists(DriveRoot() + "zzzzzzzTemp_ (2).amblertest") || test::Exists(DriveRoot() + "RunFileTmp.amblertest"));
   EXPECT_EQ(GetAssociatedProgram(dir / "nothing.amblernone"), "");
   EXPECT_TRUE(host.Messages().empty());
 }
@@ -82,13 +79,10 @@ TEST_F(Associations, TheWebPageOpensInTheHtmlProgramQuotedWhereItsPathHasABlank)
   const auto starts = record.Starts();
   EXPECT_EQ(test::ReadFile(own), "the user's");
   std::filesystem::remove(test::Fs(own));
-  EXPECT_FALSE(test::Exists(DriveRoot() + "ZedX00001 (2).html"));
-
+  EXPECT_FALSE(test::Exists(DriveRoot() + "ZedX00001 (2).html") || test::Exists(DriveRoot() + "ZedX00001.html"));
   EXPECT_TRUE(task.has_value());
-  ASSERT_EQ(starts.size(), 1u);
-  EXPECT_TRUE(SameFile(starts[0].commandLine, "\"" + program + "\" https://ambler.example.org/"))
+  EXPECT_TRUE(SameFile(starts.at(0).commandLine, test::InQuotes(program) + " https://ambler.example.org/"))
       << starts[0].commandLine;
-  EXPECT_FALSE(test::Exists(DriveRoot() + "ZedX00001.html"));
 }
 
 }  // namespace

@@ -19,40 +19,28 @@ class ShellLinks : public ::testing::Test {
 };
 
 TEST_F(ShellLinks, DesktopFolderEndsWithOneSeparatorAndExists) {
-  ASSERT_FALSE(desktop.empty());
-  EXPECT_EQ(desktop.back(), '\\');
-  EXPECT_NE(desktop[desktop.size() - 2], '\\');
+  ASSERT_GT(desktop.size(), 2u);
+  EXPECT_TRUE(desktop.ends_with("\\") && !desktop.ends_with("\\\\"));
   EXPECT_TRUE(platform::HasDirectoryAttribute(desktop));
   EXPECT_EQ(GetSpecialFolder(-12345), "");
 }
 
-TEST_F(ShellLinks, AShortcutThatCannotBeSavedSaysSo) {
-  short index = 0;
-  std::string icon;
-  EXPECT_FALSE(CreateShellLink("Z:\\no such folder\\", "x", "T:\\a.exe", "", 1, "", index, icon));
-}
-
-TEST_F(ShellLinks, DesktopLinkTrimsAndTakesTheTargetsFirstIcon) {
+TEST_F(ShellLinks, DesktopLinksTrimAndTakeTheTargetsFirstIconAndPlainLinksTakeTheirArgumentsAsPassed) {
   CreateDesktopLink("  T:\\TC\\Ambler.exe ", " Ambler test ", "  /x  ", "description", "T:\\TC");
   platform::Shortcut link;
   ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test.lnk", link));
-  EXPECT_EQ(link.target, "T:\\TC\\Ambler.exe");
-  EXPECT_EQ(link.arguments, "/x");
-  EXPECT_EQ(link.iconFile, "T:\\TC\\Ambler.exe");
+  EXPECT_EQ(link.target + "|" + link.arguments + "|" + link.iconFile, "T:\\TC\\Ambler.exe|/x|T:\\TC\\Ambler.exe");
   EXPECT_EQ(link.iconIndex, 0);
   EXPECT_EQ(link.windowStyle, 1);
-
   // A second call replaces the shortcut; a name holding ".lnk" gets no second one.
   CreateDesktopLink("T:\\Other.exe", "Ambler test.lnk", "", "", "");
   ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test.lnk", link));
   EXPECT_EQ(link.target, "T:\\Other.exe");
   CreateDesktopLink("T:\\Other.exe", "Ambler.LNK copy", "", "", "");
   EXPECT_TRUE(platform::FileExists(desktop + "Ambler.LNK copy"));
-}
 
-TEST_F(ShellLinks, LinkAlwaysAppendsItsExtensionAndKeepsArgumentsAsPassed) {
+  // CreateLink always appends its extension.
   EXPECT_FALSE(CreateLink("T:\\TC\\Ambler.exe", "Ambler test two", " /? ", "", "", true, 3));
-  platform::Shortcut link;
   ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test two.lnk", link));
   EXPECT_EQ(link.arguments, " /? ");
   EXPECT_EQ(link.iconIndex, 3);
@@ -60,7 +48,7 @@ TEST_F(ShellLinks, LinkAlwaysAppendsItsExtensionAndKeepsArgumentsAsPassed) {
   EXPECT_TRUE(platform::FileExists(desktop + "Ambler test two.lnk.lnk"));
 }
 
-TEST_F(ShellLinks, CallersIconFileIsFilledInWithTheTarget) {
+TEST_F(ShellLinks, TheCallersIconFileIsFilledInAndALinkThatCannotBeSavedSaysSo) {
   short index = 2;
   std::string iconFile;
   CreateShellLink(desktop, "Ambler test", "T:\\x.exe", "", 7, "unused", index, iconFile);
@@ -68,6 +56,7 @@ TEST_F(ShellLinks, CallersIconFileIsFilledInWithTheTarget) {
   platform::Shortcut link;
   ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test.lnk", link));
   EXPECT_EQ(link.iconIndex, 2);
+  EXPECT_FALSE(CreateShellLink("Z:\\no such folder\\", "x", "T:\\a.exe", "", 1, "", index, iconFile));
 }
 
 }  // namespace
