@@ -9,13 +9,13 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "common/medium.h"
 #include "files_dialog/files.h"
 #include "launcher/form1.h"
+#include "platform/scoped_win32.h"
 #include "platform/win32_common.h"
 #include "plugins/plugin_search.h"
 #include "win32_ui/win32_ui.h"
@@ -24,12 +24,10 @@ namespace {
 
 // The caption's size in the control's own font, as one line or wrapped at the width.
 SIZE TextSize(HWND control, const std::wstring& text, int wrapWidth) {
-  HDC dc = GetDC(control);
-  const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  platform::WindowDC dc(control);
+  dc.Select(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
   RECT rect{0, 0, wrapWidth > 0 ? wrapWidth : 0, 0};
-  DrawTextW(dc, text.c_str(), -1, &rect, DT_CALCRECT | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
-  SelectObject(dc, before);
-  ReleaseDC(control, dc);
+  DrawTextW(dc.Get(), text.c_str(), -1, &rect, DT_CALCRECT | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
@@ -84,43 +82,22 @@ std::vector<std::string> Misfits(HWND window) {
   return walk.misfits;
 }
 
-// Lets the windows paint, then keeps a picture of the window as a BMP file.
+// Lets the windows paint, then keeps a picture of the window's client area
+// (without a window manager Wine draws no frame), taken by the X display's host.
 void Picture(HWND window, const std::string& name) {
   for (int round = 0; round < 30; ++round) {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     Sleep(10);
   }
   const char* folder = std::getenv("AMBLER_SHOTS");
   if (!folder || !*folder) return;
-  // The client area: without a window manager Wine draws no frame.
   RECT rect;
   GetClientRect(window, &rect);
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ before = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  GdiFlush();
-  const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u), size = stride * static_cast<DWORD>(height);
-  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
-                        sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-  std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-  out.write(static_cast<const char*>(bits), size);
-  SelectObject(memory, before);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  test::RunUnix("import -window root -crop " + std::to_string(rect.right - rect.left) + "x" +
+                std::to_string(rect.bottom - rect.top) + "+" + std::to_string(rect.left) + "+" + std::to_string(rect.top) +
+                " " + test::UnixPath(std::string(folder) + "\\" + name + ".png"));
 }
 
 class WindowFit : public ::testing::Test {
