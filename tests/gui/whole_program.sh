@@ -33,20 +33,18 @@ cleanup() {
 trap cleanup EXIT
 crlf() { printf '%s\r\n' "$@"; }
 
-# lay_out DIR: Total Commander's folder with its files and two plugins.
-lay_out() {
-  mkdir -p "$1/TC/plugins/wfx/ftp" "$1/TC/plugins/wlx/view"
-  cp "$ambler" "$1/TC/Ambler.exe"
-  cp "$standin" "$1/TC/TOTALCMD64.EXE"
-  crlf "[Configuration]" 'InstallDir=Q:\TC' "[Buttonbar]" 'Buttonbar=Q:\TC\DEFAULT.BAR' \
-       "[DirMenu]" 'menu1=cd Q:\Docs' > "$1/TC/wincmd.ini"
-  crlf "[Demo]" 'localdir=Q:\Downloads' > "$1/TC/wcx_ftp.ini"
-  crlf "[Buttonbar]" 'cmd1=Q:\TC\TOTALCMD64.EXE' 'cmd2=Q:\Tools\y.exe' > "$1/TC/DEFAULT.BAR"
-  echo companion > "$1/TC/DEFAULT.br1"
-  echo plugin > "$1/TC/plugins/wfx/ftp/ftp.wfx"
-  echo plugin > "$1/TC/plugins/wlx/view/view.wlx"
-  ln -sfn "$1" "$WINEPREFIX/dosdevices/q:"
-}
+# The medium: Total Commander's folder with its files and two plugins.
+medium="$work/medium"
+mkdir -p "$medium/TC/plugins/wfx/ftp" "$medium/TC/plugins/wlx/view" "$medium/Bars"
+cp "$ambler" "$medium/TC/Ambler.exe"
+cp "$standin" "$medium/TC/TOTALCMD64.EXE"
+crlf "[Configuration]" 'InstallDir=Q:\TC' "[Buttonbar]" 'Buttonbar=Q:\TC\DEFAULT.BAR' > "$medium/TC/wincmd.ini"
+crlf "[Demo]" 'localdir=Q:\Downloads' > "$medium/TC/wcx_ftp.ini"
+crlf "[Buttonbar]" 'cmd1=Q:\TC\TOTALCMD64.EXE' 'cmd2=Q:\Tools\y.exe' > "$medium/TC/DEFAULT.BAR"
+echo companion | tee "$medium/TC/DEFAULT.br1" > "$medium/Bars/MY.br1"
+crlf "[Buttonbar]" 'cmd1=Q:\Tools\z.exe' > "$medium/Bars/MY.BAR"
+echo plugin | tee "$medium/TC/plugins/wfx/ftp/ftp.wfx" > "$medium/TC/plugins/wlx/view/view.wlx"
+ln -sfn "$medium" "$WINEPREFIX/dosdevices/q:"
 
 # The desktop of the project's own Wine home, and the shortcuts on it.
 desktop="$(wine cmd /c 'echo %USERPROFILE%' 2>/dev/null | tr -d '\r')\\Desktop"
@@ -59,15 +57,10 @@ shortcut() { wine "$read_shortcut" "$1" 2>/dev/null | tr -d '\r' | head -n 2; }
 # start ARGS...: starts the program from Q:\TC in the background.
 start() { wine 'Q:\TC\Ambler.exe' "$@" 2>/dev/null & pid=$!; }
 finish() { wait_exit "$pid"; pid=""; }
-# received N: waits for the Nth start of Total Commander and prints its command line.
+# received: waits for Total Commander's start and prints its command line.
 received() {
-  for _ in $(seq 1 600); do
-    local count
-    count="$(grep -c TOTALCMD64 "$medium/TC/received.txt" 2>/dev/null || true)"
-    [ "${count:-0}" -ge "$1" ] && break
-    sleep 0.1
-  done
-  grep TOTALCMD64 "$medium/TC/received.txt" 2>/dev/null | sed -n "${1}p" | tr -d '\r'
+  for _ in $(seq 1 600); do grep -q TOTALCMD64 "$medium/TC/received.txt" 2>/dev/null && break; sleep 0.1; done
+  grep TOTALCMD64 "$medium/TC/received.txt" 2>/dev/null | head -n 1 | tr -d '\r'
 }
 ini() { tr -d '\r' < "$medium/TC/TC_portable_wincmd.ini"; }
 
@@ -76,8 +69,6 @@ save_ini() { click_until '^Save now\?$' "$1" 3360 5520 2055 495 >/dev/null; }   
 cancel_plugins() { click_twips "$1" 5640 5520 2295 495; wait_gone "$plugins_title"; }  # "Cancel"
 
 ### 1. First start with a command line; every question answered Yes.
-medium="$work/one"
-lay_out "$medium"
 remove_shortcuts
 start -d 'Q:\Docs'
 window="$(wait_for_window "$plugins_title")"
@@ -111,7 +102,7 @@ answer '^Ambler$' y  # "Add your Command-Line: ... to the Shortcut?"
 finish
 
 expected='Q:\TC\TOTALCMD64.EXE -d Q:\Docs /i=Q:\TC\TC_portable_wincmd.ini /f=Q:\TC\TC_portable_wcx_ftp.ini'
-[ "$(received 1)" = "$expected" ] || fail "Total Commander received: $(received 1)"
+[ "$(received)" = "$expected" ] || fail "Total Commander received: $(received)"
 # What the plugin window saved; the imports' bytes are checked in-process (launcher_tests).
 for line in 'myftp=%COMMANDER_PATH%\plugins\wfx\ftp\ftp.wfx' '0=%COMMANDER_PATH%\plugins\wlx\view\view.wlx'; do
   grep -qxF "$line" <<<"$(ini)" || fail "the portable ini lacks $line: $(ini)"
@@ -149,9 +140,6 @@ cancel_plugins "$window"
 # the root (row 0 of the directory list), into Bars (row 1 there), the bar
 # (row 0 of the file list), "Ok".
 rm "$medium/TC/TC_portable_Default.bar" "$medium/TC/TC_portable_Default.br1"
-mkdir -p "$medium/Bars"
-crlf "[Buttonbar]" 'cmd1=Q:\Tools\z.exe' > "$medium/Bars/MY.BAR"
-echo companion > "$medium/Bars/MY.br1"
 title='^Please import - ButtonBar File'
 dialog="$(click_until "$title" "$setup" 240 1320 2655 495)"
 for _ in $(seq 1 100); do

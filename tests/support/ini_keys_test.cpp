@@ -15,25 +15,14 @@ struct Form {
   const char* name;
   std::string (*bytes)(const std::string& text);
 };
-const Form kForms[] = {
-    {"ANSI", [](const std::string& text) { return text; }},
-    {"UTF-8 with a mark", [](const std::string& text) { return "\xEF\xBB\xBF" + text; }},
-    {"UTF-16 LE with a mark", [](const std::string& text) { return "\xFF\xFE" + Utf8ToUtf16(text); }},
-};
+const Form kForms[] = {{"ANSI", [](const std::string& text) { return text; }},
+                        {"UTF-8", [](const std::string& text) { return "\xEF\xBB\xBF" + text; }},
+                        {"UTF-16", [](const std::string& text) { return "\xFF\xFE" + Utf8ToUtf16(text); }}};
 
 const std::string kFile =
-    "; Total Commander\r\n"
-    "[Configuration]\r\n"
-    "  InstallDir = C:\\TC  \r\n"
-    "Editor=\"C:\\Tools\\ed.exe\"\r\n"
-    "Quoted='x'\r\n"
-    "editor=second\r\n"
-    "\r\n"
-    "[ buttonBAR ]\r\n"
-    "Buttonbar=C:\\TC\\Default.bar\r\n"
-    "\r\n"
-    "[configuration]\r\n"
-    "Later=1\r\n";
+    "; Total Commander\r\n[Configuration]\r\n  InstallDir = C:\\TC  \r\nEditor=\"C:\\Tools\\ed.exe\"\r\n"
+    "Quoted='x'\r\neditor=second\r\n\r\n[ buttonBAR ]\r\nButtonbar=C:\\TC\\Default.bar\r\n\r\n"
+    "[configuration]\r\nLater=1\r\n";
 
 TEST(IniKeys, WritingChangesOnlyTheOneLineInEveryForm) {
   for (const Form& form : kForms) {
