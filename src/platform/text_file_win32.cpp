@@ -12,7 +12,10 @@
 namespace platform {
 namespace {
 
+// What the writer gathers before it writes: each write is one change of the medium.
 constexpr std::size_t kBlock = 64 * 1024;
+// What the reader reads at once.
+constexpr std::size_t kReadBlock = 1024 * 1024;
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 constexpr char kUtf16Mark[] = "\xFF\xFE";
 
@@ -25,7 +28,7 @@ TextFileReader::TextFileReader(const std::string& name) {
   handle_ = Handle(CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!handle_) return;
-  buffer_.resize(kBlock);
+  buffer_.resize(kReadBlock);
   // The mark needs three bytes at most, which a short read may not give at once.
   while (end_ < 3 && Fill()) {
   }
@@ -43,7 +46,7 @@ bool TextFileReader::Fill() {
   std::memmove(buffer_.data(), buffer_.data() + position_, end_ - position_);
   end_ -= position_;
   position_ = 0;
-  if (buffer_.size() - end_ < kBlock / 2) buffer_.resize(buffer_.size() + kBlock);
+  if (buffer_.size() - end_ < kReadBlock / 2) buffer_.resize(buffer_.size() + kReadBlock);
   DWORD read = 0;
   if (!ReadFile(handle_, buffer_.data() + end_, static_cast<DWORD>(buffer_.size() - end_), &read, nullptr)) {
     failed_ = true;
@@ -65,7 +68,8 @@ bool TextFileReader::ReadLine(std::string& line) {
     any = true;
     const char* begin = buffer_.data() + position_;
     const char* stop = buffer_.data() + end_;
-    const char* cr = std::find(begin, stop, '\r');
+    const auto* found = static_cast<const char*>(std::memchr(begin, '\r', static_cast<std::size_t>(stop - begin)));
+    const char* cr = found ? found : stop;
     line.append(begin, cr);
     position_ = static_cast<std::size_t>(cr - buffer_.data());
     if (cr == stop) continue;
