@@ -157,14 +157,12 @@ std::string Replace(const std::string& source, const std::string& find, const st
   return result;
 }
 
-// A letter or digit, or any character beyond ASCII: a path never begins
-// behind one.
+}  // namespace
+
 bool WordCharacter(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return byte >= 0x80 || (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
 }
-
-}  // namespace
 
 std::string ReplaceText(const std::string& source, std::string& find, const std::string& replacement, bool exactCase) {
   if (!exactCase) find = platform::UpperCase(find);

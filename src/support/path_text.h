@@ -36,6 +36,10 @@ std::string Unenclosed(std::string_view text, std::string_view quotes = "\"");
 // variable. The search resumes one character behind each inserted replacement.
 std::string ReplaceText(const std::string& source, std::string& find, const std::string& replacement, bool exactCase);
 
+// A letter or digit, or a byte beyond ASCII (of a character beyond it): a
+// path never begins behind one.
+bool WordCharacter(char c);
+
 // As ReplaceText ignoring case, but a match counts only where it begins a
 // word: where no letter or digit (nor a byte beyond ASCII) stands before it.
 // A path never begins inside a word, so TYPE:1 keeps its E: while E:\TC

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/text_file.h"
 
@@ -31,6 +32,35 @@ std::string RewriteFileLine(std::string_view bytes, platform::TextEncoding encod
 bool LineHolds(std::string_view bytes, platform::TextEncoding encoding, const std::string& upperFind1,
                const std::string& upperFind2);
 
+// One file's lines made portable, its search texts prepared once: for each
+// line what LineHolds tells and what RewriteFileLine makes of it, byte for byte
+// the same. A line of ASCII text, in any of the three forms, is searched and
+// rewritten as it lies, without decoding; one without a search text's first
+// letter costs a look at each of its bytes.
+class PortableLineRewriter {
+ public:
+  PortableLineRewriter(const std::string& find1, const std::string& find2, const std::string& replacement);
+  struct Result {
+    bool holds = false;    // the line says a search text
+    bool changed = false;  // rewritten holds the line's new bytes; otherwise it is left alone
+  };
+  Result Rewrite(std::string_view line, platform::TextEncoding encoding, std::string& rewritten);
+
+ private:
+  template <std::size_t kUnit>
+  Result RewriteAscii(std::string_view line, std::string& rewritten);
+  // Whether a unit (of that many bytes) of the line is a search text's first letter, in either case.
+  bool HoldsFirstLetter(std::string_view line, std::size_t unit) const;
+
+  std::string find1_, find2_, replacement_;  // the search texts upper-cased
+  bool ascii_ = false;  // the search texts and the replacement are ASCII, so ASCII lines take the fast way
+  std::vector<std::string> asciiFinds_;  // the search texts that are not empty, in order
+  bool secondNeedsFirst_ = false;
+  bool passable_ = false;  // a line without a search text's first letter holds none
+  std::string wideReplacement_;        // the replacement in UTF-16
+  std::string scratch_;
+};
+
 // What the rewrite leaves beside a file while it writes.
 inline constexpr const char* kRewriteScratchSuffix = "_temp2.txt";
 
@@ -48,6 +78,7 @@ RewriteResult RewriteFile(const std::string& file, const std::string& find1, con
                           const std::string& replacement);
 
 // Both passes on a file: Total Commander's folder becomes %COMMANDER_PATH%,
-// then its drive (where it has one) %COMMANDER_DRIVE%.
+// then its drive (where it has one) %COMMANDER_DRIVE%. The file ends as the
+// two rewrites one after the other leave it, but is read and written once.
 struct TotalCommanderFolder;
 RewriteResult MakePortable(const std::string& file, const TotalCommanderFolder& folder);

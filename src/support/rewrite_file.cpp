@@ -1,52 +1,89 @@
 // The rewrite of a whole file, through its scratch file.
+#include <algorithm>
 #include <vector>
 
 #include "platform/file_system.h"
-#include "platform/text.h"
 #include "support/portable_rewrite.h"
 #include "support/total_commander_folder.h"
 
-RewriteResult RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
-                          const std::string& replacement) {
-  const std::string f1 = platform::UpperCase(find1), f2 = platform::UpperCase(find2);
-  bool found = false, changed = false;
+namespace {
+
+struct Pass {
+  std::string find1, find2, replacement;
+};
+
+// The passes over a file, each as RewriteFile would make it on what the pass
+// before left, in one reading and one writing. A pass that changes a line
+// drops the last line when blank, as it writes the file anew; a pass that
+// changes none writes nothing.
+RewriteResult RewriteInPasses(const std::string& file, const std::vector<Pass>& passes) {
+  std::vector<PortableLineRewriter> rewriters;
+  for (const Pass& pass : passes) rewriters.emplace_back(pass.find1, pass.find2, pass.replacement);
+  std::vector<std::string> rewritten(passes.size());
+  std::size_t passesChanging = 0;
+  bool found = false;
   const bool written = platform::ReplaceThroughFileBeside(
       file,
       [&](const std::string& scratch) {
         platform::TextFileReader reader(file);
-        // The lines before the first that the rewrite changes stay as they
-        // are; while none changes, nothing is written at all.
-        std::vector<std::string> before;
-        std::string line, rewritten;
-        while (!changed && reader.ReadLine(line)) {
-          if (LineHolds(line, reader.Encoding(), f1, f2)) {
-            found = true;
-            rewritten = RewriteFileLine(line, reader.Encoding(), f1, f2, replacement);
-            changed = rewritten != line;
+        std::vector<bool> changing(passes.size());
+        // The line after every pass; it lies in line or in one of rewritten.
+        std::string line;
+        const auto passOver = [&]() -> const std::string& {
+          const std::string* now = &line;
+          for (std::size_t p = 0; p < rewriters.size(); ++p) {
+            const auto result = rewriters[p].Rewrite(*now, reader.Encoding(), rewritten[p]);
+            found = found || result.holds;
+            if (!result.changed) continue;
+            changing[p] = true;
+            now = &rewritten[p];
           }
-          if (!changed) before.push_back(std::move(line));
+          return *now;
+        };
+        const auto anyChanging = [&] { return std::find(changing.begin(), changing.end(), true) != changing.end(); };
+        // The lines before the first that a pass changes stay as they are;
+        // while none changes, nothing is written at all.
+        std::vector<std::string> before;
+        const std::string* first = nullptr;
+        while (!first && reader.ReadLine(line)) {
+          const std::string& after = passOver();
+          if (anyChanging()) first = &after;
+          else before.push_back(after);
         }
-        if (!changed) return false;
+        if (!first) return false;
         // The copy keeps the file's form: its mark, its encoding, its line ends.
         platform::TextFileWriter writer(scratch, platform::TextFileWriter::Mode::Create, reader.Encoding());
         bool ok = writer.IsOpen();
-        for (const std::string& unchanged : before) ok = ok && writer.WriteLine(unchanged);
-        // A line is written once the next is read: the last is dropped when blank.
-        std::string pending = std::move(rewritten);
-        while (ok && reader.ReadLine(line)) {
-          ok = writer.WriteLine(pending);
-          pending = RewriteFileLine(line, reader.Encoding(), f1, f2, replacement);
-        }
-        if (ok && !pending.empty()) ok = writer.WriteLine(pending);
+        // Blank lines wait for a line behind them: the last ones may be dropped.
+        std::size_t blanks = 0;
+        const auto write = [&](const std::string& text) {
+          if (text.empty()) {
+            ++blanks;
+            return;
+          }
+          for (; ok && blanks > 0; --blanks) ok = writer.WriteLine("");
+          ok = ok && writer.WriteLine(text);
+        };
+        for (const std::string& unchanged : before) write(unchanged);
+        write(*first);
+        while (ok && reader.ReadLine(line)) write(passOver());
+        passesChanging = static_cast<std::size_t>(std::count(changing.begin(), changing.end(), true));
+        for (blanks -= std::min(blanks, passesChanging); ok && blanks > 0; --blanks) ok = writer.WriteLine("");
         return writer.Close() && ok && !reader.Failed();
       },
       file + kRewriteScratchSuffix);
-  return {found, changed && !written};
+  return {found, passesChanging > 0 && !written};
+}
+
+}  // namespace
+
+RewriteResult RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
+                          const std::string& replacement) {
+  return RewriteInPasses(file, {{find1, find2, replacement}});
 }
 
 RewriteResult MakePortable(const std::string& file, const TotalCommanderFolder& folder) {
-  RewriteResult result = RewriteFile(file, folder.dir, folder.path, kCommanderPath);
-  if (folder.drive.empty()) return result;
-  const RewriteResult drive = RewriteFile(file, folder.drive, folder.drive, kCommanderDrive);
-  return {result.lineFound || drive.lineFound, result.failed || drive.failed};
+  std::vector<Pass> passes = {{folder.dir, folder.path, kCommanderPath}};
+  if (!folder.drive.empty()) passes.push_back({folder.drive, folder.drive, kCommanderDrive});
+  return RewriteInPasses(file, passes);
 }
