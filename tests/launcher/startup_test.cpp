@@ -31,21 +31,6 @@ TEST_F(Startup, HelpParametersShowOnlyTheHelpWindow) {
   EXPECT_TRUE(medium.Received("TC\\sub", 0).empty());
 }
 
-TEST_F(Startup, AHelpModeImportFinishesAReplacementAPulledStickLeftFirst) {
-  medium.MakeDirectory("TC");
-  medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n");
-  // Pulled between the two renames: the target gone, its complete version beside it.
-  medium.Write("TC\\TC_portable_wincmd.ini.ambler-done", "[Configuration]\r\nMine=T:\\TC\\mine\r\n");
-  Form1& form = Start("/?");
-  // Nothing is written before a button asks for it.
-  EXPECT_TRUE(test::Exists(medium.HostWindowsPath("TC\\TC_portable_wincmd.ini.ambler-done")));
-  host.OnUnscriptedModal(test::Close);
-  form.Command3->UserClick();  // " Import TC-Ini-Files >>"
-  EXPECT_TRUE(
-      medium.Read("TC\\TC_portable_wincmd.ini").starts_with("[Configuration]\r\nMine=%COMMANDER_PATH%\\mine\r\n"));
-  EXPECT_FALSE(test::Exists(medium.HostWindowsPath("TC\\TC_portable_wincmd.ini.ambler-done")));
-}
-
 TEST_F(Startup, CloseButtonAndCloseBoxEndTheProgram) {
   Form1& form = Start("/?");
   EXPECT_THROW(form.Command1->UserClick(), test::ProgramEnded);
@@ -53,16 +38,23 @@ TEST_F(Startup, CloseButtonAndCloseBoxEndTheProgram) {
   EXPECT_EQ(host.Ended(), 2);
 }
 
+// The setup buttons import into the launcher's folder, first finishing a
+// replacement a pulled stick left, and open the plugin window each time.
 TEST_F(Startup, SetupButtonsImportIntoTheLaunchersFolderAndOpenThePluginWindowEachTime) {
   medium.MakeDirectory("TC");
   medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n");
+  // Pulled between the two renames: the target gone, its complete version beside it.
+  const std::string done = medium.HostWindowsPath("TC\\TC_portable_wincmd.ini.ambler-done");
+  test::WriteFile(done, "[Configuration]\r\nMine=T:\\TC\\mine\r\n");
   Form1& form = Start("/?");
+  EXPECT_TRUE(test::Exists(done));  // nothing is written before a button asks for it
   host.OnUnscriptedModal(test::Close);
   form.Command3->UserClick();  // " Import TC-Ini-Files >>"
   EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
-            "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n"
+            "[Configuration]\r\nMine=%COMMANDER_PATH%\\mine\r\n[Buttonbar]\r\n"
             "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
   EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "");
+  EXPECT_FALSE(test::Exists(done));
   form.Command2->UserClick();  // "Import Plugins", twice
   form.Command2->UserClick();
   EXPECT_EQ(host.ShownWindows(), (Texts{"Form1", "*PluginSearch", "*PluginSearch", "*PluginSearch"}));
