@@ -132,6 +132,23 @@ std::string UnixPath(const std::string& windowsPath) {
   return path;
 }
 
+// One argument of a Windows command line, as the C runtime splits them.
+std::string WindowsArgument(const std::string& text) {
+  std::string argument = "\"";
+  std::size_t backslashes = 0;
+  for (char c : text) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    argument.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+    backslashes = 0;
+    argument += c;
+  }
+  argument.append(backslashes * 2, '\\');
+  return argument + "\"";
+}
+
 std::string WindowsPath(const std::string& unixPath) {
   std::string path = "Z:" + unixPath;
   for (char& c : path)
@@ -141,22 +158,22 @@ std::string WindowsPath(const std::string& unixPath) {
 
 int RunUnix(const std::string& command) {
   if (!UnderWine()) return -1;
-  // Wine hands a Unix program over without a process to wait for: the script
+  // Wine hands a Unix program over without a process to wait for: the command
   // leaves its exit code in a file, and the test waits for that file.
   static std::atomic<unsigned> counter{0};
   const std::string done = "/tmp/ambler-unix-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
                            "-" + std::to_string(counter++);
-  WriteFile(WindowsPath(done + ".sh"), "(" + command + "); echo $? > " + done + ".tmp; mv " + done + ".tmp " + done + "\n");
-  if (!platform::StartProgram("Z:\\bin\\sh " + done + ".sh", platform::WindowStyle::Hidden)) return -1;
-  const std::string marker = WindowsPath(done);
+  const std::string script = "(" + command + "); echo $? > " + done + ".tmp; mv " + done + ".tmp " + done;
+  if (!platform::StartProgram("Z:\\bin\\sh -c " + WindowsArgument(script), platform::WindowStyle::Hidden))
+    return -1;
+  const std::string marker = "Z:" + done;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   while (!Exists(marker)) {
     if (std::chrono::steady_clock::now() > deadline) return -1;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   const int code = std::atoi(ReadFile(marker).c_str());
-  std::filesystem::remove(Fs(marker));
-  std::filesystem::remove(Fs(WindowsPath(done + ".sh")));
+  std::filesystem::remove(marker);
   return code;
 }
 
