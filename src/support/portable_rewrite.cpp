@@ -79,6 +79,23 @@ bool HoldsEither(const char* bytes, char a, char b) {
   return holds(a) || holds(b);
 }
 
+// The first unit at or behind from (units of kUnit bytes, the low byte first)
+// whose low byte is either case of an ASCII letter; the number of units where
+// none is.
+template <std::size_t kUnit>
+std::size_t FindLetter(std::string_view source, std::size_t from, char upper, char lower) {
+  const std::size_t units = source.size() / kUnit;
+  while (from < units) {
+    if (from + 8 / kUnit <= units && !HoldsEither(source.data() + from * kUnit, upper, lower))
+      from += 8 / kUnit;
+    else if (source[from * kUnit] == upper || source[from * kUnit] == lower)
+      return from;
+    else
+      ++from;
+  }
+  return units;
+}
+
 // ReplaceAtWordStart on ASCII text of units of kUnit bytes (the low byte
 // first), into result: true when something was replaced. occurs: the search
 // text stands in the source, at a word's start or not.
@@ -88,19 +105,7 @@ bool ReplaceAsciiAtWordStart(std::string_view source, const std::string& upperFi
   const std::size_t units = source.size() / kUnit, length = upperFind.size();
   const auto unit = [&](std::size_t i) { return source[i * kUnit]; };
   const char upper = upperFind[0], lower = AsciiLower(upper);
-  // The first unit at or behind at that begins the search text, or units.
-  const auto firstFrom = [&](std::size_t at) {
-    while (at < units) {
-      if (at + 8 / kUnit <= units && !HoldsEither(source.data() + at * kUnit, upper, lower)) {
-        at += 8 / kUnit;
-      } else if (unit(at) == upper || unit(at) == lower) {
-        return at;
-      } else {
-        ++at;
-      }
-    }
-    return units;
-  };
+  const auto firstFrom = [&](std::size_t at) { return FindLetter<kUnit>(source, at, upper, lower); };
   std::size_t copied = 0, from = 0;
   bool replaced = false;
   occurs = false;
@@ -153,7 +158,7 @@ PortableLineRewriter::Result PortableLineRewriter::Rewrite(std::string_view line
   const bool wide = encoding == platform::TextEncoding::Utf16;
   if (ascii_ && wide && IsAsciiUtf16(line)) return RewriteAscii<2>(line, rewritten);
   if (ascii_ && !wide && IsAsciiText(line)) return RewriteAscii<1>(line, rewritten);
-  if (passable_ && !HoldsFirstLetter(line, wide ? 2 : 1))
+  if (passable_ && !HoldsFirstLetter(line, wide))
     return {!line.empty() && (find1_.empty() || find2_.empty()), false};
   Result result;
   result.holds = LineHolds(line, encoding, find1_, find2_);
@@ -163,16 +168,13 @@ PortableLineRewriter::Result PortableLineRewriter::Rewrite(std::string_view line
   return result;
 }
 
-bool PortableLineRewriter::HoldsFirstLetter(std::string_view line, std::size_t unit) const {
+bool PortableLineRewriter::HoldsFirstLetter(std::string_view line, bool wide) const {
   for (const std::string& find : asciiFinds_) {
     const char upper = find[0], lower = AsciiLower(upper);
-    for (std::size_t at = 0; at + unit <= line.size(); at += unit) {
-      if (unit == 1 && at + 8 <= line.size() && !HoldsEither(line.data() + at, upper, lower)) {
-        at += 7;
-        continue;
-      }
-      if ((line[at] == upper || line[at] == lower) && (unit == 1 || line[at + 1] == 0)) return true;
-    }
+    // In UTF-16 a unit of another character may have the letter's low byte: the line is then looked at closer.
+    if (wide ? FindLetter<2>(line, 0, upper, lower) < line.size() / 2
+             : FindLetter<1>(line, 0, upper, lower) < line.size())
+      return true;
   }
   return false;
 }

@@ -49,8 +49,8 @@ class PortableLineRewriter {
  private:
   template <std::size_t kUnit>
   Result RewriteAscii(std::string_view line, std::string& rewritten);
-  // Whether a unit (of that many bytes) of the line is a search text's first letter, in either case.
-  bool HoldsFirstLetter(std::string_view line, std::size_t unit) const;
+  // Whether a search text's first letter (in either case) may stand in the line.
+  bool HoldsFirstLetter(std::string_view line, bool wide) const;
 
   std::string find1_, find2_, replacement_;  // the search texts upper-cased
   bool ascii_ = false;  // the search texts and the replacement are ASCII, so ASCII lines take the fast way
