@@ -83,15 +83,20 @@ void Medium::MakeDirectory(const std::string& relative) const {
   std::filesystem::create_directories(Fs(dir_ / relative));
 }
 
-void Medium::Write(const std::string& relative, const std::string& bytes) const { WriteFile(dir_ / relative, bytes); }
+void Medium::Write(const std::string& relative, const std::string& bytes) const {
+  std::filesystem::create_directories(Fs(dir_ / relative).parent_path());
+  WriteFile(dir_ / relative, bytes);
+}
 
 std::string Medium::Read(const std::string& relative) const { return ReadFile(dir_ / relative); }
 
 void Medium::PutTotalCommander(const std::string& relative) const {
+  std::filesystem::create_directories(Fs(dir_ / relative).parent_path());
   std::filesystem::copy_file(Fs(StandInExe()), Fs(dir_ / relative), std::filesystem::copy_options::overwrite_existing);
 }
 
 void Medium::PutLauncher(const std::string& relative) const {
+  std::filesystem::create_directories(Fs(dir_ / relative).parent_path());
   std::filesystem::copy_file(Fs(AmblerExe()), Fs(dir_ / relative), std::filesystem::copy_options::overwrite_existing);
 }
 

@@ -43,6 +43,7 @@ class Medium {
   std::string HostWindowsPath(const std::string& relative) const { return dir_ / relative; }
   // The same place as the Unix host names it.
   std::string HostPath(const std::string& relative) const { return UnixPath(dir_ / relative); }
+  // Writing a file or putting a program makes the folders it lies in.
   void MakeDirectory(const std::string& relative) const;
   void Write(const std::string& relative, const std::string& bytes) const;
   std::string Read(const std::string& relative) const;

@@ -17,7 +17,6 @@ class FilesDialog : public ::testing::Test {
  protected:
   void SetUp() override {
     before_ = platform::CurrentDirectory();
-    medium.MakeDirectory("docs\\sub");
     for (const char* name : {"docs\\a.txt", "docs\\b.bar", "docs\\C2.BAR", "docs\\sub\\x.txt"}) medium.Write(name, "x");
     platform::ChangeDirectory("T:\\docs\\sub");
   }
@@ -92,7 +91,6 @@ TEST_F(FilesDialog, TypedPathsMoveTheListsAndFillTheNameBox) {
 // A folder path in the full-path box offers the folder's first file that the
 // filter lets through: a button bar dialog never offers the program beside it.
 TEST_F(FilesDialog, AFolderOffersOnlyFilesTheFilterShows) {
-  medium.MakeDirectory("TC");
   medium.Write("TC\\Ambler.exe", "MZ");
   EXPECT_EQ(Open("T:\\TC", [](Files& d) {
     d.Drive1->UserLeave();  // writes the list's folder and no selected name

@@ -111,27 +111,8 @@ class WindowFit : public ::testing::Test {
     medium.Write("TC\\TC_portable_wcx_ftp.ini", "");
   }
 
-  // The top-level window of this thread with that title.
-  static HWND Shown(const std::string& title) {
-    struct Find {
-      std::string title;
-      HWND found = nullptr;
-    } find{title};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-          auto& wanted = *reinterpret_cast<Find*>(data);
-          wchar_t text[256] = {};
-          GetWindowTextW(window, text, 256);
-          if (IsWindowVisible(window) && platform::ToUtf8(text) == wanted.title) wanted.found = window;
-          return wanted.found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&find));
-    return find.found;
-  }
-
   void ExpectCaptionsFit(const ui::Window& window, const std::string& picture) {
-    const HWND native = Shown(window.Caption());
+    const HWND native = FindWindowW(nullptr, platform::ToWide(window.Caption()).c_str());
     ASSERT_NE(native, nullptr) << window.Caption();
     Picture(native, picture);
     for (const std::string& misfit : Misfits(native)) ADD_FAILURE() << misfit;

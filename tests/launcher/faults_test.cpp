@@ -62,7 +62,6 @@ const std::string kBarKey = "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar
 class FaultyMedium : public LauncherTest {
  protected:
   void LayOut() {
-    medium.MakeDirectory("TC");
     medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
     for (const auto& [name, content] : Originals()) medium.Write("TC\\" + name, content);
   }
@@ -168,7 +167,6 @@ TEST_F(FaultyMedium, AStickThatFillsUpDuringARewriteOrAKeyWriteLosesNothing) {
 }
 
 TEST_F(FaultyMedium, AWriteProtectedStickStillStartsTotalCommanderWithoutPortableFiles) {
-  medium.MakeDirectory("TC");
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
   const std::string original = "[Configuration]\r\nInstallDir=T:\\TC\r\n";
   medium.Write("TC\\wincmd.ini", original);
@@ -276,7 +274,6 @@ class PulledStick : public FaultyMedium {
   // Three lister plugins beside Total Commander.
   void LayOutPlugins() {
     for (const std::string plugin : {"a", "b", "c"}) {
-      medium.MakeDirectory("TC\\plugins\\" + plugin);
       medium.Write("TC\\plugins\\" + plugin + "\\" + plugin + ".wlx", "plugin");
     }
   }

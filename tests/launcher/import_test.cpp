@@ -16,7 +16,6 @@ using Texts = std::vector<std::string>;
 const std::string kPortableBar = "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n";
 
 TEST_F(Import, WithoutForceTheSameFileIsRefusedAndAMissingOneOffersBrowsingThenMakesAnEmptyFile) {
-  medium.MakeDirectory("TC");
   medium.Write("TC\\a.ini", "x=T:\\TC\r\n");
   Form1& form = Start("/?");
   form.Work().CopyAndParseFile(medium.Path("TC\\a.ini"), medium.Path("TC\\A.INI"), "T:\\TC", "", "%P%");
@@ -43,7 +42,6 @@ Snapshot PortableFiles(const test::Medium& medium, const std::string& folder = "
 }
 
 TEST_F(Import, FirstStartImportsEverythingAndASecondStartChangesNothing) {
-  medium.MakeDirectory("TC");
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
   medium.Write("TC\\wincmd.ini",
                "[Configuration]\r\nInstallDir=T:\\TC\r\n[Buttonbar]\r\nButtonbar=t:\\tc\\DEFAULT.BAR\r\n"
@@ -100,7 +98,6 @@ TEST_F(Import, DesktopShortcutsStartTheLauncherPlainAndWithHelp) {
 }
 
 TEST_F(Import, HiddenOrSystemOriginalsAreLeftAloneAndEmptyPortableFilesAreUsed) {
-  medium.MakeDirectory("TC");
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
   const std::string original = "[Configuration]\r\nInstallDir=T:\\TC\r\n";
   medium.Write("TC\\wincmd.ini", original);
@@ -118,7 +115,6 @@ TEST_F(Import, HiddenOrSystemOriginalsAreLeftAloneAndEmptyPortableFilesAreUsed) 
 }
 
 TEST_F(Import, AFrozenIniGivesAWritableCopyAndAPortableIniTheUserHidOrFrozeIsKept) {
-  medium.MakeDirectory("TC");
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
   medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n");
   medium.Write("TC\\DEFAULT.BAR", "[Buttonbar]\r\n");
@@ -210,7 +206,6 @@ void ChooseInTheDialog(test::ScriptedHost& host, const std::string& path) {
 
 TEST_F(Import, ButtonBarChosenInTheDialogBecomesThePortableBar) {
   LayOutTotalCommander();
-  medium.MakeDirectory("Bars");
   medium.Write("Bars\\MY.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
   medium.Write("Bars\\MY.br1", "companion");
   Form1& form = Start("x /setup");

@@ -72,7 +72,6 @@ TEST(Launch, TotalCommanderReceivesExactlyTheBuiltCommandLine) {
 
 TEST(Launch, VeryLongAndOddlyQuotedCommandLinesArePassedOn) {
   test::Medium medium;
-  medium.MakeDirectory("TC");
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
   medium.Write("TC\\TC_portable_wincmd.ini", "[Configuration]\r\n");
   medium.PutLauncher("TC\\Ambler.exe");
@@ -93,7 +92,6 @@ TEST(Launch, VeryLongAndOddlyQuotedCommandLinesArePassedOn) {
 
 TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThem) {
   test::Medium medium;
-  medium.MakeDirectory("TC");
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
   medium.PutLauncher("TC\\Ambler.exe");
   medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n[Buttonbar]\r\nButtonbar=T:\\TC\\Default.bar\r\n");

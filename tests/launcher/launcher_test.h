@@ -25,7 +25,6 @@ class LauncherTest : public ::testing::Test {
 
   // Total Commander and both portable files in that folder of the medium.
   void LayOutTotalCommander(const std::string& folder = "TC", const std::string& exe = "TOTALCMD64.EXE") {
-    medium.MakeDirectory(folder);
     medium.PutTotalCommander(folder + "\\" + exe);
     medium.Write(folder + "\\TC_portable_wincmd.ini", "[Configuration]\r\n");
     medium.Write(folder + "\\TC_portable_wcx_ftp.ini", "");

@@ -41,7 +41,6 @@ TEST_F(Startup, CloseButtonAndCloseBoxEndTheProgram) {
 // The setup buttons import into the launcher's folder, first finishing a
 // replacement a pulled stick left, and open the plugin window each time.
 TEST_F(Startup, SetupButtonsImportIntoTheLaunchersFolderAndOpenThePluginWindowEachTime) {
-  medium.MakeDirectory("TC");
   medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n");
   // Pulled between the two renames: the target gone, its complete version beside it.
   const std::string done = medium.HostWindowsPath("TC\\TC_portable_wincmd.ini.ambler-done");
@@ -62,7 +61,6 @@ TEST_F(Startup, SetupButtonsImportIntoTheLaunchersFolderAndOpenThePluginWindowEa
 }
 
 TEST_F(Startup, TheWebAddressOpensInTheHtmlProgram) {
-  medium.MakeDirectory("Browser");
   medium.PutTotalCommander("Browser\\browser.exe");
   test::Association html("html", medium.Path("Browser\\browser.exe"));
   if (!html.IsActive()) GTEST_SKIP() << "this prefix associates html files already";

@@ -61,7 +61,6 @@ TEST_F(PluginWindow, ALinkBackUpTheTreeIsNotFollowed) {
 }
 
 TEST_F(PluginWindow, ARootWithoutSubdirectoriesOrAMissingIniIsHandled) {
-  medium.MakeDirectory("Flat");
   medium.Write("Flat\\x.wfx", "plugin");
   main = FolderOf("T:\\Flat");
   Open(host, main, [](PluginSearch& w) { EXPECT_EQ(w.List1->ListCount(), 0); });
