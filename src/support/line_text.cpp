@@ -8,15 +8,12 @@ namespace {
 
 constexpr std::string_view kValueMark = "\xEF\xBB\xBF";
 
-bool IsAscii(std::string_view bytes) {
-  return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 // Decodes ANSI bytes; characters that do not decode exactly stay as bytes.
 void AddAnsi(std::vector<LinePiece>& pieces, std::string_view bytes) {
   if (bytes.empty()) return;
   std::string text;
-  if (IsAscii(bytes)) {
+  if (IsAsciiText(bytes)) {
     pieces.push_back({LinePiece::Form::Ansi, std::string(bytes)});
     return;
   }
@@ -90,6 +87,12 @@ std::string Utf8ToUtf16(std::string_view text) {
   return bytes;
 }
 
+bool IsAsciiText(std::string_view bytes) {
+  unsigned char any = 0;
+  for (const char c : bytes) any |= static_cast<unsigned char>(c);
+  return any < 0x80;
+}
+
 std::vector<LinePiece> DecodeLine(std::string_view bytes, platform::TextEncoding encoding) {
   std::vector<LinePiece> pieces;
   switch (encoding) {
@@ -130,7 +133,7 @@ bool EncodeLine(const std::vector<LinePiece>& pieces, std::string& bytes) {
       case LinePiece::Form::Utf8: bytes += piece.text; break;
       case LinePiece::Form::Utf16: bytes += Utf8ToUtf16(piece.text); break;
       case LinePiece::Form::Ansi: {
-        if (IsAscii(piece.text)) {
+        if (IsAsciiText(piece.text)) {
           bytes += piece.text;
           break;
         }
@@ -145,7 +148,7 @@ bool EncodeLine(const std::vector<LinePiece>& pieces, std::string& bytes) {
 }
 
 std::string LineText(std::string_view bytes, platform::TextEncoding encoding) {
-  if (encoding != platform::TextEncoding::Utf16 && IsAscii(bytes)) return std::string(bytes);
+  if (encoding != platform::TextEncoding::Utf16 && IsAsciiText(bytes)) return std::string(bytes);
   std::string text;
   for (const LinePiece& piece : DecodeLine(bytes, encoding))
     if (piece.form != LinePiece::Form::Mark) text += piece.text;
@@ -159,12 +162,12 @@ std::string EncodeText(std::string_view text, platform::TextEncoding encoding) {
     case platform::TextEncoding::Ansi: break;
   }
   std::string ansi;
-  return IsAscii(text) || !platform::Utf8ToAnsi(text, ansi) ? std::string(text) : ansi;
+  return IsAsciiText(text) || !platform::Utf8ToAnsi(text, ansi) ? std::string(text) : ansi;
 }
 
 std::string EncodeEntry(std::string_view key, std::string_view value, platform::TextEncoding encoding) {
   const std::string line = EncodeText(std::string(key) + "=", encoding);
-  if (encoding != platform::TextEncoding::Ansi || IsAscii(value)) return line + EncodeText(value, encoding);
+  if (encoding != platform::TextEncoding::Ansi || IsAsciiText(value)) return line + EncodeText(value, encoding);
   std::string ansi;
   return line + (platform::Utf8ToAnsi(value, ansi) ? ansi : std::string(kValueMark) + std::string(value));
 }

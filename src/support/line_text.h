@@ -18,6 +18,9 @@ struct LinePiece {
   std::string text;  // UTF-8; the bytes themselves for Form::Bytes and Form::Mark
 };
 
+// Bytes that are all ASCII, and so the same text in every form but UTF-16.
+bool IsAsciiText(std::string_view bytes);
+
 std::vector<LinePiece> DecodeLine(std::string_view bytes, platform::TextEncoding encoding);
 // False when a piece's text no longer fits its form (an ANSI piece given a
 // character its code page lacks).

@@ -51,12 +51,6 @@ bool LineHolds(std::string_view bytes, platform::TextEncoding encoding, const st
 
 namespace {
 
-bool IsAsciiText(std::string_view bytes) {
-  unsigned char any = 0;
-  for (const char c : bytes) any |= static_cast<unsigned char>(c);
-  return any < 0x80;
-}
-
 // UTF-16 LE units all of ASCII.
 bool IsAsciiUtf16(std::string_view bytes) {
   if (bytes.size() % 2) return false;
