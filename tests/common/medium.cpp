@@ -126,6 +126,14 @@ StandInRecord::StandInRecord(std::string file) : file_(std::move(file)) {
   _putenv_s("AMBLER_STANDIN_RECORD", file_.c_str());
 }
 
+void StandInRecord::Clear() const {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  std::error_code inUse;
+  while (!std::filesystem::remove(Fs(file_), inUse) && inUse && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  if (inUse) std::filesystem::remove(Fs(file_));
+}
+
 StandInRecord::~StandInRecord() { _putenv_s("AMBLER_STANDIN_RECORD", ""); }
 
 }  // namespace test

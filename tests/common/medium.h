@@ -78,6 +78,8 @@ class StandInRecord {
   explicit StandInRecord(std::string file);
   ~StandInRecord();
   std::vector<Medium::Start> Starts(std::size_t atLeast = 1) const { return Medium::ReceivedIn(file_, atLeast); }
+  // Removes the record, once the stand-in that wrote it has let go of it.
+  void Clear() const;
 
  private:
   std::string file_;

@@ -268,7 +268,7 @@ class PulledStick : public FaultyMedium {
       std::filesystem::create_directories(std::filesystem::path(medium.HostWindowsPath("TC\\" + name)).parent_path());
       medium.Write("TC\\" + name, content);
     }
-    std::filesystem::remove(elsewhere / "received.txt");
+    recorded.Clear();
   }
 
   // Three lister plugins beside Total Commander.
@@ -343,6 +343,7 @@ TEST_F(PulledStick, AtAnyChangeOfAPluginSaveTheIniHoldsTheKeysSavedSoFar) {
   LayOut();
   LayOutPlugins();
   StartTryingEveryOffer();
+  recorded.Starts();  // before the record is cleared
   const std::string ini = "TC\\TC_portable_wincmd.ini";
   const std::string before = medium.Read(ini);
   const auto beforeSave = TotalCommandersFolder();
