@@ -115,6 +115,19 @@ TEST_F(Startup, TotalCommanderReceivesTheCommandLineAndThePortableFilesAndTheLau
       // The bare word asks for the shortcuts, then launches.
       {{"E\\TOTALCMD64.EXE"}, "E", " SETUP", {"Desktop Shortcut?|Create a Destkop-Shortcut?"}, "E",
        "T:\\E\\TOTALCMD64.EXE SETUP" + PortableSwitches("E")},
+      // Folders of every script: with blanks, outside the Western code page, one whose last character
+      // ends in the byte of "\\" in the Japanese code page, outside the Japanese one, outside every one.
+      {{"Tools Dir\\Total Cmd\\TOTALCMD64.EXE"}, "Tools Dir\\Total Cmd", "/F=ftp.ini", {}, "Tools Dir\\Total Cmd",
+       "\"T:\\Tools Dir\\Total Cmd\\TOTALCMD64.EXE\" /F=ftp.ini /i=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wincmd.ini\" "
+       "/f=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wcx_ftp.ini\""},
+      {{"Тотал Командер\\TOTALCMD64.EXE"}, "Тотал Командер", "", {}, "Тотал Командер",
+       "\"T:\\Тотал Командер\\TOTALCMD64.EXE\"  /i=\"T:\\Тотал Командер\\TC_portable_wincmd.ini\" "
+       "/f=\"T:\\Тотал Командер\\TC_portable_wcx_ftp.ini\""},
+      {{"表\\TOTALCMD64.EXE"}, "表", "", {}, "表", "T:\\表\\TOTALCMD64.EXE " + PortableSwitches("表")},
+      {{"Müller\\TC\\TOTALCMD64.EXE"}, "Müller", "", {}, "Müller\\TC",
+       "T:\\Müller\\TC\\TOTALCMD64.EXE " + PortableSwitches("Müller\\TC")},
+      {{"🧰\\TOTALCMD64.EXE"}, "🧰", "C:\\Тест\\表 /O", {}, "🧰",
+       "T:\\🧰\\TOTALCMD64.EXE C:\\Тест\\表 /O" + PortableSwitches("🧰")},
   };
   DeclineEverything();
   for (const Case& c : cases) {
