@@ -36,7 +36,7 @@ TEST(Launch, TheUsersWordsReachTotalCommanderAsTyped) {
   }
 }
 
-TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThem) {
+TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThemWithoutWritingThem) {
   test::Medium medium;
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
   medium.PutLauncher("TC\\Ambler.exe");
@@ -54,11 +54,13 @@ TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThem) {
     platform::ChangeDirectory(before);
   }
   ASSERT_EQ(medium.Received("TC").size(), 1u);  // the first start's Total Commander has recorded its start
-  // Every file of the folder but the growing record of starts.
+  // Every file of the folder but the growing record of starts, and when it was written.
   const auto files = [&] {
     std::string all;
     for (const std::string& name : test::Names(medium.HostWindowsPath("TC")))
-      if (name != "received.txt") all += name + "=" + medium.Read("TC\\" + name) + "\n";
+      if (name != "received.txt")
+        all += name + "=" + medium.Read("TC\\" + name) + "@" +
+               std::to_string(test::ModificationTime(medium.Path("TC\\" + name)).time_since_epoch().count()) + "\n";
     return all;
   };
   const std::string first = files();
