@@ -42,7 +42,11 @@ void Open(test::ScriptedHost& host, const TotalCommanderFolder& main, std::funct
   window.ShowModal();
 }
 
+// A link back up the tree is not followed.
 TEST_F(PluginWindow, FindsThePluginsBreadthFirstInPatternOrder) {
+  if (test::UnderWine()) {
+    ASSERT_EQ(test::RunUnix("ln -s .. " + medium.HostPath("TC\\c\\up")), 0);
+  }
   Open(host, main, [](PluginSearch& w) {
     EXPECT_EQ(w.List1->Items(), (Strings{"%COMMANDER_PATH%\\name.wfx", "%COMMANDER_PATH%\\c\\FTP.WFX",
                                          "%COMMANDER_PATH%\\c\\y.wcx", "%COMMANDER_PATH%\\c\\a.wlx",
@@ -52,12 +56,6 @@ TEST_F(PluginWindow, FindsThePluginsBreadthFirstInPatternOrder) {
     EXPECT_EQ(w.List2->ListCount(), 0);
   });
   EXPECT_TRUE(host.Messages().empty());
-}
-
-TEST_F(PluginWindow, ALinkBackUpTheTreeIsNotFollowed) {
-  SKIP_WITHOUT_WINE("a symbolic link made by the host");
-  ASSERT_EQ(test::RunUnix("ln -s .. " + medium.HostPath("TC\\c\\up")), 0);
-  Open(host, main, [](PluginSearch& w) { EXPECT_EQ(w.List1->ListCount(), 7); });
 }
 
 TEST_F(PluginWindow, ARootWithoutSubdirectoriesOrAMissingIniIsHandled) {
@@ -90,8 +88,7 @@ TEST_F(PluginWindow, ClicksMoveEntriesBothWaysAndRenamesGoWithThem) {
     EXPECT_EQ(w.List1->List(w.List1->ListCount() - 1), "%COMMANDER_PATH%\\plugins\\wfx\\ftp\\ftp.wfx");
     EXPECT_EQ(w.List1Name->List(w.List1Name->ListCount() - 1), "FTP client");
     EXPECT_EQ(w.List2->ListCount(), 1);
-    EXPECT_EQ(w.List1->ListIndex(), -1);
-    EXPECT_EQ(w.List1Name->ListIndex(), -1);
+    EXPECT_TRUE(w.List1->ListIndex() == -1 && w.List1Name->ListIndex() == -1);
 
     // A double click on an installed name takes the entry back (its click first).
     w.List2Name->SetListIndex(0);
@@ -100,8 +97,7 @@ TEST_F(PluginWindow, ClicksMoveEntriesBothWaysAndRenamesGoWithThem) {
     w.List2Name->UserDoubleClick();
     EXPECT_EQ(w.List2->ListCount(), 1);
   });
-  ASSERT_EQ(host.Inputs().size(), 2u);
-  EXPECT_EQ(host.Inputs()[0].title + "|" + host.Inputs()[0].prompt + "|" + host.Inputs()[0].preset,
+  EXPECT_EQ(host.Inputs().at(0).title + "|" + host.Inputs()[0].prompt + "|" + host.Inputs()[0].preset,
             "Enter Title|Enter new name for this Plugin:|ftp");
 }
 
@@ -109,8 +105,7 @@ TEST_F(PluginWindow, AllMovesEverythingInReverseAndSaveWritesTheSections) {
   host.Answer({MsgResult::Yes, MsgResult::Yes});
   Open(host, main, [](PluginSearch& w) {
     w.AllBtn->UserClick();
-    EXPECT_EQ(w.List1->ListCount(), 0);
-    EXPECT_EQ(w.List1Name->ListCount(), 0);
+    EXPECT_EQ(w.List1->ListCount() + w.List1Name->ListCount(), 0);
     EXPECT_EQ(w.List2->List(0), "%COMMANDER_PATH%\\plugins\\wlx\\view\\view.wlx");
     EXPECT_EQ(w.List2->List(6), "%COMMANDER_PATH%\\name.wfx");
     w.SaveBtn->UserClick();
@@ -118,8 +113,7 @@ TEST_F(PluginWindow, AllMovesEverythingInReverseAndSaveWritesTheSections) {
     w.List2->SetListIndex(0);
     w.SaveBtn->UserClick();
   });
-  ASSERT_GE(host.Said().size(), 1u);
-  EXPECT_EQ(host.Said()[0], "Save now?|Save to ini now?\r\rTC_portable_wincmd.ini");
+  EXPECT_EQ(host.Said().at(0), "Save now?|Save to ini now?\r\rTC_portable_wincmd.ini");
   // Keys ignore case: FTP (saved after ftp) holds the key. Packer and
   // content plugins are not saved.
   EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
