@@ -68,25 +68,25 @@ class Generator {
   // The sections and keys of the key lines generated, as indexes into kSections and kKeys.
   const std::vector<std::pair<std::size_t, std::size_t>>& Placed() const { return placed_; }
 
-  const Names& Section(bool ansi) { return Usable(kSections, ansi); }
-  const Names& Key(bool ansi) { return Usable(kKeys, ansi); }
-  const std::string& Value(bool ansi) {
-    const std::string* value;
-    do value = &kValues[Pick(kValues.size())];
-    while (!Fits(*value, ansi));
-    return *value;
-  }
+  // Indexes into kSections and kKeys, and a value, that an ANSI file can hold where it must.
+  std::size_t Section(bool ansi) { return Usable(kSections, ansi); }
+  std::size_t Key(bool ansi) { return Usable(kKeys, ansi); }
+  const std::string& Value(bool ansi) { return kValues[Usable(kValues, ansi)]; }
 
  private:
   static bool Fits(const std::string& text, bool ansi) {
     std::string bytes;
     return !ansi || platform::Utf8ToAnsi(text, bytes);
   }
-  const Names& Usable(const std::vector<Names>& pool, bool ansi) {
-    const Names* names;
-    do names = &pool[Pick(pool.size())];
-    while (!std::all_of(names->begin(), names->end(), [&](const std::string& name) { return Fits(name, ansi); }));
-    return *names;
+  static bool Fits(const Names& names, bool ansi) {
+    return std::all_of(names.begin(), names.end(), [&](const std::string& name) { return Fits(name, ansi); });
+  }
+  template <typename Pool>
+  std::size_t Usable(const Pool& pool, bool ansi) {
+    std::size_t at;
+    do at = Pick(pool.size());
+    while (!Fits(pool[at], ansi));
+    return at;
   }
 
   std::string Line(bool ansi) {
@@ -95,14 +95,13 @@ class Generator {
     if (kind == 1) return Blanks() + (Chance(50) ? "; comment" : "# k=not a key");
     if (kind == 3 || kind == 4) {
       const char* after[] = {"]", "] note", "]]", "", "]\t"};
-      const Names& section = Section(ansi);
-      section_ = &section - kSections.data();
-      return Blanks() + "[" + Blanks() + Spelling(section) + Blanks() + after[Pick(5)];
+      section_ = Section(ansi);
+      return Blanks() + "[" + Blanks() + Spelling(kSections[section_]) + Blanks() + after[Pick(5)];
     }
-    const Names& key = Key(ansi);
-    if (section_ != kNone) placed_.emplace_back(section_, &key - kKeys.data());
-    if (kind == 2) return Blanks() + Spelling(key) + Blanks();  // a key without "="
-    return Blanks() + Spelling(key) + Blanks() + "=" + Blanks() + Value(ansi) + Blanks();
+    const std::size_t key = Key(ansi);
+    if (section_ != kNone) placed_.emplace_back(section_, key);
+    if (kind == 2) return Blanks() + Spelling(kKeys[key]) + Blanks();  // a key without "="
+    return Blanks() + Spelling(kKeys[key]) + Blanks() + "=" + Blanks() + Value(ansi) + Blanks();
   }
 
   static constexpr std::size_t kNone = ~std::size_t{0};
@@ -162,8 +161,7 @@ TEST(IniProfile, EveryKeyReadsAsTheProfileFunctionsReadItBeforeAndAfterEachWrite
     test::WriteFile(ini, FileBytes(generate.File(ansi), ansi));
     // Every key the file holds, in a spelling of its own, and two that it may lack.
     std::vector<std::pair<std::size_t, std::size_t>> asked = generate.Placed();
-    asked.emplace_back(&generate.Section(ansi) - kSections.data(), &generate.Key(ansi) - kKeys.data());
-    asked.emplace_back(&generate.Section(ansi) - kSections.data(), &generate.Key(ansi) - kKeys.data());
+    for (int more = 0; more < 2; ++more) asked.emplace_back(generate.Section(ansi), generate.Key(ansi));
     std::sort(asked.begin(), asked.end());
     asked.erase(std::unique(asked.begin(), asked.end()), asked.end());
     std::vector<Query> queries;
@@ -192,7 +190,7 @@ TEST(IniProfile, EveryKeyReadsAsTheProfileFunctionsReadItBeforeAndAfterEachWrite
       }
       if (round == 1) break;
 
-      const std::size_t s = &generate.Section(ansi) - kSections.data(), k = &generate.Key(ansi) - kKeys.data();
+      const std::size_t s = generate.Section(ansi), k = generate.Key(ansi);
       std::string value = generate.Value(ansi);
       if (value.find_first_of("\"'") != std::string::npos || value.starts_with(' ')) value = "w" + value;
       ASSERT_TRUE(IniWriteValue(generate.Spelling(kSections[s]), generate.Spelling(kKeys[k]), value, ini, false));
