@@ -88,5 +88,10 @@ class TextFileWriter {
 
 // A whole file's bytes; false when it cannot be read.
 bool ReadFileBytes(const std::string& name, std::string& bytes);
+// A buffer for reading whole files, kept for the whole run: fresh memory for a
+// file of many megabytes costs more to touch than the file costs to read.
+// Whoever reads into it is done with it before calling anything that may
+// read into it in turn.
+std::string& SharedReadBuffer();
 
 }  // namespace platform

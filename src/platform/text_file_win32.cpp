@@ -147,18 +147,31 @@ bool TextFileWriter::Close() {
   return !failed_;
 }
 
+std::string& SharedReadBuffer() {
+  thread_local std::string buffer;
+  return buffer;
+}
+
 bool ReadFileBytes(const std::string& name, std::string& bytes) {
   bytes.clear();
   if (name.empty()) return false;
   const ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) return false;
-  std::vector<char> block(kBlock);
+  // Read where the file's size says, in large calls: each call costs a trip
+  // through Wine. A file that grows meanwhile is read to its end all the same.
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0)
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart) + kBlock);
+  constexpr std::size_t kLargeBlock = 8 * 1024 * 1024;
   for (;;) {
+    const std::size_t at = bytes.size();
+    bytes.resize(at + std::clamp(bytes.capacity() - at, kBlock, kLargeBlock));
     DWORD read = 0;
-    if (!ReadFile(file.Get(), block.data(), static_cast<DWORD>(block.size()), &read, nullptr)) return false;
+    const bool ok = ReadFile(file.Get(), bytes.data() + at, static_cast<DWORD>(bytes.size() - at), &read, nullptr);
+    bytes.resize(at + (ok ? read : 0));
+    if (!ok) return false;
     if (read == 0) return true;
-    bytes.append(block.data(), read);
   }
 }
 

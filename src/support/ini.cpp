@@ -23,7 +23,7 @@ std::string IniReadValue(const std::string& section, const std::string& key, con
     return defaultValue;
   }
   const std::string absolute = MakeAbsolutePath(file);
-  std::string bytes;
+  std::string& bytes = platform::SharedReadBuffer();
   platform::ReadFileBytes(absolute, bytes);
   const std::string value = TrimLeadingBlanks(FindIniValue(bytes, section, key).value_or(""));
   if (!value.empty()) return value;
@@ -38,7 +38,8 @@ bool IniWriteValue(const std::string& section, const std::string& key, const std
   // A missing file is written whole with its key, never first as an empty
   // file: one left by a failed write (a full stick) would pass for settings.
   // A hidden file keeps its content.
-  std::string bytes;
+  std::string& bytes = platform::SharedReadBuffer();
+  bytes.clear();
   if (platform::FileExistsHiddenToo(path) && !platform::ReadFileBytes(path, bytes)) return false;
   // A key that holds the value already leaves the file untouched.
   if (FindIniValue(bytes, section, key) == value) return true;

@@ -1,6 +1,7 @@
 #include "support/portable_rewrite.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -139,10 +140,16 @@ PortableLineRewriter::PortableLineRewriter(const std::string& find1, const std::
     if (!find->empty()) asciiFinds_.push_back(*find);
   // Any line without a search text's first letter, in either case, can be
   // passed by, unless a character beyond ASCII is that letter in upper case.
+  // The table is asked once per run: which ASCII characters one beyond ASCII upper-cases to.
+  static const std::array<bool, 128> kUpperOfBeyondAscii = [] {
+    std::array<bool, 128> upper{};
+    for (char32_t c = 0x80; c < 0x10000; ++c)
+      if (platform::UpperChar(c) < 128) upper[platform::UpperChar(c)] = true;
+    return upper;
+  }();
   passable_ = ascii_;
-  for (char32_t c = 0x80; passable_ && c < 0x10000; ++c)
-    for (const std::string& find : asciiFinds_)
-      passable_ = passable_ && platform::UpperChar(c) != static_cast<char32_t>(find[0]);
+  for (const std::string& find : asciiFinds_)
+    passable_ = passable_ && !kUpperOfBeyondAscii[static_cast<unsigned char>(find[0])];
   // A second search text that begins with the first stands only where the first does.
   secondNeedsFirst_ = asciiFinds_.size() == 2 && find2_.starts_with(find1_);
 }
