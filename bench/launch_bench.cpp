@@ -1,6 +1,8 @@
-// launch_overhead_ratio: Ambler's whole process in the launch outcome (the
-// portable files present) against a minimal program that only starts the same
-// stand-in Total Commander; both under Wine, measured alternately.
+// launch_overhead_ratio: Ambler's whole process in the launch outcome against
+// a minimal program that only starts the same stand-in Total Commander; both
+// under Wine, measured alternately. The configuration is a used one, wholly
+// portable already: a 250 KB portable ini, a portable bar opening ten
+// sub-bars, and three sections redirected to files of their own.
 #include <algorithm>
 #include <chrono>
 #include <ctime>
@@ -44,10 +46,32 @@ int main() {
   fs::copy_file(Windows(STANDIN_EXE), folder / "TOTALCMD64.EXE");
   fs::copy_file(Windows(AMBLER_EXE), folder / "Ambler.exe");
   fs::copy_file(Windows(MINIMAL_EXE), folder / "minimal.exe");
-  for (const char* name : {"TC_portable_wincmd.ini", "TC_portable_wcx_ftp.ini"}) {
-    platform::TextFileWriter ini((folder / name).string());
-    ini.WriteLine("[Configuration]");
+  const auto write = [&](const std::string& name, const std::vector<std::string>& lines) {
+    platform::TextFileWriter file((folder / name).string());
+    for (const std::string& line : lines) file.WriteLine(line);
+  };
+  std::vector<std::string> ini = {"[Configuration]", "InstallDir=%COMMANDER_PATH%", "[Buttonbar]",
+                                  "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar"};
+  std::vector<std::string> bar = {"[Buttonbar]"};
+  for (const char* section : {"DirMenu", "left", "right"}) {
+    ini.insert(ini.end(), {std::string("[") + section + "]",
+                           std::string("RedirectSection=%COMMANDER_PATH%\\TC_portable_") + section + ".ini"});
+    write(std::string("TC_portable_") + section + ".ini", {std::string("[") + section + "]", "1=%COMMANDER_PATH%\\x"});
   }
+  for (int i = 1; i <= 10; ++i) {
+    const std::string sub = "TC_portable_sub" + std::to_string(i) + ".bar";
+    bar.push_back("cmd" + std::to_string(i) + "=%COMMANDER_PATH%\\" + sub);
+    write(sub, {"[Buttonbar]", "cmd1=%COMMANDER_DRIVE%\\Tools\\x.exe", "cmd2=cm_SrcComments"});
+  }
+  ini.push_back("[History]");
+  for (std::size_t size = 0, i = 0; size < 250 * 1024; ++i) {
+    ini.push_back(std::to_string(i) + "=%COMMANDER_PATH%\\plugins\\folder " + std::to_string(i) + "\\");
+    size += ini.back().size() + 2;
+  }
+  write("TC_portable_wincmd.ini", ini);
+  write("TC_portable_wcx_ftp.ini", {"[connections]"});
+  write("TC_portable_Default.bar", bar);
+  write("TC_portable_Default.br1", {"companion"});
   const std::string ambler = (folder / "Ambler.exe").string();
   const std::string minimal = (folder / "minimal.exe").string();
 

@@ -2,12 +2,19 @@
 // portable copies.
 #include "launcher/launcher.h"
 
+#include <deque>
+#include <tuple>
+#include <unordered_set>
+
 #include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/path.h"
 #include "platform/text.h"
+#include "platform/text_file.h"
+#include "support/config_web.h"
 #include "support/file_copy.h"
 #include "support/ini.h"
+#include "support/ini_keys.h"
 #include "support/path_text.h"
 #include "support/portable_rewrite.h"
 #include "support/shell_links.h"
@@ -101,7 +108,7 @@ void Launcher::PortablePasses(const std::string& source, const std::string& dest
 }
 
 void Launcher::ImportIni(Force FORCE) {
-  FinishInterruptedReplacements();
+  BeginWriting();
   LauncherState& s = state_;
   const std::string P = folder_.File(kPortableIni);
   const std::string B = folder_.File(kPortableBar);
@@ -116,17 +123,20 @@ void Launcher::ImportIni(Force FORCE) {
 
   const std::string bar = IniReadValue(kButtonbar, kButtonbar, P, folder_.File("Default.bar"), false);
   const std::string real = folder_.Expand(bar);
+  if (platform::UpperCase(real) != platform::UpperCase(B)) barOriginal_ = real;
   CopyIntoPortableFile(real, B, Force::Yes);
   MakePortable(B);
   if (!platform::FileExists(B)) CopyFileOver(real, B, false);
   BringMissingCompanion(real);
   UsePortableBar(P);
+  KeepWebPortable(FORCE == Force::Yes);
 
   ShowPluginWindow();
+  if (FORCE == Force::Yes) RememberHandedOver();
 }
 
 void Launcher::ImportFTPIni(Force FORCE) {
-  FinishInterruptedReplacements();
+  BeginWriting();
   LauncherState& s = state_;
   const std::string F = folder_.File(kPortableFtpIni);
   if (!platform::FileExistsHiddenToo(F) || FORCE == Force::Yes)
@@ -137,10 +147,11 @@ void Launcher::ImportFTPIni(Force FORCE) {
     platform::Beep();
     s.PortableFtpIni.clear();
   }
+  if (FORCE == Force::Yes) RememberHandedOver();
 }
 
 void Launcher::ImportButtonBar(Force FORCE) {
-  FinishInterruptedReplacements();
+  BeginWriting();
   LauncherState& s = state_;
   const std::string B = folder_.File(kPortableBar);
   const std::string R = folder_.File(kPortableBarCompanion);
@@ -177,4 +188,63 @@ void Launcher::ReportUnwritable(const std::string& file) {
   if (toldUnwritable_) return;
   toldUnwritable_ = true;
   platform::Tell(texts::CannotWrite(file), platform::MsgIcon::Information, texts::kNotSavedTitle);
+}
+
+void Launcher::KeepWebPortable(bool refresh) {
+  const std::string ini = folder_.File(kPortableIni), bar = folder_.File(kPortableBar);
+  if (!platform::FileExists(ini)) return;
+  // Each file with what it is and the folder its relative names start from:
+  // a copy's are its original's.
+  std::deque<std::tuple<std::string, ConfigKind, std::string>> pending = {{ini, ConfigKind::Ini, folder_.path}};
+  std::unordered_set<std::string> followed = {platform::UpperCase(ini), platform::UpperCase(bar)};
+  web_.clear();
+  if (platform::FileExists(bar))
+    pending.emplace_back(bar, ConfigKind::Bar, barOriginal_.empty() ? folder_.path : DirectoryPart(barOriginal_));
+  while (!pending.empty()) {
+    const auto [file, kind, namingFolder] = pending.front();
+    pending.pop_front();
+    // A hidden or system file is the user's own: named, never rewritten.
+    std::string& bytes = platform::SharedReadBuffer();
+    if (!platform::FileExists(file) || !platform::ReadFileBytes(file, bytes)) continue;
+    const std::vector<FileReference> references = ReferencesIn(bytes, kind);
+    std::vector<std::pair<const FileReference*, std::string>> renamed;
+    for (const FileReference& reference : references) {
+      const std::string target = ReferencedFile(reference.Name(), folder_, namingFolder);
+      // Total Commander reads usercmd.ini beside the ini it was given: no copy can stand in for it.
+      if (target.empty() || !platform::FileExists(target) ||
+          platform::UpperCase(ExtractFileName(target)) == "USERCMD.INI")
+        continue;
+      std::string copy = target;
+      if (platform::UpperCase(target) == platform::UpperCase(barOriginal_))
+        copy = bar;
+      else if (!IsPortableFile(target, folder_))
+        copy = folder_.File(PortableCopyName(target));
+      if (followed.insert(platform::UpperCase(copy)).second) {
+        const bool made = copy != target && BringCopy(target, copy, reference.kind == ConfigKind::Bar, refresh);
+        // A file the last session added to the web was written with that launch's folder.
+        if (handed_ && !handed_->files.contains(ExtractFileName(copy))) MakeSessionPortable(copy, nullptr);
+        // A copy kept from before is as the last session left it: what that wrote is made portable above.
+        if (made) MakePortable(copy);
+        pending.emplace_back(copy, reference.kind, DirectoryPart(target));
+        web_.push_back(copy);
+      }
+      std::string value = reference.Renamed(platform::JoinPath(kCommanderPath, ExtractFileName(copy)));
+      if (value != reference.value && platform::FileExistsHiddenToo(copy)) renamed.emplace_back(&reference, std::move(value));
+    }
+    if (renamed.empty()) continue;
+    // The file is read anew: following its names may have read others into the buffer.
+    std::string updated;
+    if (!platform::ReadFileBytes(file, updated)) continue;
+    for (const auto& [reference, value] : renamed) updated = WithIniValue(updated, reference->section, reference->key, value);
+    if (!platform::ReplaceFileContent(file, updated)) ReportUnwritable(file);
+  }
+}
+
+bool Launcher::BringCopy(const std::string& file, const std::string& copy, bool isBar, bool refresh) {
+  const auto bring = [refresh](const std::string& from, const std::string& to) {
+    return platform::FileExists(from) && (!platform::FileExistsHiddenToo(to) || (refresh && !HiddenOrSystem(to))) &&
+           CopyFileOver(from, to, true);
+  };
+  if (isBar) bring(CompanionOf(file), CompanionOf(copy));
+  return bring(file, copy);
 }

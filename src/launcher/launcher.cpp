@@ -7,9 +7,11 @@
 #include "files_dialog/files.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
+#include "platform/medium_changes.h"
 #include "platform/path.h"
 #include "platform/process.h"
 #include "platform/text.h"
+#include "platform/text_file.h"
 #include "plugins/plugin_search.h"
 #include "support/ini.h"
 #include "support/path_text.h"
@@ -38,9 +40,11 @@ Launcher::Outcome Launcher::StartUp() {
   if (switches_.mode == StartMode::Help) return Outcome::Help;
   if (!LocateTotalCommander()) return Outcome::Help;
 
-  FinishInterruptedReplacements();
+  BeginWriting();
   ImportAtStart();
   KeepBarPortable();
+  if (!state_.PortableIni.empty()) KeepWebPortable(false);
+  RememberHandedOver();
   if (state_.FilesImported || switches_.offersShortcuts) CreateDesktopShortCut();
   EnterTotalCommandersFolder();
   AddPortableFilesToCommandLine();
@@ -103,6 +107,7 @@ void Launcher::KeepBarPortable() {
   const std::string bar = IniReadValue(kButtonbar, kButtonbar, s.PortableIni, folder_.File("Default.bar"), false);
   const std::string real = folder_.Expand(bar);
   if (real.empty() || !platform::FileExists(real)) return;
+  if (platform::UpperCase(real) != platform::UpperCase(folder_.File(kPortableBar))) barOriginal_ = real;
   const std::string portable = folder_.Portable(real);
   if (portable != bar && !IniWriteValue(kButtonbar, kButtonbar, portable, s.PortableIni, false))
     ReportUnwritable(s.PortableIni);
@@ -142,14 +147,65 @@ void Launcher::StartTotalCommander() {
                std::string(platform::kApplicationTitle));
 }
 
+void Launcher::BeginWriting() {
+  if (begun_) return;
+  begun_ = true;
+  FinishInterruptedReplacements();
+  MakeSessionPortable();
+}
+
 void Launcher::FinishInterruptedReplacements() {
-  if (recovered_) return;
-  recovered_ = true;
   platform::FinishInterruptedReplacements(folder_.path, std::string(kPortablePrefix), {kRewriteScratchSuffix});
 }
 
+void Launcher::MakeSessionPortable() {
+  if (!platform::ReadFileBytes(folder_.File(kHandedOverFile), remembered_)) return;
+  handed_ = ReadHandedOver(remembered_);
+  if (!handed_) return;
+  for (const auto& [name, hashes] : handed_->files) {
+    const std::string file = folder_.File(name);
+    MakeSessionPortable(file, &hashes);
+    if (platform::FileExists(file)) read_[name] = LineHashes(platform::SharedReadBuffer());
+  }
+  readAtChange_ = platform::MediumChangesCounted();
+}
+
+void Launcher::MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines) {
+  // A hidden or system file is the user's own.
+  std::string& bytes = platform::SharedReadBuffer();
+  if (!handed_ || !platform::FileExists(file) || !platform::ReadFileBytes(file, bytes)) return;
+  if (!SessionPortable(bytes, handedLines, *handed_, converted_)) return;
+  if (!platform::ReplaceFileContent(file, converted_)) ReportUnwritable(file);
+  bytes.swap(converted_);  // the larger buffer is kept for the next read
+}
+
+void Launcher::RememberHandedOver() {
+  HandedOver handed{folder_.dir, folder_.drive, {}};
+  // Windows' own drive is never the medium's, whatever Total Commander writes with its letter.
+  if (platform::UpperCase(handed.drive) == platform::UpperCase(platform::SystemDrive())) handed.drive.clear();
+  std::vector<std::string> files = web_;
+  files.insert(files.end(), {folder_.File(kPortableIni), folder_.File(kPortableFtpIni), folder_.File(kPortableBar)});
+  // Where nothing was written since the files were read at the start, their lines are known.
+  const bool unchanged = handed_ && platform::MediumChangesCounted() == readAtChange_;
+  std::string& read = platform::SharedReadBuffer();
+  for (const std::string& file : files) {
+    const std::string name = ExtractFileName(file);
+    if (unchanged && read_.contains(name))
+      handed.files[name] = read_.at(name);
+    else if (platform::FileExists(file) && platform::ReadFileBytes(file, read))
+      handed.files[name] = LineHashes(read);
+  }
+  const std::string memory = folder_.File(kHandedOverFile), remembered = HandedOverBytes(handed);
+  if (!unchanged) platform::ReadFileBytes(memory, remembered_);
+  // Nothing changed, nothing written. A memory that cannot be written (a
+  // write-protected stick) is not the user's concern: the next start then
+  // goes by the one before, and converts only what it would have converted.
+  if (handed.files.empty() || remembered_ == remembered) return;
+  if (platform::ReplaceFileContent(memory, remembered)) remembered_ = remembered;
+}
+
 void Launcher::ShowPluginWindow() {
-  FinishInterruptedReplacements();
+  BeginWriting();
   // It carries the main window's icon.
   PluginSearch window(folder_, IDI_AMBLER);
   window.ShowModal();

@@ -4,10 +4,14 @@
 // and the state they share. It reaches the user through the host's message
 // boxes (platform/host.h) and its own modal windows, as every window does.
 
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "launcher/launcher_state.h"
 #include "launcher/start_switches.h"
+#include "support/session_lines.h"
 #include "support/total_commander_folder.h"
 
 // FORCE: ask nothing, and redo the step even when its result exists.
@@ -76,12 +80,33 @@ class Launcher {
   // exist: after a failed copy (a full stick) the ini keeps naming the bar it
   // had, so Total Commander keeps a bar and the next start tries again.
   void UsePortableBar(const std::string& ini);
+  // The files the portable files name, followed from the portable ini: each
+  // one on the medium is brought into its portable copy (anew with refresh,
+  // an import's), made portable and named by the copy, and followed in turn.
+  void KeepWebPortable(bool refresh);
+  // A file's portable copy, where it is missing or with refresh; a copy the
+  // user hid or made a system file stays his. A bar brings its companion.
+  // True where the copy was made.
+  bool BringCopy(const std::string& file, const std::string& copy, bool isBar, bool refresh);
   // The portable bar's companion, from the bar's own, where it is missing (a
   // first start that a pulled stick cut short).
   void BringMissingCompanion(const std::string& bar);
+  // Once per run, before the first write: what a stick pulled during an
+  // earlier run left of a replacement finished, and what the last session
+  // wrote made portable.
+  void BeginWriting();
   // A stick pulled during an earlier run may have left a replacement of a
-  // portable file half done: finished once per run, before the first write.
+  // portable file half done.
   void FinishInterruptedReplacements();
+  // The lines Total Commander wrote since the last launch, made portable with
+  // that launch's folder and drive.
+  void MakeSessionPortable();
+  // One file's lines that are not among those handed over (all of them where
+  // there are none) made portable so.
+  void MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines);
+  // The portable files remembered as they are handed over, where that
+  // differs from what is remembered.
+  void RememberHandedOver();
   // The file the user chose in the file dialog, or empty text.
   std::string BrowseForFile(const std::string& folder, const std::string& caption, const std::string& defaultName);
   // Says once per run that a portable file could not take a change.
@@ -91,6 +116,21 @@ class Launcher {
   StartSwitches switches_;
   TotalCommanderFolder folder_;
   LauncherState state_;
+  // The bar the portable bar was made from in this run: a name of it elsewhere
+  // in the web leads to the portable bar.
+  std::string barOriginal_;
+  // What the last launch handed over; nothing before the first launch that remembered.
+  std::optional<HandedOver> handed_;
+  // The files of the web as the last walk found them.
+  std::vector<std::string> web_;
+  // The memory as read or last written, the lines of each remembered file as
+  // the start read them, and the count of the medium's changes then.
+  std::string remembered_;
+  std::map<std::string, std::vector<std::uint64_t>> read_;
+  std::size_t readAtChange_ = 0;
+  // A file's new version, kept from file to file: fresh memory for a large
+  // file costs more to touch than to read.
+  std::string converted_;
   bool toldUnwritable_ = false;
-  bool recovered_ = false;
+  bool begun_ = false;
 };

@@ -16,6 +16,8 @@ inline constexpr int kNormalWindowWithFocus = 1;
 // the stick, where anyone may have put a file of that name. Empty text when
 // the system folder is unknown.
 std::string SystemProgram(const std::string& name);
+// The drive Windows lies on ("C:"), which is never a removable medium's.
+std::string SystemDrive();
 
 // Starts the command line and returns at once; false when it could not start.
 bool StartProgram(const std::string& commandLine, WindowStyle style);

@@ -42,6 +42,10 @@ std::string SystemProgram(const std::string& name) {
   return folder.empty() ? std::string() : JoinPath(folder, name);
 }
 
+std::string SystemDrive() {
+  return DriveOf(GrowingText([](wchar_t* buffer, DWORD size) { return GetSystemWindowsDirectoryW(buffer, size); }));
+}
+
 bool StartProgram(const std::string& commandLine, WindowStyle style) {
   return StartTask(commandLine, ShowCommand(style)).has_value();
 }

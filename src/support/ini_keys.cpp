@@ -1,5 +1,9 @@
 #include "support/ini_keys.h"
 
+#include <cctype>
+#include <cstring>
+#include <unordered_set>
+#include <optional>
 #include <vector>
 
 #include "platform/text.h"
@@ -8,40 +12,23 @@
 
 namespace {
 
-struct Line {
-  std::size_t begin = 0, end = 0;  // its bytes, without the line end
-  std::size_t next = 0;            // where the next line begins
-  bool HasEnd() const { return next > end; }
-};
-
-// The file's lines as the profile functions split them: a line ends at LF,
-// and a CR right before it belongs to the line end. A lone CR is part of the
-// line, and an odd last byte of a UTF-16 file belongs to the last line.
-std::vector<Line> SplitLines(std::string_view file, platform::TextEncoding encoding) {
-  std::vector<Line> lines;
-  const std::size_t unit = encoding == platform::TextEncoding::Utf16 ? 2 : 1;
-  auto isUnit = [&](std::size_t at, char c) {
-    return at + unit <= file.size() && file[at] == c && (unit == 1 || file[at + 1] == '\0');
-  };
-  std::size_t at = platform::MarkLength(encoding);
-  while (at < file.size()) {
-    Line line;
-    line.begin = at;
-    while (at < file.size() && !isUnit(at, '\n')) at += at + unit <= file.size() ? unit : 1;
-    line.end = at;
-    if (at < file.size()) {
-      at += unit;
-      if (line.end >= line.begin + unit && isUnit(line.end - unit, '\r')) line.end -= unit;
-    }
-    line.next = at;
-    lines.push_back(line);
-  }
-  return lines;
-}
+using Line = IniLineSpan;
 
 // What the profile functions take for blanks around names and values: the
 // white-space controls and the DOS end-of-file mark.
 constexpr std::string_view kBlanks = " \t\r\v\f\x1a";
+
+// The line's first character that is not a blank, where it is ASCII; 0 otherwise.
+// Enough to tell the lines that cannot be a section's or a wanted key's
+// without decoding them.
+char FirstCharacter(std::string_view line, platform::TextEncoding encoding) {
+  const std::size_t unit = encoding == platform::TextEncoding::Utf16 ? 2 : 1;
+  for (std::size_t at = 0; at + unit <= line.size(); at += unit) {
+    if (unit == 2 && line[at + 1] != '\0') return 0;
+    if (kBlanks.find(line[at]) == std::string_view::npos) return static_cast<unsigned char>(line[at]) < 0x80 ? line[at] : 0;
+  }
+  return 0;
+}
 
 std::string_view Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(kBlanks);
@@ -76,33 +63,44 @@ Entry Parse(const std::string& text) {
   return entry;
 }
 
-// Where the first section of the name begins, the first line of the key in
-// it, and the last line of that section that is not blank.
+// The first section of the name, the key's first line in it, and where a new
+// key would go: behind the section's last line that is not blank (the file's
+// last line where the section is missing), with the line end of the nearest
+// line at or before that one that has an end.
 struct Place {
-  std::optional<std::size_t> section, key;
-  std::size_t lastInSection = 0;
+  std::optional<Line> section, key;
+  std::optional<Line> last, lastEnded;
   std::string name, value;  // the key's, as the file has them
 };
 
-Place Locate(std::string_view file, const std::vector<Line>& lines, platform::TextEncoding encoding,
-             std::string_view section, std::string_view key) {
+Place Locate(std::string_view file, std::string_view section, std::string_view key) {
   Place place;
+  IniLineReader reader(file);
+  const platform::TextEncoding encoding = reader.Encoding();
   bool inSection = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const Entry entry = Parse(LineText(file.substr(lines[i].begin, lines[i].end - lines[i].begin), encoding));
+  std::optional<Line> ended;  // the last line read that has an end
+  for (Line line; reader.Next(line);) {
+    if (line.HasEnd()) ended = line;
+    if (!place.section) {
+      place.last = line;
+      place.lastEnded = ended;
+    }
+    const std::string_view bytes = file.substr(line.begin, line.end - line.begin);
+    if (!inSection && FirstCharacter(bytes, encoding) != '[') continue;
+    const Entry entry = Parse(LineText(bytes, encoding));
     if (entry.isSection) {
       if (inSection) break;
       if (SameName(entry.name, section)) {
-        place.section = i;
-        place.lastInSection = i;
+        place.section = line;
         inSection = true;
       }
       continue;
     }
-    if (!inSection) continue;
-    if (!entry.blank) place.lastInSection = i;
-    if (!entry.blank && SameName(entry.name, key)) {
-      place.key = i;
+    if (!inSection || entry.blank) continue;
+    place.last = line;
+    place.lastEnded = ended;
+    if (SameName(entry.name, key)) {
+      place.key = line;
       place.name = entry.name;
       place.value = entry.value;
       break;
@@ -111,28 +109,67 @@ Place Locate(std::string_view file, const std::vector<Line>& lines, platform::Te
   return place;
 }
 
-// An added line ends as the nearest line before it that has an end; CR LF
-// where none has.
-std::string LineEndBefore(std::string_view file, const std::vector<Line>& lines, std::size_t index,
-                          platform::TextEncoding encoding) {
-  for (std::size_t i = index + 1; i-- > 0;)
-    if (lines[i].HasEnd()) return std::string(file.substr(lines[i].end, lines[i].next - lines[i].end));
-  return EncodeText("\r\n", encoding);
-}
-
 }  // namespace
 
+IniLineReader::IniLineReader(std::string_view file)
+    : file_(file), encoding_(platform::EncodingOf(file)), at_(platform::MarkLength(encoding_)) {}
+
+bool IniLineReader::Next(IniLineSpan& line) {
+  if (at_ >= file_.size()) return false;
+  const std::size_t unit = encoding_ == platform::TextEncoding::Utf16 ? 2 : 1;
+  auto isUnit = [&](std::size_t at, char c) {
+    return at + unit <= file_.size() && file_[at] == c && (unit == 1 || file_[at + 1] == '\0');
+  };
+  line.begin = at_;
+  if (unit == 1) {
+    const void* lineFeed = std::memchr(file_.data() + at_, '\n', file_.size() - at_);
+    at_ = lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - file_.data()) : file_.size();
+  }
+  while (at_ < file_.size() && !isUnit(at_, '\n')) at_ += at_ + unit <= file_.size() ? unit : 1;
+  line.end = at_;
+  if (at_ < file_.size()) {
+    at_ += unit;
+    if (line.end >= line.begin + unit && isUnit(line.end - unit, '\r')) line.end -= unit;
+  }
+  line.next = at_;
+  return true;
+}
+
 std::vector<std::string> IniLines(std::string_view file) {
-  const platform::TextEncoding encoding = platform::EncodingOf(file);
+  IniLineReader reader(file);
   std::vector<std::string> texts;
-  for (const Line& line : SplitLines(file, encoding))
-    texts.push_back(LineText(file.substr(line.begin, line.end - line.begin), encoding));
+  for (Line line; reader.Next(line);)
+    texts.push_back(LineText(file.substr(line.begin, line.end - line.begin), reader.Encoding()));
   return texts;
 }
 
+std::vector<IniEntry> IniEntries(std::string_view file, std::string_view initials) {
+  IniLineReader reader(file);
+  const platform::TextEncoding encoding = reader.Encoding();
+  std::vector<IniEntry> entries;
+  std::unordered_set<std::string> sections, keys;  // upper-cased: the sections seen, the keys of the current one
+  std::string section;
+  bool counts = false;  // keys before the first section are never asked for
+  for (Line line; reader.Next(line);) {
+    const std::string_view bytes = file.substr(line.begin, line.end - line.begin);
+    const char first = FirstCharacter(bytes, encoding);
+    const bool wanted = initials.empty() || (first && initials.find(static_cast<char>(std::toupper(
+                                                          static_cast<unsigned char>(first)))) != std::string_view::npos);
+    if (first != '[' && (!counts || !wanted)) continue;
+    const Entry entry = Parse(LineText(bytes, encoding));
+    if (entry.isSection) {
+      counts = sections.insert(platform::UpperCase(entry.name)).second;
+      section = entry.name;
+      keys.clear();
+    } else if (counts && !entry.blank && keys.insert(platform::UpperCase(entry.name)).second) {
+      entries.push_back({section, entry.name, Unenclosed(entry.value, "\"'")});
+    }
+  }
+  return entries;
+}
+
 std::optional<std::string> FindIniValue(std::string_view file, std::string_view section, std::string_view key) {
-  const platform::TextEncoding encoding = platform::EncodingOf(file);
-  const Place place = Locate(file, SplitLines(file, encoding), encoding, Trimmed(section), Trimmed(key));
+  const Place place = Locate(file, Trimmed(section), Trimmed(key));
   if (!place.key) return std::nullopt;
   return Unenclosed(place.value, "\"'");
 }
@@ -142,19 +179,19 @@ std::string WithIniValue(std::string_view file, std::string_view section, std::s
   section = Trimmed(section);
   key = Trimmed(key);
   const platform::TextEncoding encoding = platform::EncodingOf(file);
-  const std::vector<Line> lines = SplitLines(file, encoding);
-  const Place place = Locate(file, lines, encoding, section, key);
+  const Place place = Locate(file, section, key);
   std::string result;
   if (place.key) {
     // The key's line keeps its own line end.
-    const Line& line = lines[*place.key];
-    result.append(file.substr(0, line.begin));
+    result.append(file.substr(0, place.key->begin));
     result += EncodeEntry(place.name, value, encoding);
-    result.append(file.substr(line.end));
+    result.append(file.substr(place.key->end));
     return result;
   }
-  const std::size_t last = place.section ? place.lastInSection : lines.size() - 1;
-  const std::string lineEnd = lines.empty() ? EncodeText("\r\n", encoding) : LineEndBefore(file, lines, last, encoding);
+  // An added line ends as the nearest line before it that has an end; CR LF where none has.
+  const std::string lineEnd = place.lastEnded ? std::string(file.substr(place.lastEnded->end,
+                                                                         place.lastEnded->next - place.lastEnded->end))
+                                              : EncodeText("\r\n", encoding);
   std::string added;
   if (!place.section) {
     std::string header(1, '[');
@@ -162,10 +199,10 @@ std::string WithIniValue(std::string_view file, std::string_view section, std::s
     added = EncodeText(header, encoding) + lineEnd;
   }
   added += EncodeEntry(key, value, encoding) + lineEnd;
-  const std::size_t at = lines.empty() ? file.size() : lines[last].next;
+  const std::size_t at = place.last ? place.last->next : file.size();
   result.append(file.substr(0, at));
   // The line before may be the file's last, without a line end.
-  if (!lines.empty() && !lines[last].HasEnd()) result += lineEnd;
+  if (place.last && !place.last->HasEnd()) result += lineEnd;
   result += added;
   result.append(file.substr(at));
   return result;

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/path.h"
 #include "platform/text.h"
 
 std::string Trim(std::string_view text) {
@@ -83,7 +84,7 @@ class UpperCaseSearch {
     starts_.resize(find_.size());
     // Where a match can begin: the ASCII bytes of its first character, or any lead byte.
     for (int b = 0; b < 256; ++b)
-      candidate_[b] = find_.empty() || b >= 0x80 || platform::UpperChar(static_cast<char32_t>(b)) == find_[0];
+      candidate_[b] = find_.empty() || b >= 0x80 || static_cast<char32_t>(b >= 'a' && b <= 'z' ? b - 32 : b) == find_[0];
   }
 
   // The first match at or behind the character boundary from: its start and length.
@@ -142,7 +143,7 @@ std::string Replace(const std::string& source, const std::string& find, const st
   while (from < source.size()) {
     const auto [at, length] = next(from);
     if (at == std::string::npos) break;
-    if (!accept(at)) {
+    if (!accept(at, length)) {
       from = at + characterAt(at);
       continue;
     }
@@ -166,12 +167,24 @@ bool WordCharacter(char c) {
 
 std::string ReplaceText(const std::string& source, std::string& find, const std::string& replacement, bool exactCase) {
   if (!exactCase) find = platform::UpperCase(find);
-  return Replace(source, find, replacement, exactCase, [](std::size_t) { return true; });
+  return Replace(source, find, replacement, exactCase, [](std::size_t, std::size_t) { return true; });
 }
 
 std::string ReplaceAtWordStart(const std::string& source, std::string& find, const std::string& replacement,
                                bool afterWord) {
   find = platform::UpperCase(find);
   return Replace(source, find, replacement, false,
-                 [&](std::size_t at) { return at == 0 ? !afterWord : !WordCharacter(source[at - 1]); });
+                 [&](std::size_t at, std::size_t) { return at == 0 ? !afterWord : !WordCharacter(source[at - 1]); });
+}
+
+std::string ReplacePathStart(const std::string& source, std::string find, const std::string& replacement,
+                             bool separatorBehind) {
+  find = platform::UpperCase(find);
+  return Replace(source, find, replacement, false, [&](std::size_t at, std::size_t length) {
+    const std::size_t behind = at + length;
+    const bool ends = behind == source.size() ? !separatorBehind
+                                               : platform::IsSeparator(source[behind]) ||
+                                                     (!separatorBehind && !WordCharacter(source[behind]));
+    return ends && (at == 0 || !WordCharacter(source[at - 1]));
+  });
 }

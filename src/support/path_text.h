@@ -46,3 +46,10 @@ bool WordCharacter(char c);
 // beside it is replaced. afterWord: such a character stands before the source.
 std::string ReplaceAtWordStart(const std::string& source, std::string& find, const std::string& replacement,
                                bool afterWord = false);
+
+// As ReplaceAtWordStart, but only where the match is a whole path or a path's
+// beginning: the text ends behind it or a separator follows, or, without
+// separatorBehind, any character but a letter or digit ("E:\TC", "E:\TC\x",
+// "E:\TC," but not "E:\TC2"; with separatorBehind "E:\x" but not "h:mm").
+std::string ReplacePathStart(const std::string& source, std::string find, const std::string& replacement,
+                             bool separatorBehind);

@@ -12,6 +12,7 @@
 #include "plugins/plugin_search.h"
 #include "support/file_copy.h"
 #include "support/ini.h"
+#include "support/session_lines.h"
 
 namespace {
 
@@ -106,6 +107,11 @@ class FaultyMedium : public LauncherTest {
     EXPECT_TRUE(!Contains(medium.Read("TC\\TC_portable_wincmd.ini"), kBarKey) || removed == "TC_portable_Default.bar" ||
                 Has("TC_portable_Default.bar"));
     if (Has("plugins")) expected.push_back("plugins");  // laid out by some tests
+    // What a launch handed over is remembered whole, or not at all.
+    if (Has(std::string(kHandedOverFile))) {
+      expected.emplace_back(kHandedOverFile);
+      EXPECT_TRUE(ReadHandedOver(medium.Read("TC\\" + std::string(kHandedOverFile))).has_value());
+    }
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(test::Names(medium.HostWindowsPath("TC")), expected);
 
@@ -335,11 +341,31 @@ TEST_F(PulledStick, AtAnyChangeOfAPluginSaveTheIniHoldsTheKeysSavedSoFar) {
                                 EXPECT_TRUE(now.size() >= before.size() && after.starts_with(now) &&
                                             now.ends_with("\r\n"))
                                     << now.size() << " bytes";
-                                // 9 files and the plugins folder: no scratch file is left.
-                                EXPECT_EQ(test::Names(medium.HostWindowsPath("TC")).size(), 10u);
+                                // 9 files, the memory and the plugins folder: no scratch file is left.
+                                EXPECT_EQ(test::Names(medium.HostWindowsPath("TC")).size(), 11u);
                                 EXPECT_EQ(recorded.Starts().at(0).commandLine, kPlainLaunch);
                               }),
             12u);
+}
+
+// A start after a session that wrote paths with the day's letter and with a
+// host disk's: pulled anywhere, the next start ends as one start unpulled
+// would have: nothing converted twice, no host path converted.
+TEST_F(PulledStick, AtAnyChangeOfAStartAfterASessionNothingIsConvertedTwiceOrByMistake) {
+  LayOut();
+  StartTryingEveryOffer();
+  const std::string ini = "TC\\TC_portable_wincmd.ini";
+  medium.Write(ini, medium.Read(ini) + "[Session]\r\nnew=T:\\TC\\plugins\\new.wfx\r\nphotos=X:\\Photos\\\r\n"
+                                      "editor=T:\\Tools\\ed.exe /T:\r\n");
+  const auto before = TotalCommandersFolder();
+  StartTryingEveryOffer();
+  const auto after = TotalCommandersFolder();
+  ASSERT_TRUE(Contains(after.at("TC_portable_wincmd.ini"), "[Session]\r\nnew=%COMMANDER_PATH%\\plugins\\new.wfx\r\n"
+                                                            "photos=X:\\Photos\\\r\neditor=%COMMANDER_DRIVE%\\Tools\\ed.exe /T:\r\n"));
+  PutBack(before);
+  EXPECT_GE(PullAtEveryChange([&] { StartTryingEveryOffer(); },
+                              [&] { EXPECT_TRUE(TotalCommandersFolder() == after) << "the start ended otherwise"; }),
+            2u);
 }
 
 // A real exFAT stick, through FUSE on a loop device.

@@ -1,0 +1,121 @@
+#include "support/session_lines.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/text_file.h"
+#include "support/ini_keys.h"
+#include "support/line_text.h"
+#include "support/path_text.h"
+#include "support/portable_rewrite.h"
+
+namespace {
+
+constexpr std::string_view kTitle = "Ambler: the portable files as the last launch handed them over\r\n";
+
+// FNV-1a over eight bytes at a time (little-endian, as on every machine the
+// program runs on), each step folded once more: the same for the same bytes
+// in every build of the program.
+std::uint64_t Hash(std::string_view bytes) {
+  constexpr std::uint64_t kPrime = 1099511628211ull;
+  std::uint64_t hash = 14695981039346656037ull ^ bytes.size();
+  std::size_t at = 0;
+  for (; at + 8 <= bytes.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes.data() + at, 8);
+    hash = (hash ^ word) * kPrime;
+    hash ^= hash >> 32;
+  }
+  for (; at < bytes.size(); ++at) hash = (hash ^ static_cast<unsigned char>(bytes[at])) * kPrime;
+  return hash;
+}
+
+// "key=value" and its line end, or nothing where the bytes at from hold no such line.
+std::optional<std::string> Field(std::string_view bytes, std::size_t& from, std::string_view key) {
+  const std::size_t end = bytes.find("\r\n", from);
+  if (end == std::string_view::npos || bytes.substr(from, key.size() + 1) != std::string(key) + "=") return {};
+  std::string value(bytes.substr(from + key.size() + 1, end - from - key.size() - 1));
+  from = end + 2;
+  return value;
+}
+
+}  // namespace
+
+std::vector<std::uint64_t> LineHashes(std::string_view bytes) {
+  std::vector<std::uint64_t> hashes;
+  IniLineReader reader(bytes);
+  for (IniLineSpan line; reader.Next(line);) hashes.push_back(Hash(bytes.substr(line.begin, line.end - line.begin)));
+  std::sort(hashes.begin(), hashes.end());
+  hashes.erase(std::unique(hashes.begin(), hashes.end()), hashes.end());
+  return hashes;
+}
+
+std::string HandedOverBytes(const HandedOver& handed) {
+  std::string bytes(kTitle);
+  bytes += "dir=" + handed.dir + "\r\ndrive=" + handed.drive + "\r\n";
+  for (const auto& [name, hashes] : handed.files) {
+    bytes += "file=" + name + "\r\nlines=" + std::to_string(hashes.size()) + "\r\n";
+    const std::size_t at = bytes.size();
+    bytes.resize(at + hashes.size() * sizeof(std::uint64_t));
+    std::memcpy(bytes.data() + at, hashes.data(), hashes.size() * sizeof(std::uint64_t));
+  }
+  return bytes;
+}
+
+std::optional<HandedOver> ReadHandedOver(std::string_view bytes) {
+  if (!bytes.starts_with(kTitle)) return {};
+  std::size_t at = kTitle.size();
+  HandedOver handed;
+  const auto dir = Field(bytes, at, "dir"), drive = Field(bytes, at, "drive");
+  if (!dir || !drive) return {};
+  handed.dir = *dir;
+  handed.drive = *drive;
+  while (at < bytes.size()) {
+    const auto name = Field(bytes, at, "file"), lines = Field(bytes, at, "lines");
+    if (!name || !lines || lines->empty() || lines->find_first_not_of("0123456789") != std::string::npos) return {};
+    const std::size_t count = std::stoull(*lines), size = count * sizeof(std::uint64_t);
+    if (count > bytes.size() || bytes.size() - at < size) return {};
+    std::vector<std::uint64_t>& hashes = handed.files[*name];
+    hashes.resize(count);
+    std::memcpy(hashes.data(), bytes.data() + at, size);
+    at += size;
+  }
+  return handed;
+}
+
+std::string SessionLinePortable(const std::string& text, const HandedOver& handed) {
+  // At a drive root the folder is the drive: it begins a path only before a separator.
+  const bool root = handed.dir.size() == 2 && handed.dir[1] == ':';
+  std::string line = ReplacePathStart(text, handed.dir, kCommanderPath, root);
+  return handed.drive.empty() ? line : ReplacePathStart(line, handed.drive, kCommanderDrive, true);
+}
+
+bool SessionPortable(std::string_view bytes, const std::vector<std::uint64_t>* handed, const HandedOver& folder,
+                     std::string& portable) {
+  IniLineReader reader(bytes);
+  const platform::TextEncoding encoding = reader.Encoding();
+  std::size_t copied = 0;  // bytes already in portable
+  for (IniLineSpan span; reader.Next(span);) {
+    const std::string_view line = bytes.substr(span.begin, span.end - span.begin);
+    if (handed && std::binary_search(handed->begin(), handed->end(), Hash(line))) continue;
+    std::vector<LinePiece> pieces = DecodeLine(line, encoding);
+    bool changed = false;
+    for (LinePiece& piece : pieces) {
+      if (piece.form == LinePiece::Form::Bytes || piece.form == LinePiece::Form::Mark) continue;
+      std::string text = SessionLinePortable(piece.text, folder);
+      changed = changed || text != piece.text;
+      piece.text = std::move(text);
+    }
+    std::string encoded;
+    if (!changed || !EncodeLine(pieces, encoded)) continue;
+    if (copied == 0) {
+      portable.clear();
+      portable.reserve(bytes.size() + bytes.size() / 4);  // grown once: fresh memory is slow to touch
+    }
+    portable.append(bytes.substr(copied, span.begin - copied)).append(encoded);
+    copied = span.end;
+  }
+  if (copied == 0) return false;
+  portable.append(bytes.substr(copied));
+  return true;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// What Total Commander writes during a session, made portable at the next
+// start. At each launch the lines of every portable file are remembered as
+// Ambler hands the file over, as hashes in a file of Ambler's own. A line
+// that is not among them was written in the session, with the folder and the
+// drive the medium had then, and is made portable with those; a line that is
+// among them stays as it is, even where it holds that drive's letter: the
+// letter may have been a disk of the host in an earlier session.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What a launch handed over to Total Commander.
+struct HandedOver {
+  std::string dir;    // Total Commander's folder, without its separator
+  std::string drive;  // its drive where that is the medium's: empty on a share or on Windows' own drive
+  std::map<std::string, std::vector<std::uint64_t>> files;  // each portable file's name, its lines' sorted hashes
+};
+
+// The memory, in Total Commander's folder; Total Commander never reads it.
+inline constexpr std::string_view kHandedOverFile = "TC_portable_handed-over.ambler";
+
+// The sorted hashes of a file's lines, split where the profile functions split them.
+std::vector<std::uint64_t> LineHashes(std::string_view bytes);
+
+// The memory's bytes, and the memory read back from them (nothing from bytes
+// that are not a whole memory).
+std::string HandedOverBytes(const HandedOver& handed);
+std::optional<HandedOver> ReadHandedOver(std::string_view bytes);
+
+// A line written in the session made portable: the folder, where it is a
+// whole path or a path's beginning, becomes %COMMANDER_PATH%; then the drive,
+// where a path begins with it, %COMMANDER_DRIVE%. "h:mm:ss", "/X:" and
+// "TYPE:1" keep their letters.
+std::string SessionLinePortable(const std::string& text, const HandedOver& handed);
+
+// The file's bytes with each line whose hash is not among the handed ones
+// made portable (every line where there are none) into portable; every other
+// byte stays. False, and portable untouched, where no line changes.
+bool SessionPortable(std::string_view bytes, const std::vector<std::uint64_t>* handed, const HandedOver& folder,
+                     std::string& portable);

@@ -1,0 +1,109 @@
+// What Total Commander writes during a session, made portable at the next
+// start with the folder and drive the medium had at the launch, on a real
+// test medium that moves from drive letter to drive letter.
+#include <array>
+#include <memory>
+
+#include "launcher/launcher_test.h"
+#include "platform/process.h"
+#include "support/ini.h"
+#include "support/session_lines.h"
+
+namespace {
+
+class Session : public LauncherTest {
+ protected:
+  void SetUp() override {
+    LauncherTest::SetUp();
+    LayOutTotalCommander();
+    DeclineEverything();
+  }
+  // A start from the launcher's folder with the medium under that letter,
+  // until its Total Commander has recorded the start (the letter is gone after).
+  void StartOn(char letter) {
+    other_.reset();
+    if (letter != 'T') other_ = std::make_unique<test::MappedDrive>(letter, medium.HostWindowsPath(""));
+    Start("", std::string(1, letter) + ":\\TC");
+    ++starts_;
+    ASSERT_EQ(medium.Received("TC", starts_).size(), starts_);
+  }
+  // What Total Commander writes into, and reads from, the portable ini.
+  void Writes(const std::string& section, const std::string& key, const std::string& value) {
+    IniWriteValue(section, key, value, medium.HostWindowsPath("TC\\TC_portable_wincmd.ini"), false);
+  }
+  std::string Reads(const std::string& section, const std::string& key) {
+    return IniReadValue(section, key, medium.HostWindowsPath("TC\\TC_portable_wincmd.ini"), "", false);
+  }
+  // Every portable file and the memory, with the time each was written.
+  std::string Written() {
+    std::string all;
+    for (const std::string& name : test::Names(medium.HostWindowsPath("TC")))
+      if (name.starts_with("TC_portable_"))
+        all += name + "@" + std::to_string(test::ModificationTime(medium.HostWindowsPath("TC\\" + name)).time_since_epoch().count()) +
+               "\n" + medium.Read("TC\\" + name) + "\n";
+    return all;
+  }
+
+ private:
+  std::unique_ptr<test::MappedDrive> other_;
+  std::size_t starts_ = 0;
+};
+
+// A day: the letter the medium has, and what Total Commander then writes.
+struct Day {
+  char letter;
+  std::vector<std::array<std::string, 3>> writes;
+};
+
+TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat) {
+  // Nothing is remembered yet: nothing is changed, and the start remembers.
+  medium.Write("TC\\TC_portable_wincmd.ini", "[right]\r\nold=T:\\Old\r\n");
+  const Day days[] = {
+      {'T',
+       {{"left", "path", "T:\\Data\\Projects\\"},
+        {"FileSystemPlugins", "new", "T:\\TC\\plugins\\wfx\\new\\new.wfx"},
+        {"Configuration", "Editor", "T:\\Tools\\ed.exe"},
+        {"Configuration", "Keep", "/T: h:mm:ss TYPE:1 t:\\tc2\\x"},
+        // X: is a disk of this host.
+        {"right", "path", "X:\\Photos\\"}}},
+      {'U', {{"left", "path", "U:\\Data\\"}}},
+      {'X', {}},
+      {'V', {}},
+  };
+  StartOn('T');
+  EXPECT_EQ(Reads("right", "old"), "T:\\Old");
+  for (const Day& day : days) {
+    if (&day != days) StartOn(day.letter);
+    for (const auto& [section, key, value] : day.writes) Writes(section, key, value);
+  }
+  StartOn('V');
+  const std::pair<std::array<std::string, 2>, std::string> expected[] = {
+      {{"left", "path"}, "%COMMANDER_DRIVE%\\Data\\"},
+      {{"FileSystemPlugins", "new"}, "%COMMANDER_PATH%\\plugins\\wfx\\new\\new.wfx"},
+      {{"Configuration", "Editor"}, "%COMMANDER_DRIVE%\\Tools\\ed.exe"},
+      {{"Configuration", "Keep"}, "/T: h:mm:ss TYPE:1 %COMMANDER_DRIVE%\\tc2\\x"},
+      {{"right", "path"}, "X:\\Photos\\"},  // written when the medium was T:, and kept when it was X:
+      {{"right", "old"}, "T:\\Old"}};
+  for (const auto& [key, value] : expected) EXPECT_EQ(Reads(key[0], key[1]), value) << key[1];
+
+  // A start that finds nothing changed writes nothing, the memory included.
+  const std::string before = Written();
+  StartOn('V');
+  EXPECT_TRUE(Written() == before) << Written();
+  EXPECT_EQ(medium.Received("TC", 6).back().commandLine,
+            "V:\\TC\\TOTALCMD64.EXE  /i=V:\\TC\\TC_portable_wincmd.ini /f=V:\\TC\\TC_portable_wcx_ftp.ini");
+}
+
+// Total Commander on Windows' own drive: its folder is made portable, never the drive.
+TEST_F(Session, OnWindowsOwnDriveOnlyTheFolderIsMadePortable) {
+  const std::string folder = medium.HostWindowsPath("TC");
+  ASSERT_EQ(folder.substr(0, 2), platform::SystemDrive()) << "the tests' temp folder lies on Windows' drive";
+  Start("", folder);
+  Writes("left", "path", folder + "\\plugins\\");
+  Writes("right", "path", folder.substr(0, 3) + "Tools\\");
+  Start("", folder);
+  EXPECT_EQ(Reads("left", "path"), "%COMMANDER_PATH%\\plugins\\");
+  EXPECT_EQ(Reads("right", "path"), folder.substr(0, 3) + "Tools\\");
+}
+
+}  // namespace

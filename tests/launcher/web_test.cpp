@@ -1,0 +1,91 @@
+// The web of files behind the portable ini, on a real test medium: sub-bars,
+// a ring of bars, a bar that opens itself, redirected sections (one file in
+// UTF-16), and names that lead off the medium or to nothing.
+#include "launcher/launcher_test.h"
+#include "support/config_web.h"
+#include "support/ini.h"
+#include "support/line_text.h"
+
+namespace {
+
+using Web = LauncherTest;
+
+TEST_F(Web, EveryFileTheConfigurationNamesGetsAPortableCopyThatTheNameThenLeadsTo) {
+  const std::map<std::string, std::string> originals = {
+      {"wincmd.ini",
+       "[Configuration]\r\nAlternateUserIni=%COMMANDER_PATH%\\user\\alt.ini\r\n[Buttonbar]\r\n"
+       "Buttonbar=T:\\TC\\DEFAULT.BAR\r\n[ButtonbarVertical]\r\nButtonbar=bars\\vertical.bar\r\n[DirMenu]\r\n"
+       "RedirectSection=%COMMANDER_PATH%\\dirmenu.ini\r\n[left]\r\nRedirectSection=%COMMANDER_INI%\\..\\user\\"
+       "history.ini\r\n[right]\r\nRedirectSection=1\r\n[Lister]\r\nRedirectSection=C:\\Elsewhere\\lister.ini\r\n"
+       "[Packer]\r\nRedirectSection=%APPDATA%\\x.ini\r\n[Editor]\r\nRedirectSection=%COMMANDER_PATH%\\usercmd.ini\r\n"},
+      {"DEFAULT.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\bars\\tools.bar\r\ncmd2=OPENBARMENU \"%COMMANDER_PATH%\\bars\\"
+                      "ring a.bar\"\r\ncmd3=T:\\TC\\missing.bar\r\ncmd4=T:\\Tools\\x.exe\r\n"},
+      {"DEFAULT.br1", "companion"},
+      {"bars\\tools.bar", "[Buttonbar]\r\ncmd1=T:\\Tools\\y.exe\r\ncmd2=T:\\TC\\DEFAULT.BAR\r\ncmd3=tools.bar\r\n"},
+      {"bars\\tools.br1", "tools' companion"},
+      {"bars\\ring a.bar", "[Buttonbar]\r\ncmd1=OPENBAR \"ring b.bar\"\r\n"},
+      {"bars\\ring b.bar", "[Buttonbar]\r\ncmd1=ring c.bar\r\n"},
+      {"bars\\ring c.bar", "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\bars\\ring a.bar\r\n"},
+      {"bars\\vertical.bar", "[Buttonbar]\r\ncmd1=T:\\Data\\z.exe\r\n"},
+      {"dirmenu.ini", "[DirMenu]\r\ncmd1=cd T:\\Data\r\n"},
+      {"user\\history.ini", "\xFF\xFE" + Utf8ToUtf16("[left]\r\npath=T:\\TC\\plugins\\\r\n")},
+      {"user\\alt.ini", "[x]\r\ny=T:\\TC\\z\r\n"},
+      {"usercmd.ini", "[em_x]\r\ncmd=T:\\Tools\\q.exe\r\n"}};
+  const auto copy = [&](const std::string& name) { return PortableCopyName(medium.Path("TC\\" + name)); };
+  const auto named = [&](const std::string& name) { return "%COMMANDER_PATH%\\" + copy(name); };
+  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
+  for (const auto& [name, content] : originals) medium.Write("TC\\" + name, content);
+  // A copy the user hid is his own: named, never written.
+  const std::string own = "TC\\" + copy("user\\alt.ini");
+  medium.Write(own, "[x]\r\ny=T:\\mine\r\n");
+  test::SetAttributes(medium.HostWindowsPath(own), test::kHidden);
+  DeclineEverything();
+  Start("");
+
+  // Where each name now leads, and what each copy says.
+  const std::tuple<std::string, std::string, std::string, std::string> expected[] = {
+      {"TC_portable_wincmd.ini", "Configuration", "AlternateUserIni", named("user\\alt.ini")},
+      {"TC_portable_wincmd.ini", "ButtonbarVertical", "Buttonbar", named("bars\\vertical.bar")},
+      {"TC_portable_wincmd.ini", "DirMenu", "RedirectSection", named("dirmenu.ini")},
+      {"TC_portable_wincmd.ini", "left", "RedirectSection", named("user\\history.ini")},
+      {"TC_portable_wincmd.ini", "right", "RedirectSection", "1"},
+      {"TC_portable_wincmd.ini", "Lister", "RedirectSection", "C:\\Elsewhere\\lister.ini"},
+      {"TC_portable_wincmd.ini", "Packer", "RedirectSection", "%APPDATA%\\x.ini"},
+      {"TC_portable_wincmd.ini", "Editor", "RedirectSection", "%COMMANDER_PATH%\\usercmd.ini"},
+      {"TC_portable_Default.bar", "Buttonbar", "cmd1", named("bars\\tools.bar")},
+      {"TC_portable_Default.bar", "Buttonbar", "cmd2", "OPENBARMENU \"" + named("bars\\ring a.bar") + "\""},
+      {"TC_portable_Default.bar", "Buttonbar", "cmd3", "%COMMANDER_PATH%\\missing.bar"},
+      {copy("bars\\tools.bar"), "Buttonbar", "cmd2", "%COMMANDER_PATH%\\TC_portable_Default.bar"},
+      {copy("bars\\tools.bar"), "Buttonbar", "cmd3", named("bars\\tools.bar")},
+      {copy("bars\\ring a.bar"), "Buttonbar", "cmd1", "OPENBAR \"" + named("bars\\ring b.bar") + "\""},
+      {copy("bars\\ring b.bar"), "Buttonbar", "cmd1", named("bars\\ring c.bar")},
+      {copy("bars\\ring c.bar"), "Buttonbar", "cmd1", named("bars\\ring a.bar")},
+      {copy("bars\\vertical.bar"), "Buttonbar", "cmd1", "%COMMANDER_DRIVE%\\Data\\z.exe"},
+      {copy("dirmenu.ini"), "DirMenu", "cmd1", "cd %COMMANDER_DRIVE%\\Data"},
+      {copy("user\\history.ini"), "left", "path", "%COMMANDER_PATH%\\plugins\\"},
+      {copy("user\\alt.ini"), "x", "y", "(missing)"}};  // hidden
+  for (const auto& [file, section, key, value] : expected)
+    EXPECT_EQ(IniReadValue(section, key, medium.Path("TC\\" + file), "(missing)", false), value) << file << " " << key;
+  EXPECT_EQ(medium.Read("TC\\" + copy("bars\\tools.bar").replace(copy("bars\\tools.bar").size() - 3, 3, "br1")),
+            "tools' companion");
+  EXPECT_TRUE(medium.Read("TC\\" + copy("user\\history.ini")).starts_with("\xFF\xFE"));
+  EXPECT_EQ(medium.Read(own), "[x]\r\ny=T:\\mine\r\n");
+  for (const auto& [name, content] : originals) EXPECT_TRUE(medium.Read("TC\\" + name) == content) << name;
+
+  // A second start finds everything portable and writes nothing.
+  std::map<std::string, std::string> after;
+  for (const std::string& name : test::Names(medium.HostWindowsPath("TC")))
+    if (name.starts_with("TC_portable_"))
+      after[name] = medium.Read("TC\\" + name) + "@" +
+                    std::to_string(test::ModificationTime(medium.Path("TC\\" + name)).time_since_epoch().count());
+  EXPECT_EQ(after.size(), 14u);  // the four files of every start, nine copies (one a companion), the memory
+  Start("");
+  for (const auto& [name, was] : after)
+    EXPECT_EQ(medium.Read("TC\\" + name) + "@" +
+                  std::to_string(test::ModificationTime(medium.Path("TC\\" + name)).time_since_epoch().count()),
+              was)
+        << name;
+  EXPECT_EQ(medium.Received("TC", 2).back().commandLine, kPlainLaunch);
+}
+
+}  // namespace
