@@ -6,6 +6,7 @@
 
 #include "launcher/launcher_test.h"
 #include "platform/process.h"
+#include "support/config_web.h"
 #include "support/ini.h"
 #include "support/session_lines.h"
 
@@ -58,12 +59,14 @@ struct Day {
 TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat) {
   // Nothing is remembered yet: nothing is changed, and the start remembers.
   medium.Write("TC\\TC_portable_wincmd.ini", "[right]\r\nold=T:\\Old\r\n");
+  medium.Write("TC\\bars\\new.bar", "[Buttonbar]\r\ncmd1=T:\\Tools\\n.exe\r\n");
   const Day days[] = {
       {'T',
        {{"left", "path", "T:\\Data\\Projects\\"},
         {"FileSystemPlugins", "new", "T:\\TC\\plugins\\wfx\\new\\new.wfx"},
         {"Configuration", "Editor", "T:\\Tools\\ed.exe"},
         {"Configuration", "Keep", "/T: h:mm:ss TYPE:1 t:\\tc2\\x"},
+        {"ButtonbarVertical", "Buttonbar", "T:\\TC\\bars\\new.bar"},
         // X: is a disk of this host.
         {"right", "path", "X:\\Photos\\"}}},
       {'U', {{"left", "path", "U:\\Data\\"}}},
@@ -76,6 +79,10 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
     if (&day != days) StartOn(day.letter);
     for (const auto& [section, key, value] : day.writes) Writes(section, key, value);
   }
+  // A bar the first session made joins the web: written with T:, as its name in the ini was.
+  const std::string newBar = PortableCopyName(medium.Path("TC\\bars\\new.bar"));
+  EXPECT_EQ(Reads("ButtonbarVertical", "Buttonbar"), "%COMMANDER_PATH%\\" + newBar);
+  EXPECT_EQ(medium.Read("TC\\" + newBar), "[Buttonbar]\r\ncmd1=%COMMANDER_DRIVE%\\Tools\\n.exe\r\n");
   StartOn('V');
   const std::pair<std::array<std::string, 2>, std::string> expected[] = {
       {{"left", "path"}, "%COMMANDER_DRIVE%\\Data\\"},
