@@ -162,21 +162,21 @@ void Launcher::MakeSessionPortable() {
   if (!platform::ReadFileBytes(folder_.File(kHandedOverFile), remembered_)) return;
   handed_ = ReadHandedOver(remembered_);
   if (!handed_) return;
-  for (const auto& [name, hashes] : handed_->files) {
-    const std::string file = folder_.File(name);
-    MakeSessionPortable(file, &hashes);
-    if (platform::FileExists(file)) read_[name] = LineHashes(platform::SharedReadBuffer());
-  }
+  for (const auto& [name, hashes] : handed_->files)
+    if (MakeSessionPortable(folder_.File(name), &hashes)) read_[name] = LineHashes(platform::SharedReadBuffer());
   readAtChange_ = platform::MediumChangesCounted();
 }
 
-void Launcher::MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines) {
+bool Launcher::MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines) {
   // A hidden or system file is the user's own.
   std::string& bytes = platform::SharedReadBuffer();
-  if (!handed_ || !platform::FileExists(file) || !platform::ReadFileBytes(file, bytes)) return;
-  if (!SessionPortable(bytes, handedLines, *handed_, converted_)) return;
-  if (!platform::ReplaceFileContent(file, converted_)) ReportUnwritable(file);
-  bytes.swap(converted_);  // the larger buffer is kept for the next read
+  if (!handed_ || !platform::FileExists(file) || !platform::ReadFileBytes(file, bytes)) return false;
+  if (!SessionPortable(bytes, handedLines, *handed_, converted_)) return true;
+  if (platform::ReplaceFileContent(file, converted_))
+    bytes.swap(converted_);  // the file as it is now; its buffer the larger
+  else
+    ReportUnwritable(file);
+  return true;
 }
 
 void Launcher::RememberHandedOver() {

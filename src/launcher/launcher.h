@@ -102,8 +102,9 @@ class Launcher {
   // that launch's folder and drive.
   void MakeSessionPortable();
   // One file's lines that are not among those handed over (all of them where
-  // there are none) made portable so.
-  void MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines);
+  // there are none) made portable so. True where the file was read: the
+  // shared read buffer then holds it as it is now.
+  bool MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines);
   // The portable files remembered as they are handed over, where that
   // differs from what is remembered.
   void RememberHandedOver();
