@@ -2,12 +2,12 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 #include "platform/path.h"
 #include "platform/text.h"
 #include "support/ini_keys.h"
 #include "support/path_text.h"
-#include "support/portable_rewrite.h"
 
 namespace {
 

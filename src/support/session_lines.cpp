@@ -8,6 +8,7 @@
 #include "support/line_text.h"
 #include "support/path_text.h"
 #include "support/portable_rewrite.h"
+#include "support/total_commander_folder.h"
 
 namespace {
 
@@ -67,12 +68,15 @@ std::optional<HandedOver> ReadHandedOver(std::string_view bytes) {
   std::size_t at = kTitle.size();
   HandedOver handed;
   const auto dir = Field(bytes, at, "dir"), drive = Field(bytes, at, "drive");
-  if (!dir || !drive) return {};
+  if (!dir || dir->empty() || !drive || (!drive->empty() && (drive->size() != 2 || (*drive)[1] != ':'))) return {};
   handed.dir = *dir;
   handed.drive = *drive;
   while (at < bytes.size()) {
+    // Only portable files in Total Commander's own folder.
     const auto name = Field(bytes, at, "file"), lines = Field(bytes, at, "lines");
-    if (!name || !lines || lines->empty() || lines->find_first_not_of("0123456789") != std::string::npos) return {};
+    if (!name || !name->starts_with(kPortablePrefix) || name->find_first_of("\\/:") != std::string::npos ||
+        !lines || lines->empty() || lines->size() > 12 || lines->find_first_not_of("0123456789") != std::string::npos)
+      return {};
     const std::size_t count = std::stoull(*lines), size = count * sizeof(std::uint64_t);
     if (count > bytes.size() || bytes.size() - at < size) return {};
     std::vector<std::uint64_t>& hashes = handed.files[*name];
