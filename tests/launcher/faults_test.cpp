@@ -352,7 +352,7 @@ TEST_F(PulledStick, AtAnyChangeOfAPluginSaveTheIniHoldsTheKeysSavedSoFar) {
 // host disk's: pulled anywhere, the next start ends as one start unpulled
 // would have: nothing converted twice, no host path converted.
 TEST_F(PulledStick, AtAnyChangeOfAStartAfterASessionNothingIsConvertedTwiceOrByMistake) {
-  LayOut();
+  LayOutTotalCommander();
   StartTryingEveryOffer();
   const std::string ini = "TC\\TC_portable_wincmd.ini";
   medium.Write(ini, medium.Read(ini) + "[Session]\r\nnew=T:\\TC\\plugins\\new.wfx\r\nphotos=X:\\Photos\\\r\n"
