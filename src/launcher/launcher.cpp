@@ -163,19 +163,24 @@ void Launcher::MakeSessionPortable() {
   handed_ = ReadHandedOver(remembered_);
   if (!handed_) return;
   for (const auto& [name, hashes] : handed_->files)
-    if (MakeSessionPortable(folder_.File(name), &hashes)) read_[name] = LineHashes(platform::SharedReadBuffer());
+    if (std::vector<std::uint64_t> lines; MakeSessionPortable(folder_.File(name), &hashes, &lines))
+      read_[name] = std::move(lines);
   readAtChange_ = platform::MediumChangesCounted();
 }
 
-bool Launcher::MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines) {
+bool Launcher::MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines,
+                                   std::vector<std::uint64_t>* lines) {
   // A hidden or system file is the user's own.
   std::string& bytes = platform::SharedReadBuffer();
   if (!handed_ || !platform::FileExists(file) || !platform::ReadFileBytes(file, bytes)) return false;
-  if (!SessionPortable(bytes, handedLines, *handed_, converted_)) return true;
-  if (platform::ReplaceFileContent(file, converted_))
-    bytes.swap(converted_);  // the file as it is now; its buffer the larger
-  else
-    ReportUnwritable(file);
+  SessionConversion conversion(bytes, handedLines, *handed_);
+  bool written = false;
+  if (conversion.FindChange()) {
+    written = platform::ReplaceFileContentInPieces(
+        file, [&](const platform::PieceWriter& write) { return conversion.WriteTo(write); });
+    if (!written) ReportUnwritable(file);
+  }
+  if (lines) *lines = conversion.Lines(written);
   return true;
 }
 

@@ -102,9 +102,10 @@ class Launcher {
   // that launch's folder and drive.
   void MakeSessionPortable();
   // One file's lines that are not among those handed over (all of them where
-  // there are none) made portable so. True where the file was read: the
-  // shared read buffer then holds it as it is now.
-  bool MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines);
+  // there are none) made portable so. True where the file was read; the
+  // hashes of its lines as they are then into lines.
+  bool MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines,
+                           std::vector<std::uint64_t>* lines = nullptr);
   // The portable files remembered as they are handed over, where that
   // differs from what is remembered.
   void RememberHandedOver();
@@ -129,9 +130,6 @@ class Launcher {
   std::string remembered_;
   std::map<std::string, std::vector<std::uint64_t>> read_;
   std::size_t readAtChange_ = 0;
-  // A file's new version, kept from file to file: fresh memory for a large
-  // file costs more to touch than to read.
-  std::string converted_;
   bool toldUnwritable_ = false;
   bool begun_ = false;
 };

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -65,6 +66,11 @@ std::optional<DateTime> CreationTime(const std::string& name);
 
 // Gives the file the bytes as its new content, through a file beside it.
 bool ReplaceFileContent(const std::string& name, const std::string& bytes);
+// The same with the content handed over piece by piece: produce calls write
+// with each piece, and stops writing where write returns false. A large new
+// version is then never held whole in memory.
+using PieceWriter = std::function<bool(std::string_view)>;
+bool ReplaceFileContentInPieces(const std::string& name, const std::function<bool(const PieceWriter& write)>& produce);
 
 // Creates an empty file; an existing one, hidden or not, is left alone.
 bool CreateNewFile(const std::string& name);

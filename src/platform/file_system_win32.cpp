@@ -178,6 +178,30 @@ bool ReplaceFileContent(const std::string& name, const std::string& bytes) {
   return ReplaceThroughFileBeside(name, [&](const std::string& beside) { return WriteNewFile(beside, bytes); });
 }
 
+bool ReplaceFileContentInPieces(const std::string& name, const std::function<bool(const PieceWriter& write)>& produce) {
+  return ReplaceThroughFileBeside(name, [&](const std::string& beside) {
+    ScopedFile file(CreateFileForWriting(ToWide(beside), GENERIC_WRITE, 0, CREATE_ALWAYS));
+    // Small pieces are gathered into blocks: each write is a call into the system.
+    static std::string block;
+    constexpr std::size_t kBlock = 1 << 20;
+    block.clear();
+    bool ok = static_cast<bool>(file);
+    const PieceWriter write = [&](std::string_view piece) {
+      if (ok && block.size() + piece.size() > kBlock) {
+        ok = WriteAll(file.Get(), block);
+        block.clear();
+      }
+      if (ok && piece.size() >= kBlock)
+        ok = WriteAll(file.Get(), piece);
+      else if (ok)
+        block.append(piece);
+      return ok;
+    };
+    ok = ok && produce(write) && ok && WriteAll(file.Get(), block);
+    return file.Reset() && ok;
+  });
+}
+
 bool CreateNewFile(const std::string& name) {
   if (name.empty()) return false;
   const ScopedFile file(CreateFileForWriting(ToWide(name), GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW));

@@ -1,6 +1,7 @@
 #include "support/session_lines.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/text_file.h"
@@ -94,32 +95,74 @@ std::string SessionLinePortable(const std::string& text, const HandedOver& hande
   return handed.drive.empty() ? line : ReplacePathStart(line, handed.drive, kCommanderDrive, true);
 }
 
-bool SessionPortable(std::string_view bytes, const std::vector<std::uint64_t>* handed, const HandedOver& folder,
-                     std::string& portable) {
-  IniLineReader reader(bytes);
-  const platform::TextEncoding encoding = reader.Encoding();
-  std::size_t copied = 0;  // bytes already in portable
-  for (IniLineSpan span; reader.Next(span);) {
-    const std::string_view line = bytes.substr(span.begin, span.end - span.begin);
-    if (handed && std::binary_search(handed->begin(), handed->end(), Hash(line))) continue;
-    std::vector<LinePiece> pieces = DecodeLine(line, encoding);
-    bool changed = false;
-    for (LinePiece& piece : pieces) {
-      if (piece.form == LinePiece::Form::Bytes || piece.form == LinePiece::Form::Mark) continue;
-      std::string text = SessionLinePortable(piece.text, folder);
-      changed = changed || text != piece.text;
-      piece.text = std::move(text);
-    }
-    std::string encoded;
-    if (!changed || !EncodeLine(pieces, encoded)) continue;
-    if (copied == 0) {
-      portable.clear();
-      portable.reserve(bytes.size() + bytes.size() / 4);  // grown once: fresh memory is slow to touch
-    }
-    portable.append(bytes.substr(copied, span.begin - copied)).append(encoded);
-    copied = span.end;
+SessionConversion::SessionConversion(std::string_view bytes, const std::vector<std::uint64_t>* handed,
+                                     const HandedOver& folder)
+    : bytes_(bytes), handed_(handed), folder_(folder), reader_(bytes), found_(handed ? handed->size() : 0) {}
+
+bool SessionConversion::Handed(std::uint64_t hash) {
+  if (!handed_ || handed_->empty()) return false;
+  // Hashes are spread evenly: the place is guessed from the value and looked
+  // for around it, and in the whole list where it lies outside.
+  const auto& hashes = *handed_;
+  const std::size_t count = hashes.size(), guess = static_cast<std::size_t>(((hash >> 32) * count) >> 32);
+  const std::size_t around = 64 + 4 * static_cast<std::size_t>(std::sqrt(static_cast<double>(count)));
+  auto first = hashes.begin() + static_cast<std::ptrdiff_t>(guess > around ? guess - around : 0);
+  auto last = hashes.begin() + static_cast<std::ptrdiff_t>(std::min(count, guess + around));
+  if (*first > hash || (last != hashes.end() && *last < hash)) {
+    first = hashes.begin();
+    last = hashes.end();
   }
-  if (copied == 0) return false;
-  portable.append(bytes.substr(copied));
+  const auto at = std::lower_bound(first, last, hash);
+  if (at == hashes.end() || *at != hash) return false;
+  found_[static_cast<std::size_t>(at - hashes.begin())] = 1;
   return true;
+}
+
+bool SessionConversion::Next(bool& changed) {
+  changed = false;
+  if (!reader_.Next(span_)) return false;
+  const std::string_view line = bytes_.substr(span_.begin, span_.end - span_.begin);
+  const std::uint64_t hash = Hash(line);
+  if (Handed(hash)) return true;
+  std::vector<LinePiece> pieces = DecodeLine(line, reader_.Encoding());
+  for (LinePiece& piece : pieces) {
+    if (piece.form == LinePiece::Form::Bytes || piece.form == LinePiece::Form::Mark) continue;
+    std::string text = SessionLinePortable(piece.text, folder_);
+    changed = changed || text != piece.text;
+    piece.text = std::move(text);
+  }
+  changed = changed && EncodeLine(pieces, encoded_);
+  before_.push_back(hash);
+  after_.push_back(changed ? Hash(encoded_) : hash);
+  return true;
+}
+
+bool SessionConversion::FindChange() {
+  for (bool changed; Next(changed);)
+    if (changed) return true;
+  return false;
+}
+
+bool SessionConversion::WriteTo(const std::function<bool(std::string_view)>& write) {
+  bool writing = write(bytes_.substr(0, span_.begin)) && write(encoded_);
+  std::size_t copied = span_.end;  // bytes already handed over
+  for (bool changed; Next(changed);) {
+    if (!changed || !writing) continue;
+    writing = write(bytes_.substr(copied, span_.begin - copied)) && write(encoded_);
+    copied = span_.end;
+  }
+  return writing && write(bytes_.substr(copied));
+}
+
+std::vector<std::uint64_t> SessionConversion::Lines(bool written) {
+  for (bool changed; Next(changed);) {
+  }
+  std::vector<std::uint64_t> own = written ? after_ : before_, kept;
+  std::sort(own.begin(), own.end());
+  for (std::size_t i = 0; i < found_.size(); ++i)
+    if (found_[i]) kept.push_back((*handed_)[i]);
+  std::vector<std::uint64_t> lines(own.size() + kept.size());
+  std::merge(own.begin(), own.end(), kept.begin(), kept.end(), lines.begin());
+  lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+  return lines;
 }

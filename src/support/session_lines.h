@@ -7,11 +7,14 @@
 // among them stays as it is, even where it holds that drive's letter: the
 // letter may have been a disk of the host in an earlier session.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/ini_keys.h"
 
 // What a launch handed over to Total Commander.
 struct HandedOver {
@@ -37,8 +40,35 @@ std::optional<HandedOver> ReadHandedOver(std::string_view bytes);
 // "TYPE:1" keep their letters.
 std::string SessionLinePortable(const std::string& text, const HandedOver& handed);
 
-// The file's bytes with each line whose hash is not among the handed ones
-// made portable (every line where there are none) into portable; every other
-// byte stays. False, and portable untouched, where no line changes.
-bool SessionPortable(std::string_view bytes, const std::vector<std::uint64_t>* handed, const HandedOver& folder,
-                     std::string& portable);
+// A file's lines whose hash is not among the handed ones (every line where
+// there are none) made portable, the new version handed over in pieces, so
+// that a large file is never held twice. Every other byte stays.
+class SessionConversion {
+ public:
+  // bytes and folder must outlive the conversion.
+  SessionConversion(std::string_view bytes, const std::vector<std::uint64_t>* handed, const HandedOver& folder);
+  // Reads up to the first line that changes; false where none does.
+  bool FindChange();
+  // After FindChange: hands the new version to write, piece by piece, and
+  // stops writing where write returns false (the lines are still counted).
+  bool WriteTo(const std::function<bool(std::string_view)>& write);
+  // The sorted hashes of the file's lines as LineHashes gives them: of the new
+  // version where it was written, else of the file as it was. Reads what is
+  // left of the file.
+  std::vector<std::uint64_t> Lines(bool written);
+
+ private:
+  // The next line, made portable where it is not among the handed ones: its
+  // text in encoded_ where it changes. False at the end.
+  bool Next(bool& changed);
+  bool Handed(std::uint64_t hash);
+
+  std::string_view bytes_;
+  const std::vector<std::uint64_t>* handed_;
+  const HandedOver& folder_;
+  IniLineReader reader_;
+  IniLineSpan span_;
+  std::string encoded_;
+  std::vector<char> found_;  // each handed hash that a line of the file still has
+  std::vector<std::uint64_t> before_, after_;  // the other lines' hashes, as they were and as they are made
+};

@@ -16,6 +16,26 @@ TEST(SessionLines, TheFolderAndThenTheDriveWhereAPathBeginsWithThem) {
   for (const auto& [handed, line, portable] : cases) EXPECT_EQ(SessionLinePortable(line, *handed), portable) << line;
 }
 
+// Only what changes is handed over, and the hashes of both versions' lines are
+// those LineHashes gives, whether the new one was written or not.
+TEST(SessionLines, AConversionWritesTheChangedLinesAndKnowsTheLinesOfBothVersions) {
+  const HandedOver folder{"E:\\TC", "E:", {}};
+  std::string many;
+  for (int i = 0; i < 20000; ++i) many.append(1, 'p').append(std::to_string(i)).append("=E:\\TC\\x\r\n");
+  const auto handed = LineHashes(many);
+  EXPECT_FALSE(SessionConversion(many, &handed, folder).FindChange());  // every line found among the many
+
+  const std::string bytes = "[a]\r\nx=E:\\TC\\a\np0=E:\\TC\\x\r\nnew=E:\\y\r\nlast";
+  for (const bool writable : {true, false}) {
+    SessionConversion conversion(bytes, &handed, folder);
+    ASSERT_TRUE(conversion.FindChange());
+    std::string written;
+    EXPECT_EQ(conversion.WriteTo([&](std::string_view piece) { return writable && (written += piece, true); }), writable);
+    EXPECT_EQ(written, writable ? "[a]\r\nx=%COMMANDER_PATH%\\a\np0=E:\\TC\\x\r\nnew=%COMMANDER_DRIVE%\\y\r\nlast" : "");
+    EXPECT_EQ(conversion.Lines(writable), LineHashes(writable ? written : bytes));
+  }
+}
+
 TEST(SessionLines, TheMemoryReadsBackAndBrokenBytesAreNoMemory) {
   const HandedOver handed{"E:\\TC", "E:", {{"TC_portable_wincmd.ini", LineHashes("[a]\r\nb=1\nc")}}};
   const std::string bytes = HandedOverBytes(handed);
