@@ -90,6 +90,16 @@ void Medium::Write(const std::string& relative, const std::string& bytes) const 
 
 std::string Medium::Read(const std::string& relative) const { return ReadFile(dir_ / relative); }
 
+std::string Medium::FilesWithTimes(const std::string& folder, const std::string& prefix) const {
+  std::string all;
+  for (const std::string& name : Names(dir_ / folder)) {
+    const std::string file = dir_ / (folder + "\\" + name);
+    if (name.starts_with(prefix) && name != "received.txt")
+      all += name + "@" + std::to_string(ModificationTime(file).time_since_epoch().count()) + "\n" + ReadFile(file) + "\n";
+  }
+  return all;
+}
+
 void Medium::PutTotalCommander(const std::string& relative) const {
   std::filesystem::create_directories(Fs(dir_ / relative).parent_path());
   std::filesystem::copy_file(Fs(StandInExe()), Fs(dir_ / relative), std::filesystem::copy_options::overwrite_existing);

@@ -47,6 +47,9 @@ class Medium {
   void MakeDirectory(const std::string& relative) const;
   void Write(const std::string& relative, const std::string& bytes) const;
   std::string Read(const std::string& relative) const;
+  // Each file of the folder whose name begins so, with its bytes and the time
+  // it was written; never the stand-in's growing record of starts.
+  std::string FilesWithTimes(const std::string& folder, const std::string& prefix = "") const;
   // A stand-in Total Commander under that name ("TC\TOTALCMD64.EXE").
   void PutTotalCommander(const std::string& relative) const;
   void PutLauncher(const std::string& relative) const;

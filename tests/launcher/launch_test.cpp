@@ -54,15 +54,7 @@ TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThemWithoutWriti
     platform::ChangeDirectory(before);
   }
   ASSERT_EQ(medium.Received("TC").size(), 1u);  // the first start's Total Commander has recorded its start
-  // Every file of the folder but the growing record of starts, and when it was written.
-  const auto files = [&] {
-    std::string all;
-    for (const std::string& name : test::Names(medium.HostWindowsPath("TC")))
-      if (name != "received.txt")
-        all += name + "=" + medium.Read("TC\\" + name) + "@" +
-               std::to_string(test::ModificationTime(medium.Path("TC\\" + name)).time_since_epoch().count()) + "\n";
-    return all;
-  };
+  const auto files = [&] { return medium.FilesWithTimes("TC"); };
   const std::string first = files();
 
   // One start after the other, each until its Total Commander has recorded it.

@@ -41,6 +41,9 @@ class LauncherTest : public ::testing::Test {
     return *form_;
   }
 
+  // Every portable file and the memory, each with the time it was written.
+  std::string PortableFiles() const { return medium.FilesWithTimes("TC", "TC_portable_"); }
+
   // Every question without a scripted answer answered No, every window closed.
   void DeclineEverything() {
     host.AnswerUnscripted([](const test::ShownMessage&) { return platform::MsgResult::No; });

@@ -35,15 +35,6 @@ class Session : public LauncherTest {
   std::string Reads(const std::string& section, const std::string& key) {
     return IniReadValue(section, key, medium.HostWindowsPath("TC\\TC_portable_wincmd.ini"), "", false);
   }
-  // Every portable file and the memory, with the time each was written.
-  std::string Written() {
-    std::string all;
-    for (const std::string& name : test::Names(medium.HostWindowsPath("TC")))
-      if (name.starts_with("TC_portable_"))
-        all += name + "@" + std::to_string(test::ModificationTime(medium.HostWindowsPath("TC\\" + name)).time_since_epoch().count()) +
-               "\n" + medium.Read("TC\\" + name) + "\n";
-    return all;
-  }
 
  private:
   std::unique_ptr<test::MappedDrive> other_;
@@ -94,9 +85,9 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
   for (const auto& [key, value] : expected) EXPECT_EQ(Reads(key[0], key[1]), value) << key[1];
 
   // A start that finds nothing changed writes nothing, the memory included.
-  const std::string before = Written();
+  const std::string before = PortableFiles();
   StartOn('V');
-  EXPECT_TRUE(Written() == before) << Written();
+  EXPECT_TRUE(PortableFiles() == before) << PortableFiles();
   EXPECT_EQ(medium.Received("TC", 6).back().commandLine,
             "V:\\TC\\TOTALCMD64.EXE  /i=V:\\TC\\TC_portable_wincmd.ini /f=V:\\TC\\TC_portable_wcx_ftp.ini");
 }

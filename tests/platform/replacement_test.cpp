@@ -53,6 +53,14 @@ TEST(Replacement, APulledStickLeavesTheOldOrTheCompleteNewFile) {
   const std::string large(3 << 20, 'n');  // written in several blocks
   ExpectEveryPullRecovers("old", [&](const std::string& x) { return platform::ReplaceFileContent(x, large); }, large);
   ExpectEveryPullRecovers("", [&](const std::string& x) { return platform::ReplaceFileContent(x, large); }, large);
+  // Handed over in pieces: one larger than a block, then small ones.
+  ExpectEveryPullRecovers("old", [&](const std::string& x) {
+    return platform::ReplaceFileContentInPieces(x, [&](const platform::PieceWriter& write) {
+      for (std::size_t at = 0, size = 3 << 19; at < large.size(); at += size, size = 100000)
+        if (!write(std::string_view(large).substr(at, size))) return false;
+      return true;
+    });
+  }, large);
   test::TempDir source;
   test::WriteFile(source / "big.ini", large);
   ExpectEveryPullRecovers(

@@ -13,15 +13,9 @@
 #include <cstdio>
 #include <string>
 
-namespace {
+#include "platform/win32_common.h"
 
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-  return out;
-}
+namespace {
 
 // WM_GETTEXT is carried across processes, unlike GetWindowText for controls.
 std::wstring TextOf(HWND window) {
@@ -53,7 +47,7 @@ std::wstring RowsOf(HWND list) {
 
 BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   if (!IsWindowVisible(window)) return TRUE;
-  std::printf("%s", Utf8(TextOf(window)).c_str());
+  std::printf("%s", platform::ToUtf8(TextOf(window)).c_str());
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
   HWND focus = nullptr;
@@ -66,7 +60,7 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
     POINT topLeft{rect.left, rect.top};
     ScreenToClient(window, &topLeft);
     const std::wstring text = lstrcmpiW(cls, L"ListBox") == 0 ? RowsOf(focus) : TextOf(focus);
-    std::printf("\t%s\t%ld\t%ld\t%s", Utf8(cls).c_str(), topLeft.x, topLeft.y, Utf8(text).c_str());
+    std::printf("\t%s\t%ld\t%ld\t%s", platform::ToUtf8(cls).c_str(), topLeft.x, topLeft.y, platform::ToUtf8(text).c_str());
   }
   std::printf("\n");
   return TRUE;
