@@ -192,15 +192,22 @@ void Launcher::RememberHandedOver() {
   files.insert(files.end(), {folder_.File(kPortableIni), folder_.File(kPortableFtpIni), folder_.File(kPortableBar)});
   // Where nothing was written since the files were read at the start, their lines are known.
   const bool unchanged = handed_ && platform::MediumChangesCounted() == readAtChange_;
+  // Large lists and buffers are lent, not copied: fresh memory is slow to touch.
   std::string& read = platform::SharedReadBuffer();
   for (const std::string& file : files) {
     const std::string name = ExtractFileName(file);
+    if (handed.files.contains(name)) continue;
     if (unchanged && read_.contains(name))
-      handed.files[name] = read_.at(name);
+      handed.files[name].swap(read_.at(name));
     else if (platform::FileExists(file) && platform::ReadFileBytes(file, read))
       handed.files[name] = LineHashes(read);
   }
-  const std::string memory = folder_.File(kHandedOverFile), remembered = HandedOverBytes(handed);
+  const std::string memory = folder_.File(kHandedOverFile);
+  std::string& remembered = read;
+  HandedOverBytes(handed, remembered);
+  if (unchanged)
+    for (auto& [name, lines] : handed.files)
+      if (read_.contains(name)) read_.at(name).swap(lines);
   if (!unchanged) platform::ReadFileBytes(memory, remembered_);
   // Nothing changed, nothing written. A memory that cannot be written (a
   // write-protected stick) is not the user's concern: the next start then

@@ -52,8 +52,8 @@ std::vector<std::uint64_t> LineHashes(std::string_view bytes) {
   return hashes;
 }
 
-std::string HandedOverBytes(const HandedOver& handed) {
-  std::string bytes(kTitle);
+void HandedOverBytes(const HandedOver& handed, std::string& bytes) {
+  bytes = kTitle;
   bytes += "dir=" + handed.dir + "\r\ndrive=" + handed.drive + "\r\n";
   for (const auto& [name, hashes] : handed.files) {
     bytes += "file=" + name + "\r\nlines=" + std::to_string(hashes.size()) + "\r\n";
@@ -61,7 +61,6 @@ std::string HandedOverBytes(const HandedOver& handed) {
     bytes.resize(at + hashes.size() * sizeof(std::uint64_t));
     std::memcpy(bytes.data() + at, hashes.data(), hashes.size() * sizeof(std::uint64_t));
   }
-  return bytes;
 }
 
 std::optional<HandedOver> ReadHandedOver(std::string_view bytes) {
@@ -157,12 +156,19 @@ bool SessionConversion::WriteTo(const std::function<bool(std::string_view)>& wri
 std::vector<std::uint64_t> SessionConversion::Lines(bool written) {
   for (bool changed; Next(changed);) {
   }
-  std::vector<std::uint64_t> own = written ? after_ : before_, kept;
+  std::vector<std::uint64_t>& own = written ? after_ : before_;
   std::sort(own.begin(), own.end());
-  for (std::size_t i = 0; i < found_.size(); ++i)
-    if (found_[i]) kept.push_back((*handed_)[i]);
-  std::vector<std::uint64_t> lines(own.size() + kept.size());
-  std::merge(own.begin(), own.end(), kept.begin(), kept.end(), lines.begin());
+  // Merged with the handed hashes still found, without a list of those: large
+  // lists of fresh memory are slow to touch.
+  std::vector<std::uint64_t> lines;
+  lines.reserve(own.size() + found_.size());
+  auto next = own.begin();
+  for (std::size_t i = 0; i < found_.size(); ++i) {
+    if (!found_[i]) continue;
+    for (; next != own.end() && *next < (*handed_)[i]; ++next) lines.push_back(*next);
+    lines.push_back((*handed_)[i]);
+  }
+  lines.insert(lines.end(), next, own.end());
   lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
   return lines;
 }

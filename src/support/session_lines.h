@@ -29,9 +29,10 @@ inline constexpr std::string_view kHandedOverFile = "TC_portable_handed-over.amb
 // The sorted hashes of a file's lines, split where the profile functions split them.
 std::vector<std::uint64_t> LineHashes(std::string_view bytes);
 
-// The memory's bytes, and the memory read back from them (nothing from bytes
-// that are not a whole memory).
-std::string HandedOverBytes(const HandedOver& handed);
+// The memory's bytes, into bytes (a buffer the caller may keep from use to
+// use), and the memory read back from them (nothing from bytes that are not a
+// whole memory).
+void HandedOverBytes(const HandedOver& handed, std::string& bytes);
 std::optional<HandedOver> ReadHandedOver(std::string_view bytes);
 
 // A line written in the session made portable: the folder, where it is a

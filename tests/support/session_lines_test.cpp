@@ -38,7 +38,8 @@ TEST(SessionLines, AConversionWritesTheChangedLinesAndKnowsTheLinesOfBothVersion
 
 TEST(SessionLines, TheMemoryReadsBackAndBrokenBytesAreNoMemory) {
   const HandedOver handed{"E:\\TC", "E:", {{"TC_portable_wincmd.ini", LineHashes("[a]\r\nb=1\nc")}}};
-  const std::string bytes = HandedOverBytes(handed);
+  std::string bytes;
+  HandedOverBytes(handed, bytes);
   const auto back = ReadHandedOver(bytes);
   ASSERT_TRUE(back.has_value());
   EXPECT_EQ(back->dir + back->drive, "E:\\TCE:");
