@@ -13,7 +13,7 @@ using Texts = std::vector<std::string>;
 const std::string kHelpText =
     "Run this file from your TC dirctory.\r\rParameter for this screen: '/?'\r\r..for more infos: check the Web-page";
 
-TEST_F(Startup, HelpParametersShowOnlyTheHelpWindow) {
+TEST_F(Startup, HelpParametersShowOnlyTheHelpWindowWhichItsCloseButtonsEnd) {
   LayOutTotalCommander("TC\\sub");
   for (const std::string raw : {"/?", "?", "-?", "-setup", "-SeTuP"}) {
     Form1& form = Start(raw);
@@ -23,18 +23,15 @@ TEST_F(Startup, HelpParametersShowOnlyTheHelpWindow) {
     // Commander lies below it.
     EXPECT_EQ(form.getPortableINI(), "T:\\TC\\TC_portable_wincmd.ini");
   }
-  const Form1& help = Start("/?");
+  Form1& help = Start("/?");
   EXPECT_EQ(help.Caption() + "|" + help.TitelLable->Caption(),
             "Ambler - Total Commander mobile launcher  V.1.4|Ambler - TC-Mobile Launcher (V.1.4)");
   EXPECT_TRUE(host.Messages().empty());
-  EXPECT_EQ(host.Ended(), 0);
   EXPECT_TRUE(medium.Received("TC\\sub", 0).empty());
-}
-
-TEST_F(Startup, CloseButtonAndCloseBoxEndTheProgram) {
-  Form1& form = Start("/?");
-  EXPECT_THROW(form.Command1->UserClick(), test::ProgramEnded);
-  EXPECT_THROW(form.RequestClose(), test::ProgramEnded);
+  // The close button and the close box end the program.
+  EXPECT_EQ(host.Ended(), 0);
+  EXPECT_THROW(help.Command1->UserClick(), test::ProgramEnded);
+  EXPECT_THROW(help.RequestClose(), test::ProgramEnded);
   EXPECT_EQ(host.Ended(), 2);
 }
 
