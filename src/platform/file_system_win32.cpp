@@ -182,10 +182,10 @@ bool ReplaceFileContentInPieces(const std::string& name, const std::function<boo
   return ReplaceThroughFileBeside(name, [&](const std::string& beside) {
     ScopedFile file(CreateFileForWriting(ToWide(beside), GENERIC_WRITE, 0, CREATE_ALWAYS));
     // Small pieces are gathered into blocks: each write is a call into the system.
-    static std::string block;
+    thread_local std::string block;
     constexpr std::size_t kBlock = 1 << 20;
     block.clear();
-    bool ok = static_cast<bool>(file);
+    bool ok = true;  // every write so far
     const PieceWriter write = [&](std::string_view piece) {
       if (ok && block.size() + piece.size() > kBlock) {
         ok = WriteAll(file.Get(), block);
@@ -197,7 +197,8 @@ bool ReplaceFileContentInPieces(const std::string& name, const std::function<boo
         block.append(piece);
       return ok;
     };
-    ok = ok && produce(write) && ok && WriteAll(file.Get(), block);
+    const bool produced = file && produce(write);
+    ok = produced && ok && WriteAll(file.Get(), block);
     return file.Reset() && ok;
   });
 }

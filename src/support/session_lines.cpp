@@ -154,8 +154,7 @@ bool SessionConversion::WriteTo(const std::function<bool(std::string_view)>& wri
 }
 
 std::vector<std::uint64_t> SessionConversion::Lines(bool written) {
-  for (bool changed; Next(changed);) {
-  }
+  for (bool changed = false; Next(changed);) continue;
   std::vector<std::uint64_t>& own = written ? after_ : before_;
   std::sort(own.begin(), own.end());
   // Merged with the handed hashes still found, without a list of those: large
