@@ -204,9 +204,14 @@ void Launcher::KeepWebPortable(bool refresh) {
     const auto [file, kind, namingFolder] = pending.front();
     pending.pop_front();
     // A hidden or system file is the user's own: named, never rewritten.
-    std::string& bytes = platform::SharedReadBuffer();
-    if (!platform::FileExists(file) || !platform::ReadFileBytes(file, bytes)) continue;
-    const std::vector<FileReference> references = ReferencesIn(bytes, kind);
+    if (!platform::FileExists(file)) continue;
+    std::vector<FileReference> references;
+    {
+      // Closed before the file may be replaced below.
+      IniLineReader reader(IniLineReader::FromFile{}, file);
+      references = ReferencesIn(reader, kind);
+      if (reader.Failed()) continue;
+    }
     std::vector<std::pair<const FileReference*, std::string>> renamed;
     for (const FileReference& reference : references) {
       const std::string target = ReferencedFile(reference.Name(), folder_, namingFolder);
@@ -232,7 +237,6 @@ void Launcher::KeepWebPortable(bool refresh) {
       if (value != reference.value && platform::FileExistsHiddenToo(copy)) renamed.emplace_back(&reference, std::move(value));
     }
     if (renamed.empty()) continue;
-    // The file is read anew: following its names may have read others into the buffer.
     std::string updated;
     if (!platform::ReadFileBytes(file, updated)) continue;
     for (const auto& [reference, value] : renamed) updated = WithIniValue(updated, reference->section, reference->key, value);

@@ -170,17 +170,19 @@ void Launcher::MakeSessionPortable() {
 
 bool Launcher::MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines,
                                    std::vector<std::uint64_t>* lines) {
-  // A hidden or system file is the user's own.
-  std::string& bytes = platform::SharedReadBuffer();
-  if (!handed_ || !platform::FileExists(file) || !platform::ReadFileBytes(file, bytes)) return false;
-  SessionConversion conversion(bytes, handedLines, *handed_);
+  // A hidden or system file is the user's own. The file is read in blocks:
+  // a large one is never held whole.
+  if (!handed_ || !platform::FileExists(file)) return false;
+  SessionConversion conversion(IniLineReader::FromFile{}, file, handedLines, *handed_);
   bool written = false;
   if (conversion.FindChange()) {
     written = platform::ReplaceFileContentInPieces(
         file, [&](const platform::PieceWriter& write) { return conversion.WriteTo(write); });
-    if (!written) ReportUnwritable(file);
+    if (!written && !conversion.Failed()) ReportUnwritable(file);
   }
-  if (lines) *lines = conversion.Lines(written);
+  std::vector<std::uint64_t> known = conversion.Lines(written);
+  if (conversion.Failed()) return false;
+  if (lines) *lines = std::move(known);
   return true;
 }
 

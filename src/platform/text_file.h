@@ -86,6 +86,26 @@ class TextFileWriter {
   bool failed_ = false;
 };
 
+// A file's bytes from its start, block by block, so that a large file is
+// never held whole.
+class FileBlockReader {
+ public:
+  explicit FileBlockReader(const std::string& name);
+  ~FileBlockReader();
+  FileBlockReader(const FileBlockReader&) = delete;
+  FileBlockReader& operator=(const FileBlockReader&) = delete;
+
+  bool IsOpen() const { return handle_ != nullptr; }
+  // Appends up to size bytes to buffer; false at the end of the file and
+  // after a read error.
+  bool AppendTo(std::string& buffer, std::size_t size);
+  bool Failed() const { return failed_; }
+
+ private:
+  void* handle_ = nullptr;
+  bool failed_ = false;
+};
+
 // A whole file's bytes; false when it cannot be read.
 bool ReadFileBytes(const std::string& name, std::string& bytes);
 // A buffer for reading whole files, kept for the whole run: fresh memory for a

@@ -147,6 +147,27 @@ bool TextFileWriter::Close() {
   return !failed_;
 }
 
+FileBlockReader::FileBlockReader(const std::string& name) {
+  if (name.empty()) return;
+  handle_ = Handle(CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  failed_ = !handle_;
+}
+
+FileBlockReader::~FileBlockReader() {
+  if (handle_) CloseHandle(handle_);
+}
+
+bool FileBlockReader::AppendTo(std::string& buffer, std::size_t size) {
+  if (!handle_ || failed_) return false;
+  const std::size_t at = buffer.size();
+  buffer.resize(at + size);
+  DWORD read = 0;
+  failed_ = !ReadFile(handle_, buffer.data() + at, static_cast<DWORD>(size), &read, nullptr);
+  buffer.resize(at + (failed_ ? 0 : read));
+  return !failed_ && read > 0;
+}
+
 std::string& SharedReadBuffer() {
   thread_local std::string buffer;
   return buffer;

@@ -71,9 +71,14 @@ std::string FileReference::Renamed(std::string_view name) const {
 }
 
 std::vector<FileReference> ReferencesIn(std::string_view bytes, ConfigKind kind) {
+  IniLineReader reader(bytes);
+  return ReferencesIn(reader, kind);
+}
+
+std::vector<FileReference> ReferencesIn(IniLineReader& reader, ConfigKind kind) {
   std::vector<FileReference> references;
   // Only the keys that can name a file are read: RedirectSection, AlternateUserIni, Buttonbar; cmd in a bar.
-  for (const IniEntry& entry : IniEntries(bytes, kind == ConfigKind::Bar ? "C" : "RAB")) {
+  for (const IniEntry& entry : IniEntries(reader, kind == ConfigKind::Bar ? "C" : "RAB")) {
     const std::string section = platform::UpperCase(entry.section), key = platform::UpperCase(entry.key);
     FileReference reference{entry.section, entry.key, entry.value, 0, entry.value.size(), ConfigKind::Ini};
     if (kind == ConfigKind::Bar) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/ini_keys.h"
 #include "support/total_commander_folder.h"
 
 enum class ConfigKind { Ini, Bar };
@@ -26,6 +27,7 @@ struct FileReference {
 // section. A bar's: each button's command that names a .bar file, alone or
 // behind OPENBAR or OPENBARMENU.
 std::vector<FileReference> ReferencesIn(std::string_view bytes, ConfigKind kind);
+std::vector<FileReference> ReferencesIn(IniLineReader& reader, ConfigKind kind);
 
 // The file a name leads to: %COMMANDER_PATH%, %COMMANDER_DRIVE% and
 // %COMMANDER_INI% (the portable ini) expanded, a relative name taken from the

@@ -23,9 +23,12 @@ std::string IniReadValue(const std::string& section, const std::string& key, con
     return defaultValue;
   }
   const std::string absolute = MakeAbsolutePath(file);
-  std::string& bytes = platform::SharedReadBuffer();
-  platform::ReadFileBytes(absolute, bytes);
-  const std::string value = TrimLeadingBlanks(FindIniValue(bytes, section, key).value_or(""));
+  // Read in blocks, a large ini never held whole for one key; the file is
+  // closed before it may be written.
+  const std::string value = [&] {
+    IniLineReader reader(IniLineReader::FromFile{}, absolute);
+    return TrimLeadingBlanks(FindIniValue(reader, section, key).value_or(""));
+  }();
   if (!value.empty()) return value;
   if (!defaultValue.empty() && create) IniWriteValue(section, key, defaultValue, absolute, create);
   return defaultValue;

@@ -73,9 +73,8 @@ struct Place {
   std::string name, value;  // the key's, as the file has them
 };
 
-Place Locate(std::string_view file, std::string_view section, std::string_view key) {
+Place Locate(IniLineReader& reader, std::string_view section, std::string_view key) {
   Place place;
-  IniLineReader reader(file);
   const platform::TextEncoding encoding = reader.Encoding();
   bool inSection = false;
   std::optional<Line> ended;  // the last line read that has an end
@@ -85,7 +84,7 @@ Place Locate(std::string_view file, std::string_view section, std::string_view k
       place.last = line;
       place.lastEnded = ended;
     }
-    const std::string_view bytes = file.substr(line.begin, line.end - line.begin);
+    const std::string_view bytes = reader.Bytes(line.begin, line.end);
     if (!inSection && FirstCharacter(bytes, encoding) != '[') continue;
     const Entry entry = Parse(LineText(bytes, encoding));
     if (entry.isSection) {
@@ -112,46 +111,85 @@ Place Locate(std::string_view file, std::string_view section, std::string_view k
 }  // namespace
 
 IniLineReader::IniLineReader(std::string_view file)
-    : file_(file), encoding_(platform::EncodingOf(file)), at_(platform::MarkLength(encoding_)) {}
+    : view_(file), encoding_(platform::EncodingOf(file)), at_(platform::MarkLength(encoding_)) {}
+
+IniLineReader::IniLineReader(FromFile, const std::string& name, std::size_t block)
+    : source_(std::make_unique<platform::FileBlockReader>(name)),
+      block_(block),
+      whole_(false),
+      encoding_(platform::TextEncoding::Ansi),
+      at_(0) {
+  // The mark needs three bytes at most.
+  while (window_.size() < 3 && ReadMore()) {
+  }
+  encoding_ = platform::EncodingOf(window_);
+  at_ = platform::MarkLength(encoding_);
+}
+
+bool IniLineReader::ReadMore() {
+  if (whole_) return false;
+  window_.erase(0, at_ - base_);
+  base_ = at_;
+  whole_ = !source_->AppendTo(window_, block_);
+  view_ = window_;
+  return !whole_;
+}
 
 bool IniLineReader::Next(IniLineSpan& line) {
-  if (at_ >= file_.size()) return false;
   const std::size_t unit = encoding_ == platform::TextEncoding::Utf16 ? 2 : 1;
-  auto isUnit = [&](std::size_t at, char c) {
-    return at + unit <= file_.size() && file_[at] == c && (unit == 1 || file_[at + 1] == '\0');
-  };
-  line.begin = at_;
-  if (unit == 1) {
-    const void* lineFeed = std::memchr(file_.data() + at_, '\n', file_.size() - at_);
-    at_ = lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - file_.data()) : file_.size();
+  for (;;) {
+    const std::size_t size = base_ + view_.size();
+    if (at_ >= size) {
+      if (ReadMore()) continue;
+      return false;
+    }
+    auto isUnit = [&](std::size_t at, char c) {
+      return at + unit <= size && view_[at - base_] == c && (unit == 1 || view_[at - base_ + 1] == '\0');
+    };
+    std::size_t end = at_;
+    if (unit == 1) {
+      const void* lineFeed = std::memchr(view_.data() + (at_ - base_), '\n', size - at_);
+      end = lineFeed ? base_ + static_cast<std::size_t>(static_cast<const char*>(lineFeed) - view_.data()) : size;
+    }
+    while (end < size && !isUnit(end, '\n')) end += end + unit <= size ? unit : 1;
+    // A line whose end is not read yet is read again with more.
+    if (end >= size && !whole_) {
+      ReadMore();
+      continue;
+    }
+    line.begin = at_;
+    line.end = end;
+    at_ = end;
+    if (at_ < size) {
+      at_ += unit;
+      if (line.end >= line.begin + unit && isUnit(line.end - unit, '\r')) line.end -= unit;
+    }
+    line.next = at_;
+    return true;
   }
-  while (at_ < file_.size() && !isUnit(at_, '\n')) at_ += at_ + unit <= file_.size() ? unit : 1;
-  line.end = at_;
-  if (at_ < file_.size()) {
-    at_ += unit;
-    if (line.end >= line.begin + unit && isUnit(line.end - unit, '\r')) line.end -= unit;
-  }
-  line.next = at_;
-  return true;
 }
 
 std::vector<std::string> IniLines(std::string_view file) {
   IniLineReader reader(file);
   std::vector<std::string> texts;
   for (Line line; reader.Next(line);)
-    texts.push_back(LineText(file.substr(line.begin, line.end - line.begin), reader.Encoding()));
+    texts.push_back(LineText(reader.Bytes(line.begin, line.end), reader.Encoding()));
   return texts;
 }
 
 std::vector<IniEntry> IniEntries(std::string_view file, std::string_view initials) {
   IniLineReader reader(file);
+  return IniEntries(reader, initials);
+}
+
+std::vector<IniEntry> IniEntries(IniLineReader& reader, std::string_view initials) {
   const platform::TextEncoding encoding = reader.Encoding();
   std::vector<IniEntry> entries;
   std::unordered_set<std::string> sections, keys;  // upper-cased: the sections seen, the keys of the current one
   std::string section;
   bool counts = false;  // keys before the first section are never asked for
   for (Line line; reader.Next(line);) {
-    const std::string_view bytes = file.substr(line.begin, line.end - line.begin);
+    const std::string_view bytes = reader.Bytes(line.begin, line.end);
     const char first = FirstCharacter(bytes, encoding);
     const bool wanted = initials.empty() || (first && initials.find(static_cast<char>(std::toupper(
                                                           static_cast<unsigned char>(first)))) != std::string_view::npos);
@@ -169,7 +207,12 @@ std::vector<IniEntry> IniEntries(std::string_view file, std::string_view initial
 }
 
 std::optional<std::string> FindIniValue(std::string_view file, std::string_view section, std::string_view key) {
-  const Place place = Locate(file, Trimmed(section), Trimmed(key));
+  IniLineReader reader(file);
+  return FindIniValue(reader, section, key);
+}
+
+std::optional<std::string> FindIniValue(IniLineReader& reader, std::string_view section, std::string_view key) {
+  const Place place = Locate(reader, Trimmed(section), Trimmed(key));
   if (!place.key) return std::nullopt;
   return Unenclosed(place.value, "\"'");
 }
@@ -179,7 +222,8 @@ std::string WithIniValue(std::string_view file, std::string_view section, std::s
   section = Trimmed(section);
   key = Trimmed(key);
   const platform::TextEncoding encoding = platform::EncodingOf(file);
-  const Place place = Locate(file, section, key);
+  IniLineReader reader(file);
+  const Place place = Locate(reader, section, key);
   std::string result;
   if (place.key) {
     // The key's line keeps its own line end.

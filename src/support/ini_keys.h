@@ -8,6 +8,7 @@
 // line, or adds the key at the end of its section, or adds the section at the
 // end of the file: every other byte stays as it was, line ends included.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,12 +28,31 @@ struct IniLineSpan {
 // belongs to the last line.
 class IniLineReader {
  public:
+  // The file's bytes in memory.
   explicit IniLineReader(std::string_view file);
+  // The file read from the medium block by block, never held whole; a file
+  // that cannot be read has no lines, and Failed() tells.
+  struct FromFile {};
+  IniLineReader(FromFile, const std::string& name, std::size_t block = 1 << 20);
+  IniLineReader(const IniLineReader&) = delete;
+  IniLineReader& operator=(const IniLineReader&) = delete;
+
   bool Next(IniLineSpan& line);
+  // Bytes of the line last read, from begin up to its next line at most.
+  std::string_view Bytes(std::size_t begin, std::size_t end) const { return view_.substr(begin - base_, end - begin); }
   platform::TextEncoding Encoding() const { return encoding_; }
+  bool Failed() const { return source_ && source_->Failed(); }
 
  private:
-  std::string_view file_;
+  // Drops what was read, appends a block; false at the end of the file.
+  bool ReadMore();
+
+  std::unique_ptr<platform::FileBlockReader> source_;
+  std::size_t block_ = 0;
+  std::string window_;    // what is read and not yet passed, from the file's offset base_
+  std::string_view view_;  // the file's bytes in memory, or the window
+  std::size_t base_ = 0;
+  bool whole_ = true;  // the view holds the file up to its end
   platform::TextEncoding encoding_;
   std::size_t at_;
 };
@@ -47,10 +67,12 @@ struct IniEntry {
   std::string section, key, value;  // UTF-8; the value as FindIniValue gives it
 };
 std::vector<IniEntry> IniEntries(std::string_view file, std::string_view initials = "");
+std::vector<IniEntry> IniEntries(IniLineReader& reader, std::string_view initials = "");
 
 // The value stored under the key, as UTF-8; nothing when the section or the
 // key is missing.
 std::optional<std::string> FindIniValue(std::string_view file, std::string_view section, std::string_view key);
+std::optional<std::string> FindIniValue(IniLineReader& reader, std::string_view section, std::string_view key);
 
 // The file's bytes with key=value stored in the section.
 std::string WithIniValue(std::string_view file, std::string_view section, std::string_view key,

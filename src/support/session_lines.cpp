@@ -96,7 +96,26 @@ std::string SessionLinePortable(const std::string& text, const HandedOver& hande
 
 SessionConversion::SessionConversion(std::string_view bytes, const std::vector<std::uint64_t>* handed,
                                      const HandedOver& folder)
-    : bytes_(bytes), handed_(handed), folder_(folder), reader_(bytes), found_(handed ? handed->size() : 0) {}
+    : bytes_(bytes), handed_(handed), folder_(folder) {
+  Restart();
+}
+
+SessionConversion::SessionConversion(IniLineReader::FromFile, std::string file,
+                                     const std::vector<std::uint64_t>* handed, const HandedOver& folder)
+    : file_(std::move(file)), handed_(handed), folder_(folder) {
+  Restart();
+}
+
+void SessionConversion::Restart() {
+  reader_.reset();
+  if (file_.empty())
+    reader_.emplace(bytes_);
+  else
+    reader_.emplace(IniLineReader::FromFile{}, file_);
+  found_.assign(handed_ ? handed_->size() : 0, 0);
+  before_.clear();
+  after_.clear();
+}
 
 bool SessionConversion::Handed(std::uint64_t hash) {
   if (!handed_ || handed_->empty()) return false;
@@ -119,11 +138,11 @@ bool SessionConversion::Handed(std::uint64_t hash) {
 
 bool SessionConversion::Next(bool& changed) {
   changed = false;
-  if (!reader_.Next(span_)) return false;
-  const std::string_view line = bytes_.substr(span_.begin, span_.end - span_.begin);
+  if (!reader_ || !reader_->Next(span_)) return false;
+  const std::string_view line = reader_->Bytes(span_.begin, span_.end);
   const std::uint64_t hash = Hash(line);
   if (Handed(hash)) return true;
-  std::vector<LinePiece> pieces = DecodeLine(line, reader_.Encoding());
+  std::vector<LinePiece> pieces = DecodeLine(line, reader_->Encoding());
   for (LinePiece& piece : pieces) {
     if (piece.form == LinePiece::Form::Bytes || piece.form == LinePiece::Form::Mark) continue;
     std::string text = SessionLinePortable(piece.text, folder_);
@@ -143,14 +162,17 @@ bool SessionConversion::FindChange() {
 }
 
 bool SessionConversion::WriteTo(const std::function<bool(std::string_view)>& write) {
-  bool writing = write(bytes_.substr(0, span_.begin)) && write(encoded_);
-  std::size_t copied = span_.end;  // bytes already handed over
+  // From the start again: nothing read before the first change is kept.
+  Restart();
+  bool writing = write(reader_->Bytes(0, platform::MarkLength(reader_->Encoding())));
   for (bool changed; Next(changed);) {
-    if (!changed || !writing) continue;
-    writing = write(bytes_.substr(copied, span_.begin - copied)) && write(encoded_);
-    copied = span_.end;
+    if (!writing) continue;
+    writing = changed ? write(encoded_) && write(reader_->Bytes(span_.end, span_.next))
+                      : write(reader_->Bytes(span_.begin, span_.next));
   }
-  return writing && write(bytes_.substr(copied));
+  failed_ = reader_->Failed();
+  reader_.reset();
+  return writing && !failed_;
 }
 
 std::vector<std::uint64_t> SessionConversion::Lines(bool written) {

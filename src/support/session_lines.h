@@ -46,30 +46,41 @@ std::string SessionLinePortable(const std::string& text, const HandedOver& hande
 // that a large file is never held twice. Every other byte stays.
 class SessionConversion {
  public:
-  // bytes and folder must outlive the conversion.
+  // The file's bytes in memory, or the file read from the medium block by
+  // block. bytes, handed and folder must outlive the conversion.
   SessionConversion(std::string_view bytes, const std::vector<std::uint64_t>* handed, const HandedOver& folder);
+  SessionConversion(IniLineReader::FromFile, std::string file, const std::vector<std::uint64_t>* handed,
+                    const HandedOver& folder);
   // Reads up to the first line that changes; false where none does.
   bool FindChange();
-  // After FindChange: hands the new version to write, piece by piece, and
-  // stops writing where write returns false (the lines are still counted).
+  // After FindChange: reads the file again from its start and hands the new
+  // version to write, piece by piece; stops writing where write returns
+  // false (the lines are still counted). A file read from the medium is
+  // closed when this returns, so that it can be replaced.
   bool WriteTo(const std::function<bool(std::string_view)>& write);
   // The sorted hashes of the file's lines as LineHashes gives them: of the new
   // version where it was written, else of the file as it was. Reads what is
   // left of the file.
   std::vector<std::uint64_t> Lines(bool written);
+  // The file could not be read to its end: its lines are not all known.
+  bool Failed() const { return failed_ || (reader_ && reader_->Failed()); }
 
  private:
+  // A reader from the file's start, nothing counted yet.
+  void Restart();
   // The next line, made portable where it is not among the handed ones: its
   // text in encoded_ where it changes. False at the end.
   bool Next(bool& changed);
   bool Handed(std::uint64_t hash);
 
   std::string_view bytes_;
+  std::string file_;  // empty where the bytes are in memory
   const std::vector<std::uint64_t>* handed_;
   const HandedOver& folder_;
-  IniLineReader reader_;
+  std::optional<IniLineReader> reader_;
   IniLineSpan span_;
   std::string encoded_;
   std::vector<char> found_;  // each handed hash that a line of the file still has
   std::vector<std::uint64_t> before_, after_;  // the other lines' hashes, as they were and as they are made
+  bool failed_ = false;
 };

@@ -170,6 +170,16 @@ TEST(IniProfile, EveryKeyReadsAsTheProfileFunctionsReadItBeforeAndAfterEachWrite
     std::vector<std::string> expected;
     for (int round = 0; round <= 1; ++round) {
       const std::string bytes = test::ReadFile(ini);
+      // Read from the file in blocks of a few bytes, the lines are those of the bytes in memory.
+      for (IniLineReader inMemory(bytes), inBlocks(IniLineReader::FromFile{}, ini, 1 + seed % 5); ;) {
+        IniLineSpan a, b;
+        const bool more = inMemory.Next(a);
+        ASSERT_EQ(inBlocks.Next(b), more) << "seed " << seed;
+        if (!more) break;
+        ASSERT_TRUE(a.begin == b.begin && a.end == b.end && a.next == b.next &&
+                    inBlocks.Bytes(b.begin, b.next) == inMemory.Bytes(a.begin, a.next))
+            << "seed " << seed << " at " << a.begin;
+      }
       const std::vector<std::string> wine =
           WineReads(bytes, ansi, queries, dir / (std::to_string(seed) + "_" + std::to_string(round) + ".ini"));
       if (round == 0) expected = wine;
