@@ -103,6 +103,7 @@ class FileBlockReader {
 
  private:
   void* handle_ = nullptr;
+  std::size_t left_ = 0;  // what the file's size said was left to read
   bool failed_ = false;
 };
 

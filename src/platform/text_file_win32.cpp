@@ -152,6 +152,8 @@ FileBlockReader::FileBlockReader(const std::string& name) {
   handle_ = Handle(CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   failed_ = !handle_;
+  LARGE_INTEGER size{};
+  if (handle_ && GetFileSizeEx(handle_, &size)) left_ = static_cast<std::size_t>(size.QuadPart);
 }
 
 FileBlockReader::~FileBlockReader() {
@@ -160,11 +162,15 @@ FileBlockReader::~FileBlockReader() {
 
 bool FileBlockReader::AppendTo(std::string& buffer, std::size_t size) {
   if (!handle_ || failed_) return false;
+  // No more room than the file needs: fresh memory is slow to touch. A file
+  // that grows meanwhile is read to its end all the same.
+  size = std::min(size, std::max<std::size_t>(left_, 4096));
   const std::size_t at = buffer.size();
   buffer.resize(at + size);
   DWORD read = 0;
   failed_ = !ReadFile(handle_, buffer.data() + at, static_cast<DWORD>(size), &read, nullptr);
   buffer.resize(at + (failed_ ? 0 : read));
+  left_ -= std::min<std::size_t>(left_, read);
   return !failed_ && read > 0;
 }
 

@@ -1,6 +1,7 @@
 #include "support/ini_keys.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 #include <unordered_set>
 #include <optional>
@@ -28,6 +29,20 @@ char FirstCharacter(std::string_view line, platform::TextEncoding encoding) {
     if (kBlanks.find(line[at]) == std::string_view::npos) return static_cast<unsigned char>(line[at]) < 0x80 ? line[at] : 0;
   }
   return 0;
+}
+
+// The first LF at or behind at, or the text's size: eight bytes at a time,
+// where the C runtime under Wine looks at one.
+std::size_t FindLineFeed(std::string_view text, std::size_t at) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+  for (; at + 8 <= text.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + at, 8);
+    word ^= kOnes * '\n';  // a zero byte where an LF was
+    if ((word - kOnes) & ~word & kHighs) break;
+  }
+  while (at < text.size() && text[at] != '\n') ++at;
+  return at;
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -110,6 +125,16 @@ Place Locate(IniLineReader& reader, std::string_view section, std::string_view k
 
 }  // namespace
 
+namespace {
+
+// A window kept from reader to reader.
+std::string& SpareWindow() {
+  thread_local std::string window;
+  return window;
+}
+
+}  // namespace
+
 IniLineReader::IniLineReader(std::string_view file)
     : view_(file), encoding_(platform::EncodingOf(file)), at_(platform::MarkLength(encoding_)) {}
 
@@ -119,11 +144,18 @@ IniLineReader::IniLineReader(FromFile, const std::string& name, std::size_t bloc
       whole_(false),
       encoding_(platform::TextEncoding::Ansi),
       at_(0) {
+  // The window of the reader before, already touched, is taken over.
+  window_.swap(SpareWindow());
+  window_.clear();
   // The mark needs three bytes at most.
   while (window_.size() < 3 && ReadMore()) {
   }
   encoding_ = platform::EncodingOf(window_);
   at_ = platform::MarkLength(encoding_);
+}
+
+IniLineReader::~IniLineReader() {
+  if (source_) SpareWindow().swap(window_);
 }
 
 bool IniLineReader::ReadMore() {
@@ -147,10 +179,7 @@ bool IniLineReader::Next(IniLineSpan& line) {
       return at + unit <= size && view_[at - base_] == c && (unit == 1 || view_[at - base_ + 1] == '\0');
     };
     std::size_t end = at_;
-    if (unit == 1) {
-      const void* lineFeed = std::memchr(view_.data() + (at_ - base_), '\n', size - at_);
-      end = lineFeed ? base_ + static_cast<std::size_t>(static_cast<const char*>(lineFeed) - view_.data()) : size;
-    }
+    if (unit == 1) end = base_ + FindLineFeed(view_, at_ - base_);
     while (end < size && !isUnit(end, '\n')) end += end + unit <= size ? unit : 1;
     // A line whose end is not read yet is read again with more.
     if (end >= size && !whole_) {

@@ -34,6 +34,7 @@ class IniLineReader {
   // that cannot be read has no lines, and Failed() tells.
   struct FromFile {};
   IniLineReader(FromFile, const std::string& name, std::size_t block = 1 << 20);
+  ~IniLineReader();
   IniLineReader(const IniLineReader&) = delete;
   IniLineReader& operator=(const IniLineReader&) = delete;
 
