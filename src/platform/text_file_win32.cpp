@@ -21,12 +21,17 @@ constexpr char kUtf16Mark[] = "\xFF\xFE";
 
 void* Handle(HANDLE h) { return h == INVALID_HANDLE_VALUE ? nullptr : h; }
 
+// Opened to be read from its start, while others may read and write it.
+HANDLE OpenForReading(const std::string& name) {
+  return CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
 }  // namespace
 
 TextFileReader::TextFileReader(const std::string& name) {
   if (name.empty()) return;
-  handle_ = Handle(CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  handle_ = Handle(OpenForReading(name));
   if (!handle_) return;
   buffer_.resize(kReadBlock);
   // The mark needs three bytes at most, which a short read may not give at once.
@@ -149,8 +154,7 @@ bool TextFileWriter::Close() {
 
 FileBlockReader::FileBlockReader(const std::string& name) {
   if (name.empty()) return;
-  handle_ = Handle(CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  handle_ = Handle(OpenForReading(name));
   failed_ = !handle_;
   LARGE_INTEGER size{};
   if (handle_ && GetFileSizeEx(handle_, &size)) left_ = static_cast<std::size_t>(size.QuadPart);
@@ -182,8 +186,7 @@ std::string& SharedReadBuffer() {
 bool ReadFileBytes(const std::string& name, std::string& bytes) {
   bytes.clear();
   if (name.empty()) return false;
-  const ScopedFile file(CreateFileW(ToWide(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  const ScopedFile file(OpenForReading(name));
   if (!file) return false;
   // Read where the file's size says, in large calls: each call costs a trip
   // through Wine. A file that grows meanwhile is read to its end all the same.
