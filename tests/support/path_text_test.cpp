@@ -11,7 +11,6 @@ namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-// Each path routine on the inputs that tell its rules apart.
 TEST(PathText, EachRoutineOnItsTellingInputs) {
   struct Routine {
     const char* name;
@@ -47,9 +46,8 @@ std::string Replace(const std::string& source, std::string find, const std::stri
   return ReplaceText(source, find, replacement, false);
 }
 
-// Case is ignored by Windows' rules for every script, the replacement goes in
-// as written and is not searched again, the search resumes one character
-// behind each replacement, and a match never begins or ends inside a character.
+// Case ignored in every script, the replacement not searched again, the search resumed one
+// character behind it, and no match beginning or ending inside a character.
 TEST(ReplaceText, ReplacesAsTheRulesSay) {
   const std::string cases[][4] = {
       {"a=C:\\TC\\x;b=c:\\tc\\y;c=C:\\Tc", "c:\\tc", "%P%", "a=%P%\\x;b=%P%\\y;c=%P%"},
@@ -86,8 +84,9 @@ TEST(ReplaceText, MatchesTheStepByStepRoutineOnRandomText) {
     const std::string source = randomText(24), find = randomText(3), replacement = randomText(4);
     ASSERT_EQ(Replace(source, find, replacement), test::StepByStepReplace(source, find, replacement, false))
         << "source '" << source << "' find '" << find << "' replacement '" << replacement << "'";
-    std::string caller = find;
+    std::string caller = find, exact = find;
     ASSERT_EQ(ReplaceAtWordStart(source, caller, replacement), test::StepByStepReplace(source, find, replacement, true));
+    ASSERT_TRUE(find.empty() || ReplaceText(source, exact, exact, true) == source);  // replaced by itself
   }
 }
 
