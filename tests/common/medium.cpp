@@ -7,12 +7,10 @@
 
 #include "platform/file_system.h"
 #include "platform/program.h"
-#include "platform/text_file.h"
 
 namespace test {
 
-// Under Wine, where the build left them; on Windows, as the build's folders
-// lie: the test programs and the stand-in in tests\, Ambler one folder up.
+// On Windows, the test programs and the stand-in lie in tests\, Ambler one folder up.
 std::string AmblerExe() {
   return UnderWine() ? WindowsPath(AMBLER_EXE) : platform::ExecutableDirectory() + "\\..\\Ambler.exe";
 }
@@ -30,8 +28,7 @@ Medium::~Medium() {
 }
 
 bool Medium::MountTmpfs(int kilobytes) {
-  mounted_ = RunUnix("mount -t tmpfs -o size=" + std::to_string(kilobytes) + "k tmpfs " + UnixPath(dir_.Path())) == 0;
-  return mounted_;
+  return mounted_ = RunUnix("mount -t tmpfs -o size=" + std::to_string(kilobytes) + "k tmpfs " + UnixPath(dir_.Path())) == 0;
 }
 
 bool Medium::MountReadOnly() {
@@ -52,13 +49,11 @@ bool Medium::MountExfat(int megabytes) {
                                 "losetup -f --show $IMAGE > $LOOP && "
                                 "mount.exfat-fuse $(cat $LOOP) $DIR 2>/dev/null")) == 0;
   if (!exfat_) RunUnix(StickCommand("[ -s $LOOP ] && losetup -d $(cat $LOOP); rm -f $LOOP"));
-  mounted_ = exfat_;
-  return exfat_;
+  return mounted_ = exfat_;
 }
 
 void Medium::Replug() {
-  // Not even this process's current directory may hold the stick; a
-  // stand-in Total Commander started from it may take a moment to end.
+  // Not even this process's current directory may hold the stick; a stand-in may take a moment to end.
   const std::string current = platform::CurrentDirectory();
   platform::ChangeDirectory(stick_.Path());
   EXPECT_EQ(RunUnix(StickCommand("for i in $(seq 300); do umount $DIR 2>/dev/null && break; sleep 0.1; done; "
@@ -100,14 +95,12 @@ std::string Medium::FilesWithTimes(const std::string& folder, const std::string&
   return all;
 }
 
-void Medium::PutTotalCommander(const std::string& relative) const {
-  std::filesystem::create_directories(Fs(dir_ / relative).parent_path());
-  std::filesystem::copy_file(Fs(StandInExe()), Fs(dir_ / relative), std::filesystem::copy_options::overwrite_existing);
-}
+void Medium::PutTotalCommander(const std::string& relative) const { Put(StandInExe(), relative); }
+void Medium::PutLauncher(const std::string& relative) const { Put(AmblerExe(), relative); }
 
-void Medium::PutLauncher(const std::string& relative) const {
+void Medium::Put(const std::string& program, const std::string& relative) const {
   std::filesystem::create_directories(Fs(dir_ / relative).parent_path());
-  std::filesystem::copy_file(Fs(AmblerExe()), Fs(dir_ / relative), std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy_file(Fs(program), Fs(dir_ / relative), std::filesystem::copy_options::overwrite_existing);
 }
 
 std::vector<Medium::Start> Medium::Received(const std::string& folder, std::size_t atLeast) const {
@@ -119,10 +112,7 @@ std::vector<Medium::Start> Medium::ReceivedIn(const std::string& record, std::si
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   std::vector<std::string> lines;
   for (;;) {
-    lines.clear();
-    platform::TextFileReader reader(record);
-    std::string line;
-    while (reader.ReadLine(line)) lines.push_back(line);
+    lines = FileLines(record);
     const bool complete = lines.size() % 2 == 0 && lines.size() >= 2 * atLeast;
     if (complete || std::chrono::steady_clock::now() > deadline) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));

@@ -21,10 +21,8 @@ struct ShownMessage {
   std::string title;
 };
 
-// What the scripted host throws where the program ends.
 struct ProgramEnded {};
 
-// What a test's user does to a window it does not care about.
 inline void Close(ui::Window& window) { window.RequestClose(); }
 
 class ScriptedHost final : public platform::Host, public ui::WindowSystem {
@@ -37,17 +35,14 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
   // One answer, given after the action has run (while the box is open).
   void AnswerAfter(platform::MsgResult answer, std::function<void()> action);
 
-  // For runs whose questions depend on where a fault strikes: the answer to
-  // every question that has no scripted one.
+  // For every question that has no scripted answer.
   void AnswerUnscripted(std::function<platform::MsgResult(const ShownMessage&)> answer) {
     unscripted_ = std::move(answer);
   }
-  // Runs before every question and every modal window: a test's seam for
-  // changing the medium between two steps of the program.
+  // A seam for changing the medium between two steps of the program.
   void BeforeEachPause(std::function<void()> action) { beforePause_ = std::move(action); }
 
   const std::vector<ShownMessage>& Messages() const { return messages_; }
-  // Each message so far as "title|prompt".
   std::vector<std::string> Said() const;
 
   platform::MsgResult ShowMessage(const std::string& prompt, platform::MsgButtons buttons, platform::MsgIcon icon,
@@ -66,22 +61,18 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
   int Beeps() const { return beeps_; }
   void DoEvents() override { ++doEvents_; }
   int DoEventsCalls() const { return doEvents_; }
-  // Records the end and throws ProgramEnded, so that, as with the real
-  // host, nothing behind the call runs.
+  // Throws, so that, as with the real host, nothing behind the call runs.
   [[noreturn]] void EndProgram() override {
     ++ended_;
     throw ProgramEnded{};
   }
-  // How often the program asked to end.
   int Ended() const { return ended_; }
 
-  // What the user does in the next modal windows, in order; each action must
-  // end with the window hidden.
+  // In the next modal windows, in order; each action must end with the window hidden.
   using WindowAction = std::function<void(ui::Window&)>;
   void OnModal(WindowAction action) { modalActions_.push_back(std::move(action)); }
-  // What the user does in every modal window that has no scripted action.
   void OnUnscriptedModal(WindowAction action) { unscriptedModal_ = std::move(action); }
-  // The names of the windows shown so far ("*" marks a modal one), in order.
+  // "*" marks a modal one.
   const std::vector<std::string>& ShownWindows() const { return shownWindows_; }
 
   void Created(ui::Window&) override {}

@@ -46,8 +46,7 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
-  // Never following a link that a test left inside, and not stopped by
-  // read-only files.
+  // Never following a link a test left inside, nor stopped by read-only files.
   if (UnderWine()) {
     RunUnix("chmod -R u+rwX " + Quoted(UnixPath(path_)) + "; rm -rf " + Quoted(UnixPath(path_)));
     return;
@@ -132,7 +131,7 @@ std::string UnixPath(const std::string& windowsPath) {
   return path;
 }
 
-// One argument of a Windows command line, as the C runtime splits them.
+// As the C runtime splits a command line.
 std::string WindowsArgument(const std::string& text) {
   std::string argument = "\"";
   std::size_t backslashes = 0;
@@ -158,8 +157,7 @@ std::string WindowsPath(const std::string& unixPath) {
 
 int RunUnix(const std::string& command) {
   if (!UnderWine()) return -1;
-  // Wine hands a Unix program over without a process to wait for: the command
-  // leaves its exit code in a file, and the test waits for that file.
+  // Wine gives a Unix program no process to wait for: its exit code is left in a file.
   static std::atomic<unsigned> counter{0};
   const std::string done = "/tmp/ambler-unix-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
                            "-" + std::to_string(counter++);
@@ -177,14 +175,10 @@ int RunUnix(const std::string& command) {
   return code;
 }
 
-namespace {
-
-int Reg(const std::string& arguments) {
+static int Reg(const std::string& arguments) {
   const auto code = platform::RunAndWait("reg " + arguments, 60000);
   return code ? static_cast<int>(*code) : -1;
 }
-
-}  // namespace
 
 Association::Association(const std::string& extension, const std::string& program) : extension_(extension) {
   if (Reg("query HKCR\\." + extension) == 0) return;
@@ -201,7 +195,7 @@ Association::~Association() {
 
 MappedDrive::MappedDrive(char letter, const std::string& folder) : letter_(letter) {
   if (!UnderWine()) {
-    // Wine keeps such a mapping as a name only: its files are not reached through it.
+    // Under Wine such a mapping is a name only: its files are not reached through it.
     if (!DefineDosDeviceW(0, DeviceName().c_str(), Fs(folder).wstring().c_str()))
       throw std::runtime_error("cannot map drive " + Root());
     return;

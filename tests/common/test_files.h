@@ -16,7 +16,6 @@ class TempDir {
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
-  // The folder's path without a trailing separator.
   const std::string& Path() const { return path_; }
   // Path() + "\" + name.
   std::string operator/(const std::string& name) const;
@@ -28,15 +27,12 @@ class TempDir {
 // A path of the program's text (UTF-8) as the standard library takes it.
 std::filesystem::path Fs(const std::string& path);
 
-// Whole files, byte for byte.
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
 // A file's lines as the program's text reader splits them.
 std::vector<std::string> FileLines(const std::string& path);
-// The sorted names of what a folder holds.
 std::vector<std::string> Names(const std::string& folder);
-// A file's Windows attributes (FILE_ATTRIBUTE_...), and setting them.
 enum Attribute : unsigned long { kReadOnly = 0x1, kHidden = 0x2, kSystem = 0x4 };
 unsigned long Attributes(const std::string& path);
 void SetAttributes(const std::string& path, unsigned long attributes);
@@ -46,9 +42,7 @@ std::filesystem::file_time_type ModificationTime(const std::string& path);
 // this checkout has none.
 std::string CorpusFile(const std::string& name);
 
-// True when the tests run under Wine rather than on Windows.
 bool UnderWine();
-// Skips the test where it needs the Unix host beneath Wine.
 #define SKIP_WITHOUT_WINE(why) \
   if (!test::UnderWine()) GTEST_SKIP() << "needs Wine's Unix host: " << (why)
 
@@ -57,7 +51,6 @@ int RunUnix(const std::string& command);
 // The host's Unix name of a Windows path under Wine; a Unix path as Wine's
 // drive Z: names it.
 std::string UnixPath(const std::string& windowsPath);
-// The text in double quotes, as a command line carries a path.
 inline std::string InQuotes(const std::string& text) { return std::string(1, '"').append(text).append(1, '"'); }
 std::string WindowsPath(const std::string& unixPath);
 
@@ -86,11 +79,9 @@ class MappedDrive {
   MappedDrive(const MappedDrive&) = delete;
   MappedDrive& operator=(const MappedDrive&) = delete;
 
-  // "T:\"
   std::string Root() const { return std::string(1, letter_) + ":\\"; }
 
  private:
-  // "T:", as DefineDosDevice names the drive.
   std::wstring DeviceName() const { return {static_cast<wchar_t>(letter_), L':'}; }
 
   char letter_;

@@ -8,7 +8,6 @@
 
 namespace {
 
-// A window whose handlers write what they see into a log.
 class Probe : public ui::Window {
  public:
   Probe() : ui::Window("Probe") {}
@@ -45,10 +44,7 @@ class Probe : public ui::Window {
     echo->Change = [this] { log.push_back("echo:" + echo->Text()); };
     list->Click = [this] { log.push_back("list:" + list->Text()); };
     ok->Click = [this] { log.push_back("ok"); };
-    dirs->Change = [this] {
-      log.push_back("dirs");
-      files->SetPath(dirs->Path());
-    };
+    dirs->Change = [this] { log.push_back("dirs"), files->SetPath(dirs->Path()); };
     drives->Change = [this] { log.push_back("drive:" + drives->Drive()); };
   }
   void OnLoad() override { ++loads; }
@@ -63,8 +59,7 @@ TEST(Controls, HandlersRunNestedWhenTheProgramChangesAValueAndOnlyOnARealChange)
   EXPECT_EQ(window.log, (std::vector<std::string>{"text:a", "echo:<a>", "text done"}));
   window.log.clear();
 
-  for (const char* item : {"x", "y"}) window.list->AddItem(item);
-  window.list->AddItem("w", 0);
+  window.list->AddItem("x"), window.list->AddItem("y"), window.list->AddItem("w", 0);
   EXPECT_EQ(window.list->Items(), (std::vector<std::string>{"w", "x", "y"}));
   for (const int index : {2, 2, 7}) window.list->SetListIndex(index);
   EXPECT_EQ(window.log, (std::vector<std::string>{"list:y"}));
@@ -80,19 +75,15 @@ TEST(Controls, UserInputReachesOnlyUsableControls) {
   Probe window;
   window.Show();
   window.ok->UserClick();  // disabled
-  window.ok->SetEnabled(true);
-  window.frame->SetVisible(false);
+  window.ok->SetEnabled(true), window.frame->SetVisible(false);
   window.ok->UserClick();  // in a hidden frame
-  window.frame->SetVisible(true);
-  window.ok->UserClick();
-  window.Hide();
-  window.ok->UserClick();
+  window.frame->SetVisible(true), window.ok->UserClick();
+  window.Hide(), window.ok->UserClick();
   EXPECT_EQ(window.log, (std::vector<std::string>{"ok"}));
   EXPECT_EQ(window.ok->WindowPosition().left, 100);
 }
 
-// The rows a directory list shows above its subdirectories (where a double
-// click on each of them leads): a share is a folder of its own.
+// The rows a directory list shows above its subdirectories: a share is a folder of its own.
 TEST(Lists, AncestorsOfDrivePathsAndSharesAreTheirOwnFolders) {
   using Strings = std::vector<std::string>;
   EXPECT_EQ(ui::DirectoryAncestors("C:\\a\\b"), (Strings{"C:\\", "C:\\a", "C:\\a\\b"}));
@@ -124,8 +115,6 @@ TEST(Windows, ModalShowReturnsWhenHiddenAndEveryLoadStartsFromTheDesign) {
   EXPECT_FALSE(window.ok->Enabled());
 }
 
-// Enter clicks the default button (OK: the text), Escape the cancel button,
-// and the close box cancels too.
 TEST(Windows, TheInputBoxAnswersEnterEscapeAndTheCloseBox) {
   test::ScriptedHost host;
   const std::pair<void (ui::Window::*)(), std::optional<std::string>> keys[] = {
@@ -147,14 +136,12 @@ TEST(Lists, ReadTheRealFileSystemAndTheDrivesOfTheSystem) {
   for (const char* name : {"b.ini", "A.bar", "c.ini", "hidden.ini"}) test::WriteFile(dir / name, "x");
   test::SetAttributes(dir / "hidden.ini", test::kHidden);
   for (const char* folder : {"zeta", "Alpha", "dir.ini"}) std::filesystem::create_directory(dir / folder);
-
   Probe window;
   window.Load();
   EXPECT_TRUE(window.dirs->SetPath(dir.Path() + "\\"));
   EXPECT_EQ(window.dirs->Path() + "|" + window.files->Path(), dir.Path() + "|" + dir.Path());
   EXPECT_EQ(window.dirs->Items(), (std::vector<std::string>{dir / "Alpha", dir / "dir.ini", dir / "zeta"}));
   EXPECT_EQ(window.files->Items(), (std::vector<std::string>{"A.bar", "b.ini", "c.ini"}));
-  // A missing directory is refused and nothing moves.
   EXPECT_FALSE(window.dirs->SetPath(dir / "missing"));
   EXPECT_EQ(window.dirs->Path(), dir.Path());
   EXPECT_EQ(window.log, (std::vector<std::string>{"dirs"}));

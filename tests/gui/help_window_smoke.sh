@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# The real Ambler.exe under X: "/?" opens the help window with the program's
-# texts, a screenshot is taken, and a click on "Close" ends the program. Beside
-# it lie DLLs planted under the names of DLLs a window program may load, with
-# Wine told to prefer them as Windows would (it does not for its KnownDLLs):
-# none of them may be loaded.
+# The real Ambler.exe under X: "/?" shows the help window, "Close" ends it. None of the DLLs
+# planted beside it under names a window program may load, preferred as Windows would, is loaded.
 # Usage: help_window_smoke.sh AMBLER_EXE SCREENSHOT_DIR PLANTED_DLL
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -13,11 +10,8 @@ shots="$2"
 
 work="$(mktemp -d /tmp/ambler-gui-XXXXXX)"
 cp "$exe" "$work/Ambler.exe"
-# The DLLs the program loads itself (comctl32, shell32, urlmon) and some a
-# window program may pull in. Left out: names that Wine's own builtin DLLs
-# import (ole32, version, msimg32), which Wine then takes from the program's
-# folder whatever the program does; Windows keeps ole32 among its KnownDLLs,
-# and this program loads neither version nor msimg32.
+# Left out: DLLs Wine's builtins import (ole32, version, msimg32), which Wine then takes from the
+# program's folder whatever it does; ole32 is a KnownDLL of Windows, and the others are not loaded.
 planted=(comctl32 shell32 urlmon uxtheme dwmapi winmm propsys cryptbase)
 for name in "${planted[@]}"; do cp "$3" "$work/$name.dll"; done
 export AMBLER_PLANTED_MARKER="Z:${work//\//\\}\\planted.txt"

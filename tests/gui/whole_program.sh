@@ -1,16 +1,8 @@
 #!/usr/bin/env bash
-# The real Ambler.exe driven through its windows as a user drives it, on a
-# fresh medium (drive Q:):
-#  1. a first start with a command line: the plugin window (a plugin renamed
-#     and moved, saved), the shortcut questions answered Yes; Total Commander
-#     receives the command line and the portable files and plugins;
-#  2. "/setup": the setup window, the plugin window's "Browse Ini File" (which
-#     must not start a notepad.exe that lies on the stick), and "Import Button
-#     Bar (*.bar)" through the file dialog browsed by mouse.
-# What each button does is checked in-process (launcher_tests); this is the
-# Win32 binding under a real display: clicks, typing, modal windows, focus.
-# Screenshots of the plugin window, the setup window, the rename box, the
-# shortcut question and the file dialog are taken.
+# The real Ambler.exe driven through its windows on drive Q: (what each button does is checked
+# in-process; this is the Win32 binding under a real display: clicks, typing, modal windows,
+# focus), with the README's screenshots: a first start (a plugin renamed, saved, shortcuts), then
+# "/setup" ("Browse Ini File", and a bar imported through the file dialog browsed by mouse).
 # Usage: whole_program.sh AMBLER_EXE STANDIN_EXE SCREENSHOT_DIR
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -22,7 +14,6 @@ mkdir -p "$shots"
 
 work="$(mktemp -d /tmp/ambler-gui-XXXXXX)"
 pid=""
-# The Notepad that "Browse Ini File" starts (it shares the test's output).
 end_notepad() { pkill -f 'notepad\.exe Q:\\TC' 2>/dev/null || true; }
 cleanup() {
   [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
@@ -33,7 +24,6 @@ cleanup() {
 trap cleanup EXIT
 crlf() { printf '%s\r\n' "$@"; }
 
-# The medium: Total Commander's folder with its files and two plugins.
 medium="$work/medium"
 mkdir -p "$medium/TC/plugins/wfx/ftp" "$medium/TC/plugins/wlx/view" "$medium/Bars"
 cp "$ambler" "$medium/TC/Ambler.exe"
@@ -46,10 +36,8 @@ crlf "[Buttonbar]" 'cmd1=Q:\Tools\z.exe' > "$medium/Bars/MY.BAR"
 echo plugin | tee "$medium/TC/plugins/wfx/ftp/ftp.wfx" > "$medium/TC/plugins/wlx/view/view.wlx"
 ln -sfn "$medium" "$WINEPREFIX/dosdevices/q:"
 
-# start ARGS...: starts the program from Q:\TC in the background.
 start() { wine 'Q:\TC\Ambler.exe' "$@" 2>/dev/null & pid=$!; }
 finish() { wait_exit "$pid"; pid=""; }
-# received: waits for Total Commander's start and prints its command line.
 received() {
   for _ in $(seq 1 600); do grep -q TOTALCMD64 "$medium/TC/received.txt" 2>/dev/null && break; sleep 0.1; done
   grep TOTALCMD64 "$medium/TC/received.txt" 2>/dev/null | head -n 1 | tr -d '\r'
@@ -63,10 +51,8 @@ cancel_plugins() { click_twips "$1" 5640 5520 2295 495; wait_gone "$plugins_titl
 ### 1. First start with a command line; every question answered Yes.
 start -d 'Q:\Docs'
 window="$(wait_for_window "$plugins_title")"
-# A click on the name of a plugin found (ftp, row 0; the lister plugin has
-# none) offers to rename it and then moves it to the installed ones; "ALL >>"
-# moves the rest. The first click can reach a window whose controls are still
-# being made, so it is repeated until the rename box opens.
+# A click on ftp's name (row 0) offers to rename it; the first click can reach a window whose
+# controls are still being made, so it is repeated until the rename box opens.
 box="$(click_until '^Enter Title$' "$window" 1080 360 2055 195)"
 sleep 0.5
 timeout 10 import -window "$box" "$shots/rename-box.png" || true
@@ -91,20 +77,18 @@ finish
 
 expected='Q:\TC\TOTALCMD64.EXE -d Q:\Docs /i=Q:\TC\TC_portable_wincmd.ini /f=Q:\TC\TC_portable_wcx_ftp.ini'
 [ "$(received)" = "$expected" ] || fail "Total Commander received: $(received)"
-# What the plugin window saved; the imports' bytes are checked in-process (launcher_tests).
 for line in 'myftp=%COMMANDER_PATH%\plugins\wfx\ftp\ftp.wfx' '0=%COMMANDER_PATH%\plugins\wlx\view\view.wlx'; do
   grep -qxF "$line" <<<"$(ini)" || fail "the portable ini lacks $line: $(ini)"
 done
 
-### 2. "/setup": the setup window and its buttons.
+### 2. "/setup".
 start /setup
 answer '^Desktop Shortcut\?$' n
 setup="$(wait_for_window '^Ambler - Total Commander mobile launcher$')"
 sleep 0.5
 timeout 10 import -window "$setup" "$shots/setup-window.png" || true
 
-# "Import Plugins", then "Browse Ini File": Notepad shows the portable ini.
-# A notepad.exe that lies on the stick beside the program is not the one.
+# "Browse Ini File" shows the portable ini in Notepad, never in a notepad.exe on the stick.
 cp "$standin" "$medium/TC/notepad.exe"
 window="$(click_until "$plugins_title" "$setup" 240 2520 2655 495)"  # "Import Plugins"
 click_until 'TC_portable_wincmd.*Notepad' "$window" 1200 5520 1695 495 >/dev/null  # "Browse Ini File"
@@ -114,10 +98,8 @@ wait_gone 'TC_portable_wincmd.*Notepad'
 grep -qi notepad "$medium/TC/received.txt" && fail "the notepad.exe on the stick was started"
 cancel_plugins "$window"
 
-# Without a portable bar, "Import Button Bar (*.bar)" opens the file dialog,
-# pinned above other windows. It is browsed by mouse alone: from Q:\TC up to
-# the root (row 0 of the directory list), into Bars (row 1 there), the bar
-# (row 0 of the file list), "Ok".
+# Without a portable bar, the file dialog, pinned on top, browsed by mouse alone: up to Q:\
+# (row 0 of the directory list), into Bars (row 1), the bar (row 0 of the file list), "Ok".
 rm "$medium/TC/TC_portable_Default.bar" "$medium/TC/TC_portable_Default.br1"
 title='^Please import - ButtonBar File'
 dialog="$(click_until "$title" "$setup" 240 1320 2655 495)"
@@ -129,9 +111,7 @@ xprop -id "$dialog" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE || f
 # Ready once its first control has the focus: a click before that can get lost.
 wait_for_focus 60 "$title" ComboBox || fail "the dialog never takes the focus"
 timeout 10 import -window "$dialog" "$shots/file-dialog.png" || true
-# browse LEFT ROW CLICKS FOCUS...: clicks a row of a list (pixels from the
-# window's left; rows of 13 pixels below the lists' top and border) until the
-# focus shows FOCUS. A step made twice lands where it did once.
+# browse LEFT ROW CLICKS FOCUS...: clicks a row (13 pixels high) until the focus shows FOCUS.
 browse() {
   local x="$1" y=$(( (960 + 30 + $2 * 195) / 15 + 6 )) clicks="$3"
   shift 3
@@ -147,7 +127,6 @@ browse 450 0 1 ListBox 384 64 '>MY.BAR'
 timeout 10 import -window "$dialog" "$shots/file-dialog-browsed.png" || true
 click_twips "$dialog" $((5760 + 120)) 4800 1455 375  # "Ok"
 wait_gone "$title"
-# The import copies, rewrites and copies the companion after the dialog has gone.
 for _ in $(seq 1 600); do [ -s "$medium/TC/TC_portable_Default.br1" ] && break; sleep 0.1; done
 [ "$(tr -d '\r' < "$medium/TC/TC_portable_Default.bar")" = "$(printf '%s\n' "[Buttonbar]" 'cmd1=%COMMANDER_DRIVE%\Tools\z.exe')" ] ||
   fail "the bar was not imported: $(cat "$medium/TC/TC_portable_Default.bar")"

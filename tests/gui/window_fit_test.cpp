@@ -1,8 +1,5 @@
-// Every window at the screen's resolution (the tests run this at 144 dpi):
-// each caption fits its control, and a picture of each window is kept.
-//
-// A window test that looks at the native controls: like the focus probe, it
-// talks to Windows directly.
+// Every window at 144 dpi: each caption fits its control; a picture of each is kept. It looks at
+// the native controls, so, like the focus probe, it talks to Windows directly.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -22,7 +19,6 @@
 
 namespace {
 
-// The caption's size in the control's own font, as one line or wrapped at the width.
 SIZE TextSize(HWND control, const std::wstring& text, int wrapWidth) {
   platform::WindowDC dc(control);
   dc.Select(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
@@ -31,7 +27,6 @@ SIZE TextSize(HWND control, const std::wstring& text, int wrapWidth) {
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// "window: control text needs W x H, has W x H" for each caption that does not fit.
 std::vector<std::string> Misfits(HWND window) {
   struct Walk {
     std::string title;
@@ -82,8 +77,7 @@ std::vector<std::string> Misfits(HWND window) {
   return walk.misfits;
 }
 
-// Lets the windows paint, then keeps a picture of the window's client area
-// (without a window manager Wine draws no frame), taken by the X display's host.
+// The client area only: without a window manager Wine draws no frame.
 void Picture(HWND window, const std::string& name) {
   for (int round = 0; round < 30; ++round) {
     MSG message;
@@ -122,26 +116,17 @@ class WindowFit : public ::testing::Test {
 };
 
 TEST_F(WindowFit, EveryCaptionFitsAt144Dpi) {
-  Form1 help(StartInfo{"/?", "T:\\TC", "Ambler"});
-  help.Load();
-  ExpectCaptionsFit(help, "help-window-144dpi");
-  help.Unload();
-
-  Form1 setup(StartInfo{" /SeTup ", "T:\\TC", "Ambler"});
-  setup.Load();
-  ExpectCaptionsFit(setup, "setup-window-144dpi");
-
+  Form1 help(StartInfo{"/?", "T:\\TC", "Ambler"}), setup(StartInfo{" /SeTup ", "T:\\TC", "Ambler"});
   const TotalCommanderFolder folder = FolderOf("T:\\TC");
   PluginSearch plugins(folder, 0);
-  plugins.Show();
-  ExpectCaptionsFit(plugins, "plugin-window-144dpi");
-  plugins.Unload();
-
   Files dialog;
-  dialog.Show();
-  ExpectCaptionsFit(dialog, "file-dialog-144dpi");
-  dialog.Unload();
-  setup.Unload();
+  const std::pair<ui::Window*, const char*> windows[] = {
+      {&help, "help-window"}, {&setup, "setup-window"}, {&plugins, "plugin-window"}, {&dialog, "file-dialog"}};
+  for (const auto& [window, picture] : windows) {
+    if (window == &help || window == &setup) window->Load(); else window->Show();
+    ExpectCaptionsFit(*window, std::string(picture) + "-144dpi");
+    window->Unload();
+  }
 }
 
 }  // namespace

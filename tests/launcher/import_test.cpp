@@ -1,5 +1,3 @@
-// The first-start imports, the button bar imports and the shortcuts on a real
-// test medium.
 #include "files_dialog/files.h"
 #include "launcher/launcher_test.h"
 #include "platform/shell.h"
@@ -31,28 +29,72 @@ TEST_F(Import, WithoutForceTheSameFileIsRefusedAndAMissingOneOffersBrowsingThenM
   EXPECT_EQ(medium.Read("TC\\P.ini"), "");
 }
 
-TEST_F(Import, FirstStartImportsEverything) {
-  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
-  medium.Write("TC\\wincmd.ini",
-               "[Configuration]\r\nInstallDir=T:\\TC\r\n[Buttonbar]\r\nButtonbar=t:\\tc\\DEFAULT.BAR\r\n"
-               "[FileSystemPlugins]\r\nftp=T:\\TC\\plugins\\ftp.wfx\r\n");
-  medium.Write("TC\\wcx_ftp.ini", "[Demo]\r\nlocaldir=T:\\Downloads\r\n");
-  medium.Write("TC\\DEFAULT.BAR", "[Buttonbar]\r\nbutton1=T:\\TC\\TOTALCMD64.EXE,1\r\ncmd1=T:\\Tools\\x.exe\r\n");
-  medium.Write("TC\\DEFAULT.br1", "companion");
-
-  host.OnModal(test::Close);      // the plugin window
-  host.Answer({MsgResult::No});  // the desktop shortcuts
-  Start("");
-  EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
-            "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n" + kPortableBar +
-                "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\plugins\\ftp.wfx\r\n");
-  EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "[Demo]\r\nlocaldir=%COMMANDER_DRIVE%\\Downloads\r\n");
-  EXPECT_EQ(medium.Read("TC\\TC_portable_Default.bar"),
-            "[Buttonbar]\r\nbutton1=%COMMANDER_PATH%\\TOTALCMD64.EXE,1\r\ncmd1=%COMMANDER_DRIVE%\\Tools\\x.exe\r\n");
-  EXPECT_EQ(medium.Read("TC\\TC_portable_Default.br1"), "companion");
-  EXPECT_EQ(medium.Read("TC\\wincmd.ini").find("%"), std::string::npos);
-  EXPECT_EQ(host.Said(), Texts{"Desktop Shortcut?|Create a Destkop-Shortcut?"});
-  EXPECT_EQ(medium.Received("TC").at(0).commandLine, kPlainLaunch);
+// Hidden or system originals are left alone, LF line ends keep every key, and the user's files
+// that look like scratch names stay.
+TEST_F(Import, FirstStartMakesThePortableFilesAndChangesNothingElse) {
+  using Files = std::map<std::string, std::string>;
+  struct Case {
+    std::string folder;
+    Files originals, portable;  // an original named "hidden x" or "system x" is x with that mark
+    Texts said;
+  };
+  const Texts shortcut = {"Desktop Shortcut?|Create a Destkop-Shortcut?"};
+  const Files lookAlikes = {{"notes.txt.ambler-done", "a"}, {"movie.ambler-part", "b"}, {"backup_temp2.txt", "c"},
+                            {"notes.txt", "d"}, {"backup\\x", "e"}};
+  const auto with = [](Files files, const Files& more) { return files.insert(more.begin(), more.end()), files; };
+  const Case cases[] = {
+      {"TC",
+       {{"wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n[Buttonbar]\r\nButtonbar=t:\\tc\\DEFAULT.BAR\r\n"
+                       "[FileSystemPlugins]\r\nftp=T:\\TC\\plugins\\ftp.wfx\r\n"},
+        {"wcx_ftp.ini", "[Demo]\r\nlocaldir=T:\\Downloads\r\n"},
+        {"DEFAULT.BAR", "[Buttonbar]\r\nbutton1=T:\\TC\\TOTALCMD64.EXE,1\r\ncmd1=T:\\Tools\\x.exe\r\n"},
+        {"DEFAULT.br1", "companion"}},
+       {{"wincmd.ini", "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n" + kPortableBar +
+                           "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\plugins\\ftp.wfx\r\n"},
+        {"wcx_ftp.ini", "[Demo]\r\nlocaldir=%COMMANDER_DRIVE%\\Downloads\r\n"},
+        {"Default.bar", "[Buttonbar]\r\nbutton1=%COMMANDER_PATH%\\TOTALCMD64.EXE,1\r\ncmd1=%COMMANDER_DRIVE%\\Tools\\x.exe\r\n"},
+        {"Default.br1", "companion"}},
+       shortcut},
+      {"Marked",
+       {{"hidden wincmd.ini", "[Configuration]\r\nInstallDir=T:\\Marked\r\n"}, {"system wcx_ftp.ini", "[x]\r\n"}},
+       {{"wincmd.ini", "[Buttonbar]\r\n" + kPortableBar}, {"wcx_ftp.ini", ""}}, {}},
+      {"", {{"wincmd.ini", "[Configuration]\r\nInstallDir=T:\\\r\nx=T:\\plugins\\a.wfx\r\n"}, {"wcx_ftp.ini", ""}},
+       {{"wincmd.ini", "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\\\r\nx=%COMMANDER_PATH%\\plugins\\a.wfx\r\n"
+                       "[Buttonbar]\r\n" + kPortableBar}, {"wcx_ftp.ini", ""}},
+       shortcut},
+      {"LF",
+       with({{"wincmd.ini", "[Buttonbar]\r\nButtonbar=T:\\LF\\DEFAULT.BAR\nButtonheight=32\nFlatIcons=1\r\n"},
+             {"wcx_ftp.ini", ""}, {"DEFAULT.BAR", "[Buttonbar]\r\n"}}, lookAlikes),
+       {{"wincmd.ini", "[Buttonbar]\r\n" + kPortableBar.substr(0, kPortableBar.size() - 2) +
+                           "\nButtonheight=32\nFlatIcons=1\r\n"}},
+       shortcut},
+      // The rewrite ends the one line it sees with CR LF.
+      {"Unix",
+       with({{"wincmd.ini", "[Buttonbar]\nButtonbar=T:\\Unix\\DEFAULT.BAR\nFlatIcons=1\n"}, {"wcx_ftp.ini", ""},
+             {"DEFAULT.BAR", "[Buttonbar]\r\n"}}, lookAlikes),
+       {{"wincmd.ini", "[Buttonbar]\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\nFlatIcons=1\n\r\n"}},
+       shortcut},
+  };
+  DeclineEverything();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    const std::string at = c.folder.empty() ? "" : c.folder + "\\";
+    medium.PutTotalCommander(at + "TOTALCMD64.EXE");
+    for (const auto& [name, content] : c.originals) {
+      const std::string file = at + name.substr(name.find(' ') + 1);
+      medium.Write(file, content);
+      if (name != file.substr(at.size()))
+        test::SetAttributes(medium.HostWindowsPath(file), name.starts_with("hidden") ? test::kHidden : test::kSystem);
+    }
+    const std::size_t asked = host.Said().size();
+    Start("", "T:\\" + c.folder);
+    for (const auto& [name, content] : c.portable) EXPECT_EQ(medium.Read(at + "TC_portable_" + name), content) << name;
+    for (const auto& [name, content] : c.originals) EXPECT_EQ(medium.Read(at + name.substr(name.find(' ') + 1)), content);
+    const Texts said = host.Said();
+    EXPECT_EQ(Texts(said.begin() + static_cast<long>(asked), said.end()), c.said);
+    EXPECT_EQ(medium.Received(c.folder).at(0).commandLine, "T:\\" + at + "TOTALCMD64.EXE  /i=T:\\" + at +
+                                                                "TC_portable_wincmd.ini /f=T:\\" + at + "TC_portable_wcx_ftp.ini");
+  }
 }
 
 TEST_F(Import, DesktopShortcutsStartTheLauncherPlainAndWithHelp) {
@@ -74,28 +116,10 @@ TEST_F(Import, DesktopShortcutsStartTheLauncherPlainAndWithHelp) {
   ASSERT_TRUE(platform::LoadShortcut(setup, link));
   EXPECT_EQ(link.target + " " + link.arguments, "T:\\TC\\Ambler.exe /?");
 
-  // No to the first question: nothing is written.
   EXPECT_TRUE(platform::RemoveFile(plain) && platform::RemoveFile(setup));
   host.Answer({MsgResult::No});
   form.Picture1->UserClick();
   EXPECT_FALSE(platform::FileExists(plain));
-}
-
-TEST_F(Import, HiddenOrSystemOriginalsAreLeftAloneAndEmptyPortableFilesAreUsed) {
-  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
-  const std::string original = "[Configuration]\r\nInstallDir=T:\\TC\r\n";
-  medium.Write("TC\\wincmd.ini", original);
-  medium.Write("TC\\wcx_ftp.ini", original);
-  test::SetAttributes(medium.HostWindowsPath("TC\\wincmd.ini"), test::kHidden);
-  test::SetAttributes(medium.HostWindowsPath("TC\\wcx_ftp.ini"), test::kSystem);
-
-  host.OnModal(test::Close);  // the plugin window
-  Start("");
-  EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"), "[Buttonbar]\r\n" + kPortableBar);
-  EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "");
-  EXPECT_EQ(medium.Read("TC\\wincmd.ini") + medium.Read("TC\\wcx_ftp.ini"), original + original);
-  EXPECT_TRUE(host.Messages().empty());
-  EXPECT_EQ(medium.Received("TC").at(0).commandLine, kPlainLaunch);
 }
 
 TEST_F(Import, AFrozenIniGivesAWritableCopyAndAPortableIniTheUserHidOrFrozeIsKept) {
@@ -144,36 +168,18 @@ TEST_F(Import, WindowsDirectoryOfTheDesktopsDriveIsOffered) {
   EXPECT_EQ(medium.Read("TC\\P.ini"), "x=%COMMANDER_PATH%\\y\r\n");
 }
 
-TEST_F(Import, TotalCommanderAtTheDriveRoot) {
-  medium.PutTotalCommander("TOTALCMD64.EXE");
-  medium.Write("wincmd.ini", "[Configuration]\r\nInstallDir=T:\\\r\nx=T:\\plugins\\a.wfx\r\n");
-  medium.Write("wcx_ftp.ini", "");
-  DeclineEverything();
-  Start("", "T:\\");
-  EXPECT_EQ(medium.Read("TC_portable_wincmd.ini"),
-            "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\\\r\nx=%COMMANDER_PATH%\\plugins\\a.wfx\r\n"
-            "[Buttonbar]\r\n" + kPortableBar);
-  EXPECT_EQ(medium.Received("")[0].commandLine,
-            "T:\\TOTALCMD64.EXE  /i=T:\\TC_portable_wincmd.ini /f=T:\\TC_portable_wcx_ftp.ini");
-}
-
-std::string BarKey(const test::Medium& medium) {
-  return IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false);
-}
-
-// The file dialog answered with that path.
-void ChooseInTheDialog(test::ScriptedHost& host, const std::string& path) {
-  host.OnModal([path](ui::Window& window) {
-    if (!path.empty()) static_cast<Files&>(window).KomplettPfadText->SetText(path);
-    static_cast<Files&>(window).Ok->UserClick();
-  });
-}
-
-// "Import Button Bar": a portable bar is rewritten in place, and named in the
-// ini once it has its companion; without one, the bar chosen in the dialog is
-// imported with its companion. A hidden or system portable bar or companion
-// is never replaced.
+// A portable bar is rewritten in place, and named in the ini once it has its companion; without
+// one, the bar chosen in the dialog is imported with its companion.
 TEST_F(Import, ImportButtonBarRewritesOrImportsAndNeverReplacesAHiddenOrSystemFile) {
+  const auto BarKey = [&] {
+    return IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false);
+  };
+  const auto ChooseInTheDialog = [&](const std::string& path) {
+    host.OnModal([path](ui::Window& window) {
+      if (!path.empty()) static_cast<Files&>(window).KomplettPfadText->SetText(path);
+      static_cast<Files&>(window).Ok->UserClick();
+    });
+  };
   LayOutTotalCommander();
   const std::string bar = "TC\\TC_portable_Default.bar", companion = "TC\\TC_portable_Default.br1";
   medium.Write(bar, "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\ncmd2=t:\\Tools\\y.exe\r\n");
@@ -181,11 +187,11 @@ TEST_F(Import, ImportButtonBarRewritesOrImportsAndNeverReplacesAHiddenOrSystemFi
   form.PatchBtnBar->UserClick();
   EXPECT_EQ(medium.Read(bar), "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\ncmd2=%COMMANDER_DRIVE%\\Tools\\y.exe\r\n");
   EXPECT_EQ(host.Said(), Texts{"Cancled|Import cancled!"});
-  EXPECT_EQ(BarKey(medium), "");
+  EXPECT_EQ(BarKey(), "");
   medium.Write(companion, "companion");
   form.PatchBtnBar->UserClick();
   EXPECT_EQ(host.Messages().size(), 1u);
-  EXPECT_EQ(BarKey(medium), "%COMMANDER_PATH%\\TC_portable_Default.bar");
+  EXPECT_EQ(BarKey(), "%COMMANDER_PATH%\\TC_portable_Default.bar");
   EXPECT_EQ(medium.Read(companion), "companion");
 
   const auto removePortableBar = [&] {
@@ -194,10 +200,10 @@ TEST_F(Import, ImportButtonBarRewritesOrImportsAndNeverReplacesAHiddenOrSystemFi
   removePortableBar();
   medium.Write("Bars\\MY.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
   medium.Write("Bars\\MY.br1", "new companion");
-  ChooseInTheDialog(host, "");  // accepted without a file: nothing happens
+  ChooseInTheDialog("");
   form.PatchBtnBar->UserClick();
   EXPECT_FALSE(platform::FileExists(medium.Path(bar)));
-  ChooseInTheDialog(host, "T:\\Bars\\MY.BAR");
+  ChooseInTheDialog("T:\\Bars\\MY.BAR");
   form.PatchBtnBar->UserClick();
   EXPECT_EQ(medium.Read(bar) + medium.Read(companion), "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\nnew companion");
   EXPECT_EQ(medium.Read("Bars\\MY.BAR"), "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
@@ -209,38 +215,13 @@ TEST_F(Import, ImportButtonBarRewritesOrImportsAndNeverReplacesAHiddenOrSystemFi
     for (const unsigned long marks : {test::kHidden, test::kSystem}) {
       medium.Write(name, "the user's");
       test::SetAttributes(medium.HostWindowsPath(name), marks);
-      ChooseInTheDialog(host, "T:\\Bars\\MY.BAR");
+      ChooseInTheDialog("T:\\Bars\\MY.BAR");
       form.PatchBtnBar->UserClick();
       EXPECT_EQ(medium.Read(name), "the user's") << name << " " << marks;
       EXPECT_EQ(test::Attributes(medium.HostWindowsPath(name)), marks);
       test::SetAttributes(medium.HostWindowsPath(name), 0);
       removePortableBar();
     }
-  }
-}
-
-TEST_F(Import, IniLinesEndingInLineFeedsKeepEveryKeyAndTheUsersLookAlikeFilesStay) {
-  struct Case { const char *folder, *wincmd, *portable; };
-  const Case cases[] = {
-      {"TC", "[Buttonbar]\r\nButtonbar=T:\\TC\\DEFAULT.BAR\nButtonheight=32\nFlatIcons=1\r\n",
-       "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\nButtonheight=32\nFlatIcons=1\r\n"},
-      // The rewrite ends the one line it sees with CR LF.
-      {"Unix", "[Buttonbar]\nButtonbar=T:\\Unix\\DEFAULT.BAR\nFlatIcons=1\n",
-       "[Buttonbar]\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\nFlatIcons=1\n\r\n"},
-  };
-  const char* lookAlikes[] = {"notes.txt.ambler-done", "movie.ambler-part", "backup_temp2.txt", "notes.txt"};
-  DeclineEverything();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.wincmd);
-    const std::string tc = c.folder;
-    medium.MakeDirectory(tc + "\\backup");
-    medium.PutTotalCommander(tc + "\\TOTALCMD64.EXE");
-    medium.Write(tc + "\\wincmd.ini", c.wincmd);
-    medium.Write(tc + "\\DEFAULT.BAR", "[Buttonbar]\r\n");
-    for (const char* name : lookAlikes) medium.Write(tc + "\\" + name, name);
-    Start("", "T:\\" + tc);
-    EXPECT_EQ(medium.Read(tc + "\\TC_portable_wincmd.ini"), c.portable);
-    for (const char* name : lookAlikes) EXPECT_EQ(medium.Read(tc + "\\" + name), name);
   }
 }
 

@@ -1,5 +1,3 @@
-// The real Ambler.exe, started as a user starts it, on a test medium: what the
-// stand-in Total Commander receives, character for character.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,10 +10,9 @@
 
 namespace {
 
-// The real Ambler.exe in a folder outside every code page, given the user's
-// words with blanks around them, odd quotes and a command line near the
-// limit: each reaches Total Commander as Ambler received it. Total Commander
-// counts every quote: an odd one is closed, or it would swallow the portable files.
+// In a folder outside every code page: blanks around the words, odd quotes, a command line near
+// the limit. Total Commander counts every quote: an odd one is closed, or it would swallow the
+// portable files.
 TEST(Launch, TheUsersWordsReachTotalCommanderAsTyped) {
   test::Medium medium;
   medium.PutTotalCommander("🧰\\TOTALCMD64.EXE");
@@ -28,7 +25,7 @@ TEST(Launch, TheUsersWordsReachTotalCommanderAsTyped) {
   for (const auto& [arguments, passed] : cases) {
     ASSERT_TRUE(platform::RunAndWait("T:\\🧰\\Ambler.exe " + arguments, 60000).has_value());
     const auto start = medium.Received("🧰", ++starts).back();
-    // Compared as one truth value: a failure should not print 32 KB twice.
+    // One truth value: a failure should not print 32 KB twice.
     EXPECT_TRUE(start.commandLine == "T:\\🧰\\TOTALCMD64.EXE " + (passed.empty() ? arguments : passed) +
                                          " /i=T:\\🧰\\TC_portable_wincmd.ini /f=T:\\🧰\\TC_portable_wcx_ftp.ini" &&
                 start.directory == "T:\\🧰")
@@ -45,22 +42,18 @@ TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThemWithoutWriti
   medium.Write("TC\\Default.bar", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
   medium.Write("TC\\Default.br1", "companion");
   {
-    // The first start asks its questions; the scripted host answers them.
-    test::ScriptedHost host;
+    test::ScriptedHost host;  // for the first start's questions
     host.OnModal(test::Close);
     host.Answer({platform::MsgResult::No});
     const std::string before = platform::CurrentDirectory();
     EXPECT_THROW(Form1(StartInfo{"", "T:\\TC", "Ambler"}).Load(), test::ProgramEnded);
     platform::ChangeDirectory(before);
   }
-  ASSERT_EQ(medium.Received("TC").size(), 1u);  // the first start's Total Commander has recorded its start
-  const auto files = [&] { return medium.FilesWithTimes("TC"); };
-  const std::string first = files();
+  ASSERT_EQ(medium.Received("TC").size(), 1u);
+  const std::string first = medium.FilesWithTimes("TC");
 
-  // One start after the other, each until its Total Commander has recorded it.
-  // Wine now and then fails to create one process of a long quick series (the
-  // launcher, or the Total Commander it starts); the soak is about the files,
-  // so such a start is made once more.
+  // Wine now and then fails to create one process of a long quick series; the soak is about the
+  // files, so such a start is made once more.
   std::size_t recorded = 1;
   auto start = [&] {
     const bool ended = platform::RunAndWait("T:\\TC\\Ambler.exe", 60000).has_value();
@@ -75,7 +68,7 @@ TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThemWithoutWriti
     ASSERT_TRUE(started) << "start " << i;
     recorded = medium.Received("TC", 0).size();
   }
-  EXPECT_TRUE(files() == first) << "the starts changed or added a file";
+  EXPECT_TRUE(medium.FilesWithTimes("TC") == first) << "the starts changed or added a file";
 }
 
 }  // namespace

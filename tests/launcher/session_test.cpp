@@ -1,6 +1,4 @@
-// What Total Commander writes during a session, made portable at the next
-// start with the folder and drive the medium had at the launch, on a real
-// test medium that moves from drive letter to drive letter.
+// What a session wrote, made portable at the next start, on a medium that changes its letter.
 #include <array>
 #include <memory>
 
@@ -19,8 +17,7 @@ class Session : public LauncherTest {
     LayOutTotalCommander();
     DeclineEverything();
   }
-  // A start from the launcher's folder with the medium under that letter,
-  // until its Total Commander has recorded the start (the letter is gone after).
+  // Until its Total Commander has recorded the start: the letter is gone after.
   void StartOn(char letter) {
     other_.reset();
     if (letter != 'T') other_ = std::make_unique<test::MappedDrive>(letter, medium.HostWindowsPath(""));
@@ -28,7 +25,6 @@ class Session : public LauncherTest {
     ++starts_;
     ASSERT_EQ(medium.Received("TC", starts_).size(), starts_);
   }
-  // What Total Commander writes into, and reads from, the portable ini.
   void Writes(const std::string& section, const std::string& key, const std::string& value) {
     IniWriteValue(section, key, value, medium.HostWindowsPath("TC\\TC_portable_wincmd.ini"), false);
   }
@@ -41,13 +37,11 @@ class Session : public LauncherTest {
   std::size_t starts_ = 0;
 };
 
-// A day: the letter the medium has, and what Total Commander then writes.
-struct Day {
-  char letter;
-  std::vector<std::array<std::string, 3>> writes;
-};
-
 TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat) {
+  struct Day {
+    char letter;
+    std::vector<std::array<std::string, 3>> writes;  // by Total Commander that day
+  };
   // Nothing is remembered yet: nothing is changed, and the start remembers.
   medium.Write("TC\\TC_portable_wincmd.ini", "[right]\r\nold=T:\\Old\r\n");
   medium.Write("TC\\bars\\new.bar", "[Buttonbar]\r\ncmd1=T:\\Tools\\n.exe\r\n");
@@ -92,7 +86,6 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
             "V:\\TC\\TOTALCMD64.EXE  /i=V:\\TC\\TC_portable_wincmd.ini /f=V:\\TC\\TC_portable_wcx_ftp.ini");
 }
 
-// Total Commander on Windows' own drive: its folder is made portable, never the drive.
 TEST_F(Session, OnWindowsOwnDriveOnlyTheFolderIsMadePortable) {
   const std::string folder = medium.HostWindowsPath("TC");
   ASSERT_EQ(folder.substr(0, 2), platform::SystemDrive()) << "the tests' temp folder lies on Windows' drive";

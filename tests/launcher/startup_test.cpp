@@ -1,5 +1,3 @@
-// Start-up in the launcher's own process: the main window's load event on a
-// real test medium, with the scripted host answering for the user.
 #include "common/test_files.h"
 #include "launcher/launcher_test.h"
 
@@ -19,8 +17,7 @@ TEST_F(Startup, HelpParametersShowOnlyTheHelpWindowWhichItsCloseButtonsEnd) {
     Form1& form = Start(raw);
     EXPECT_TRUE(form.IsVisible()) << raw;
     EXPECT_EQ(form.Label1->Caption(), kHelpText);
-    // Nothing was searched: the launcher's own folder stands, though Total
-    // Commander lies below it.
+    // Nothing was searched, though Total Commander lies below.
     EXPECT_EQ(form.getPortableINI(), "T:\\TC\\TC_portable_wincmd.ini");
   }
   Form1& help = Start("/?");
@@ -28,15 +25,12 @@ TEST_F(Startup, HelpParametersShowOnlyTheHelpWindowWhichItsCloseButtonsEnd) {
             "Ambler - Total Commander mobile launcher  V.1.4|Ambler - TC-Mobile Launcher (V.1.4)");
   EXPECT_TRUE(host.Messages().empty());
   EXPECT_TRUE(medium.Received("TC\\sub", 0).empty());
-  // The close button and the close box end the program.
   EXPECT_EQ(host.Ended(), 0);
   EXPECT_THROW(help.Command1->UserClick(), test::ProgramEnded);
   EXPECT_THROW(help.RequestClose(), test::ProgramEnded);
   EXPECT_EQ(host.Ended(), 2);
 }
 
-// The setup buttons import into the launcher's folder, first finishing a
-// replacement a pulled stick left, and open the plugin window each time.
 TEST_F(Startup, SetupButtonsImportIntoTheLaunchersFolderAndOpenThePluginWindowEachTime) {
   medium.Write("TC\\wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n");
   // Pulled between the two renames: the target gone, its complete version beside it.
@@ -51,8 +45,7 @@ TEST_F(Startup, SetupButtonsImportIntoTheLaunchersFolderAndOpenThePluginWindowEa
             "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
   EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "");
   EXPECT_FALSE(test::Exists(done));
-  form.Command2->UserClick();  // "Import Plugins", twice
-  form.Command2->UserClick();
+  for (int i = 0; i < 2; ++i) form.Command2->UserClick();  // "Import Plugins"
   EXPECT_EQ(host.ShownWindows(), (Texts{"Form1", "*PluginSearch", "*PluginSearch", "*PluginSearch"}));
   EXPECT_EQ(host.Ended(), 0);
 }
@@ -88,7 +81,6 @@ TEST_F(Startup, SetupShowsTheSetupWindowInsteadOfLaunching) {
   EXPECT_TRUE(medium.Received("TC", 0).empty());
 }
 
-// The portable files as Total Commander in that folder receives them.
 std::string PortableSwitches(const std::string& folder) {
   return " /i=T:\\" + folder + "\\TC_portable_wincmd.ini /f=T:\\" + folder + "\\TC_portable_wcx_ftp.ini";
 }

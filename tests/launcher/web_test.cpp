@@ -1,6 +1,3 @@
-// The web of files behind the portable ini, on a real test medium: sub-bars,
-// a ring of bars, a bar that opens itself, redirected sections (one file in
-// UTF-16), and names that lead off the medium or to nothing.
 #include "launcher/launcher_test.h"
 #include "support/config_web.h"
 #include "support/ini.h"
@@ -42,7 +39,6 @@ TEST_F(Web, EveryFileTheConfigurationNamesGetsAPortableCopyThatTheNameThenLeadsT
   DeclineEverything();
   Start("");
 
-  // Where each name now leads, and what each copy says.
   const std::tuple<std::string, std::string, std::string, std::string> expected[] = {
       {"TC_portable_wincmd.ini", "Configuration", "AlternateUserIni", named("user\\alt.ini")},
       {"TC_portable_wincmd.ini", "ButtonbarVertical", "Buttonbar", named("bars\\vertical.bar")},

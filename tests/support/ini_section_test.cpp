@@ -7,50 +7,32 @@
 
 namespace {
 
-// Feeds the lines as a file reader would and tells what the section holds.
-struct Section {
-  std::string entries, keys, values;
-  std::size_t linesTaken = 0;
-};
-
-Section Read(const std::string& section, const std::vector<std::string>& lines, const std::string& separator = ";") {
-  IniSectionReader reader(section, separator);
-  Section result;
-  for (const auto& line : lines) {
-    ++result.linesTaken;
-    if (!reader.TakeLine(line)) break;
+TEST(IniSectionReader, GathersEntriesKeysAndValuesUntilALineWithABracket) {
+  struct Case {
+    const char* section;
+    std::vector<std::string> lines;
+    std::string entriesKeysValues;
+    std::size_t linesTaken;
+  };
+  const std::string binary("k\xE4=\0v\xFF", 6);
+  const Case cases[] = {
+      // The header in any case, also inside a longer line; a second one starts nothing new.
+      {"FileSystemPlugins", {"; see [filesystemPLUGINS] below", "k=v"}, "k=v;|k;|v;", 2},
+      {"FileSystemPlugins", {"[FILESYSTEMPLUGINS]", "k=v", "[filesystemplugins]"}, "k=v;|k;|v;", 3},
+      {"b", {"[a]", "k=v"}, "||", 2},
+      {"s", {"[s]", "", "; note", "url=a=b", "  last = 1  "}, ";; note;url=a=b;last = 1;|url;last;|;; note;a=b;1;", 5},
+      {"s", {"[s]", "a=1", "b=x[1]", "c=2", "[s]", "d=3"}, "a=1;|a;|1;", 3},
+      // Names of every script match, other bytes pass untouched.
+      {"ä тотал", {"[Ä ТОТАЛ]", binary}, binary + ";|k\xE4;|" + std::string("\0v\xFF;", 4), 2},
+  };
+  for (const Case& c : cases) {
+    IniSectionReader reader(c.section, ";");
+    std::size_t taken = 0;
+    for (const auto& line : c.lines)
+      if (++taken, !reader.TakeLine(line)) break;
+    EXPECT_EQ(reader.Entries() + "|" + reader.Keys() + "|" + reader.Values(), c.entriesKeysValues) << c.lines[0];
+    EXPECT_EQ(taken, c.linesTaken) << c.lines[0];
   }
-  result.entries = reader.Entries();
-  result.keys = reader.Keys();
-  result.values = reader.Values();
-  return result;
-}
-
-TEST(IniSectionReader, FindsTheHeaderInAnyCaseAndInsideALongerLine) {
-  EXPECT_EQ(Read("FileSystemPlugins", {"; see [filesystemPLUGINS] below", "k=v"}).entries, "k=v;");
-  // A second header line of the same section starts nothing new.
-  EXPECT_EQ(Read("FileSystemPlugins", {"[FILESYSTEMPLUGINS]", "k=v", "[filesystemplugins]"}).entries, "k=v;");
-  EXPECT_EQ(Read("b", {"[a]", "k=v"}).entries, "");
-}
-
-TEST(IniSectionReader, EmptyLinesCommentsAndEqualsSignsInValues) {
-  const Section s = Read("s", {"[s]", "", "; note", "url=a=b", "  last = 1  "}, "|");
-  EXPECT_EQ(s.entries, "|; note|url=a=b|last = 1|");
-  EXPECT_EQ(s.keys, "url|last|");
-  EXPECT_EQ(s.values, "|; note|a=b|1|");
-}
-
-TEST(IniSectionReader, AnyLineWithABracketEndsTheSectionAndTheReading) {
-  const Section s = Read("s", {"[s]", "a=1", "b=x[1]", "c=2", "[s]", "d=3"});
-  EXPECT_EQ(s.entries, "a=1;");
-  EXPECT_EQ(s.linesTaken, 3u);
-}
-
-TEST(IniSectionReader, NamesOfEveryScriptMatchAndOtherBytesPassUntouched) {
-  const std::string line("k\xE4=\0v\xFF", 6);
-  const Section s = Read("ä тотал", {"[Ä ТОТАЛ]", line});
-  EXPECT_EQ(s.entries, line + ";");
-  EXPECT_EQ(s.values, std::string("\0v\xFF;", 4));
 }
 
 }  // namespace

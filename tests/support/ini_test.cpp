@@ -34,7 +34,7 @@ TEST_F(IniTest, DefaultsAndMissingFilesAreStoredOnlyWhenAsked) {
   EXPECT_EQ(Read("Buttonbar", "T:\\TC\\Default.bar", true), "T:\\TC\\Default.bar");
   EXPECT_EQ(ReadFile(ini), "");
 
-  // A default is stored for a missing or empty key only when asked, never an empty one.
+  // Stored for a missing or empty key only when asked, never an empty one.
   WriteFile(ini, "[Buttonbar]\r\nEmpty=\r\n");
   EXPECT_EQ(Read("Buttonbar", "D.bar", false) + Read("Empty", "D.bar", false), "D.barD.bar");
   EXPECT_EQ(Read("Missing", "", true), "");
@@ -96,8 +96,7 @@ TEST_F(IniTest, RealConfigurationFilesAreRead) {
   EXPECT_EQ(keys + values, "$checksum$|exts|1536888906|7z*|");
 }
 
-// A section's lines trimmed, its keys and values; lines end at line feeds as
-// in the key functions.
+// Lines end at line feeds as in the key functions.
 TEST_F(IniTest, SectionEntriesKeysAndValues) {
   WriteFile(ini, "[Other]\r\nz=0\r\n[FileSystemPlugins]\r\na=x\r\n  b = y  \r\n[Next]\r\nc=1\r\n");
   EXPECT_EQ(Section("FileSystemPlugins"), "a=x;b = y;");

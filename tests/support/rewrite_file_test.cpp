@@ -1,5 +1,3 @@
-// The rewrite of whole files: every line in the file's own form, through a
-// scratch file, with nothing but the paths changed.
 #include <gtest/gtest.h>
 
 #include "common/portable_lines.h"
@@ -15,8 +13,7 @@ using Lines = std::vector<std::string>;
 
 class WholeFileRewrite : public ::testing::Test {
  protected:
-  // The file rewritten for Total Commander in that directory; no scratch
-  // file may stay behind. True when a line held a path.
+  // True when a line held a path; no scratch file may stay behind.
   bool Rewrite(const std::string& directory) {
     const bool found = MakePortable(file, FolderOf(directory)).lineFound;
     EXPECT_FALSE(test::Exists(file + "_temp2.txt"));
@@ -38,8 +35,7 @@ TEST_F(WholeFileRewrite, FollowsTheRuleLineByLineDropsTheLastBlankLineAndLeavesA
             "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\nTYPE:1\r\nx=%COMMANDER_PATH%2\\y\r\n"
             "z=%COMMANDER_DRIVE%\\Tools\\a.exe\r\nlf\nkept\r\n");
 
-  // Files the rewrite changes nothing in are not written: no path at all, or,
-  // at the drive root, the drive's two characters only inside a word.
+  // Not written: no path at all, or, at the drive root, its two characters only inside a word.
   const std::tuple<const char*, const char*, bool> unchanged[] = {{"[x]\r\nk=C:\\Other\r\n\r\n", "T:\\TC", false},
                                                                   {"[Buttonbar]\ncmd1=CUT:1\r\n\r\n", "T:", true}};
   for (const auto& [content, directory, found] : unchanged) {
@@ -51,7 +47,6 @@ TEST_F(WholeFileRewrite, FollowsTheRuleLineByLineDropsTheLastBlankLineAndLeavesA
   }
 }
 
-// The lines a file says, in whichever form it has.
 Lines TextsOf(const std::string& file) {
   Lines texts;
   platform::TextFileReader reader(file);
@@ -59,8 +54,7 @@ Lines TextsOf(const std::string& file) {
   return texts;
 }
 
-// Every line of a rewritten file, with both variables expanded again, reads
-// as before (ignoring case), and no longer holds the directory at a word's start.
+// With the variables expanded, every line reads as before, and none holds the directory.
 void ExpectOnlyPathsRewritten(const Lines& before, const Lines& after, const std::string& directory) {
   std::size_t expected = before.size();
   if (!before.empty() && before.back().empty()) --expected;  // the dropped last blank line
@@ -75,7 +69,6 @@ void ExpectOnlyPathsRewritten(const Lines& before, const Lines& after, const std
   EXPECT_GT(rewritten, 0u);
 }
 
-// A file made of these lines in one form, each ended by CR LF.
 std::string InForm(const Lines& texts, TextEncoding encoding) {
   std::string text;
   for (const std::string& line : texts) text += line + "\r\n";
@@ -88,9 +81,7 @@ std::string InForm(const Lines& texts, TextEncoding encoding) {
 
 constexpr TextEncoding kUnicodeForms[] = {TextEncoding::Utf8, TextEncoding::Utf16};
 
-// Real files and the folders their authors had Total Commander in: only
-// their paths change, and in each Unicode form they say what their ANSI form
-// says after the rewrite.
+// Real files and their authors' folders: only paths change, and each Unicode form says what the ANSI one does.
 TEST_F(WholeFileRewrite, RealConfigurationFilesInEveryFormKeepEverythingButTheirPaths) {
   const std::pair<const char*, std::string> corpus[] = {{"samrain-wincmd.ini", "c:\\totalcmd"},
                                                         {"jwu-wincmd.ini", "C:\\Program Files\\totalcmd"},
@@ -115,9 +106,7 @@ TEST_F(WholeFileRewrite, RealConfigurationFilesInEveryFormKeepEverythingButTheir
   }
 }
 
-// Total Commander in a folder that no code page holds: its paths are found in
-// a UTF-8 or UTF-16 file, and behind the mark in an ANSI one, and every other
-// byte stays as it was.
+// A folder no code page holds: found in UTF-8 and UTF-16 files, and behind the mark in ANSI ones.
 TEST_F(WholeFileRewrite, AFolderOfAnyScriptIsRewrittenInEveryForm) {
   const std::string directory = "T:\\Тотал 🧰";
   const Lines before = {"[Configuration]", "a=T:\\Тотал 🧰\\plugins\\x.wfx", "b=t:\\тотал 🧰\\y", "TYPE:1",
@@ -133,7 +122,6 @@ TEST_F(WholeFileRewrite, AFolderOfAnyScriptIsRewrittenInEveryForm) {
                 "\xC3\x28%COMMANDER_DRIVE%\\x\r\n");  // bytes that are no UTF-8 stay
 }
 
-// Random bytes of that size, with a path now and then.
 std::string Binary(std::string text, std::size_t size, unsigned state, const std::string& path) {
   while (text.size() < size) {
     state = state * 1103515245 + 12345;
@@ -143,10 +131,8 @@ std::string Binary(std::string text, std::size_t size, unsigned state, const std
   return text;
 }
 
-// Broken and hostile files: binary content (50 MB of it, or behind the UTF-16
-// mark with an odd length), bytes that are no UTF-8 behind the UTF-8 mark,
-// NULs, lone LFs, bytes of the code page. What they say is rewritten, and they
-// keep their form and every other byte.
+// Binary (50 MB, or behind the UTF-16 mark with an odd length), no UTF-8 behind the mark, NULs,
+// lone LFs, bytes of the code page: what they say is rewritten, every other byte kept.
 TEST_F(WholeFileRewrite, BrokenAndHostileFilesLoseNoByte) {
   const std::string hostile[] = {
       "\xFF\xFE" + Utf8ToUtf16("a=T:\\TC\\x\r\nb=1\r\n") + "\x41",

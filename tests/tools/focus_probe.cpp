@@ -1,13 +1,6 @@
-// Prints, for every visible top-level window, its title and the control in it
-// that has the keyboard focus: title, class, left and top in the window's
-// client area in pixels, and text (a list box's rows), separated by tabs, one
-// window a line, in UTF-8. The window tests type only once the control they mean has the focus:
-// Windows (and Wine) give a key to the control that has the focus when the key
-// arrives, not when it is read, so keys sent right after a click can land in
-// the control the click is about to leave.
-//
-// A test tool that looks into another program's windows: like the benchmarks'
-// reference walk, it talks to Windows directly.
+// Prints each visible top-level window's title and its focused control (class, left and top in
+// client pixels, text or a list box's rows), tab-separated, one window a line, in UTF-8. A key
+// goes to the control focused when it arrives, so the window tests type only once focus is there.
 #include <windows.h>
 
 #include <cstdio>
@@ -27,7 +20,6 @@ std::wstring TextOf(HWND window) {
   return buffer;
 }
 
-// A list box's rows, joined by "|", the selected one marked by a leading ">".
 std::wstring RowsOf(HWND list) {
   DWORD_PTR count = 0, selected = 0;
   if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count) ||
