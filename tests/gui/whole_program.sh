@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # The real Ambler.exe driven through its windows on drive Q: (what each button does is checked
 # in-process; this is the Win32 binding under a real display: clicks, typing, modal windows,
-# focus), with the README's screenshots: a first start (a plugin renamed, saved, shortcuts), then
-# "/setup" ("Browse Ini File", and a bar imported through the file dialog browsed by mouse).
-# Usage: whole_program.sh AMBLER_EXE STANDIN_EXE SCREENSHOT_DIR
+# focus), with the README's screenshots: "/?" beside planted DLLs, a first start (a plugin
+# renamed, saved, shortcuts), then "/setup" ("Browse Ini File", and a bar imported through the
+# file dialog browsed by mouse).
+# Usage: whole_program.sh AMBLER_EXE STANDIN_EXE SCREENSHOT_DIR PLANTED_DLL
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 [ -n "${DISPLAY:-}" ] || { echo "no X display: run through scripts/test"; exit 1; }
 source "$root/scripts/wine-env"
 source "$root/scripts/gui-helpers"
-ambler="$1" standin="$2" shots="$3"
+ambler="$1" standin="$2" shots="$3" planted_dll="$4"
 mkdir -p "$shots"
 
 work="$(mktemp -d /tmp/ambler-gui-XXXXXX)"
@@ -47,6 +48,24 @@ ini() { tr -d '\r' < "$medium/TC/TC_portable_wincmd.ini"; }
 plugins_title='^Plugin Autosearch & Patch$'
 save_ini() { click_until '^Save now\?$' "$1" 3360 5520 2055 495 >/dev/null; }    # "Save to portable - Ini"
 cancel_plugins() { click_twips "$1" 5640 5520 2295 495; wait_gone "$plugins_title"; }  # "Cancel"
+
+### 0. "/?" beside DLLs planted under names a window program may load, preferred as Windows would
+# (Wine does not for its KnownDLLs): none may be loaded. Left out: DLLs Wine's builtins import
+# (ole32, version, msimg32), which Wine then takes from the program's folder whatever it does;
+# ole32 is a KnownDLL of Windows, and the others are not loaded.
+planted=(comctl32 shell32 urlmon uxtheme dwmapi winmm propsys cryptbase)
+for name in "${planted[@]}"; do cp "$planted_dll" "$medium/TC/$name.dll"; done
+overrides="$WINEDLLOVERRIDES"
+export AMBLER_PLANTED_MARKER='Q:\planted.txt' WINEDLLOVERRIDES="$overrides;$(IFS=,; echo "${planted[*]}")=n,b"
+start '/?'
+window="$(wait_for_window '^Ambler - Total Commander mobile launcher  V\.1\.4$')"
+sleep 0.5  # let the controls paint before the picture is taken
+timeout 10 import -window "$window" "$shots/help-window.png" || true
+click_twips "$window" 240 3240 2655 495  # "Close"
+finish
+[ ! -e "$medium/planted.txt" ] || fail "$(wc -l < "$medium/planted.txt") planted DLL(s) were loaded"
+for name in "${planted[@]}"; do rm "$medium/TC/$name.dll"; done
+export WINEDLLOVERRIDES="$overrides"
 
 ### 1. First start with a command line; every question answered Yes.
 start -d 'Q:\Docs'

@@ -89,9 +89,10 @@ void Picture(HWND window, const std::string& name) {
   RECT rect;
   GetClientRect(window, &rect);
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  test::RunUnix("import -window root -crop " + std::to_string(rect.right - rect.left) + "x" +
-                std::to_string(rect.bottom - rect.top) + "+" + std::to_string(rect.left) + "+" + std::to_string(rect.top) +
-                " " + test::UnixPath(std::string(folder) + "\\" + name + ".png"));
+  test::RunUnix("mkdir -p " + test::UnixPath(folder) + " && import -window root -crop " +
+                std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top) + "+" +
+                std::to_string(rect.left) + "+" + std::to_string(rect.top) + " " +
+                test::UnixPath(std::string(folder) + "\\" + name + ".png"));
 }
 
 class WindowFit : public ::testing::Test {

@@ -50,26 +50,6 @@ TEST_F(Startup, SetupButtonsImportIntoTheLaunchersFolderAndOpenThePluginWindowEa
   EXPECT_EQ(host.Ended(), 0);
 }
 
-TEST_F(Startup, TheWebAddressOpensInTheHtmlProgram) {
-  medium.PutTotalCommander("Browser\\browser.exe");
-  test::Association html("html", medium.Path("Browser\\browser.exe"));
-  if (!html.IsActive()) GTEST_SKIP() << "this prefix associates html files already";
-  Form1& form = Start("/?");
-  form.Label2->UserClick();
-  EXPECT_TRUE(form.Label2->Visible());
-  EXPECT_EQ(medium.Received("Browser").at(0).commandLine, "T:\\Browser\\browser.exe https://ambler.example.org/");
-}
-
-TEST_F(Startup, MissingTotalCommanderIsReportedThenHelpIsShown) {
-  medium.MakeDirectory("Empty\\Sub");
-  Form1& form = Start("", "T:\\Empty");
-  EXPECT_EQ(host.Said(), (Texts{"File not found!|Total Commander not found!\rRun the Ambler.exe in the TC directory."}));
-  EXPECT_EQ(host.Messages()[0].icon, MsgIcon::Information);
-  EXPECT_EQ(form.Label1->Caption(), kHelpText);
-  EXPECT_EQ(form.getTCPath(), "T:\\Empty\\");
-  EXPECT_EQ(host.Ended(), 0);
-}
-
 TEST_F(Startup, SetupShowsTheSetupWindowInsteadOfLaunching) {
   LayOutTotalCommander();
   Form1& form = Start(" /SeTup ");
@@ -137,12 +117,20 @@ TEST_F(Startup, TotalCommanderReceivesTheCommandLineAndThePortableFilesAndTheLau
   }
 }
 
-TEST_F(Startup, ATotalCommanderThatCannotBeStartedOrHasVanishedIsReported) {
+TEST_F(Startup, ATotalCommanderMissingUnstartableOrVanishedIsReported) {
+  medium.MakeDirectory("Empty\\Sub");
+  Form1& form = Start("", "T:\\Empty");
+  EXPECT_EQ(host.Said(), (Texts{"File not found!|Total Commander not found!\rRun the Ambler.exe in the TC directory."}));
+  EXPECT_EQ(host.Messages()[0].icon, MsgIcon::Information);
+  EXPECT_EQ(form.Label1->Caption(), kHelpText);  // then the help window
+  EXPECT_EQ(form.getTCPath(), "T:\\Empty\\");
+  EXPECT_EQ(host.Ended(), 0);
+
   LayOutTotalCommander();
   medium.Write("TC\\TOTALCMD64.EXE", "not a program");
   Start("");
-  EXPECT_EQ(host.Said(), (Texts{"Ambler|T:\\TC\\TOTALCMD64.EXE\r\rWindows could not start this program."}));
-  EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::Critical);
+  EXPECT_EQ(host.Said().at(1), "Ambler|T:\\TC\\TOTALCMD64.EXE\r\rWindows could not start this program.");
+  EXPECT_EQ(host.Messages()[1].icon, platform::MsgIcon::Critical);
 
   LayOutTotalCommander("Gone");
   host.AnswerAfter(platform::MsgResult::No, [] { platform::RemoveFile("T:\\Gone\\TOTALCMD64.EXE"); });

@@ -86,16 +86,6 @@ TEST_F(IniTest, BinaryFilesAndTenMegabyteLinesAreReadWithoutHarm) {
   EXPECT_EQ(values, value + ";1;");
 }
 
-TEST_F(IniTest, RealConfigurationFilesAreRead) {
-  ini = test::CorpusFile("samrain-wincmd.ini");
-  const std::string jwu = test::CorpusFile("jwu-wincmd.ini");
-  if (ini.empty() || jwu.empty()) GTEST_SKIP() << "no corpus beside this checkout";
-  EXPECT_EQ(IniReadValue("PackerPlugins", "7z", ini, "", false), "223,C:\\totalcmd\\plugins\\wcx\\7zip\\7zip.wcx");
-  EXPECT_EQ(IniReadValue("Configuration", "InstallDir", jwu, "", false), "C:\\Program Files\\totalcmd");
-  EXPECT_EQ(Section("PackerPlugins64", "|"), "$checksum$=1536888906|exts=7z*|");
-  EXPECT_EQ(keys + values, "$checksum$|exts|1536888906|7z*|");
-}
-
 // Lines end at line feeds as in the key functions.
 TEST_F(IniTest, SectionEntriesKeysAndValues) {
   WriteFile(ini, "[Other]\r\nz=0\r\n[FileSystemPlugins]\r\na=x\r\n  b = y  \r\n[Next]\r\nc=1\r\n");
