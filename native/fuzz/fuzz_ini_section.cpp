@@ -1,5 +1,4 @@
-// One ini section collected from arbitrary lines: whatever the bytes, every
-// line of the section gives one entry and one value.
+// Whatever the bytes, every line of the section gives one entry and one value.
 #include <algorithm>
 #include <cstdint>
 

@@ -5,24 +5,16 @@
 #include "fuzz_input.h"
 #include "support/path_text.h"
 
-namespace {
-
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string path = FuzzInput(data, size).Rest();
   const std::string trimmed = Trim(path);
   FUZZ_EXPECT(trimmed.empty() || (trimmed.front() != ' ' && trimmed.back() != ' '));
   FUZZ_EXPECT(Contains(path, trimmed));
 
-  FUZZ_EXPECT(EndsWith(path, ExtractFileName(path)));
-  FUZZ_EXPECT(EndsWith(path, Files::GetNamePart(path)));
+  FUZZ_EXPECT(path.ends_with(ExtractFileName(path)));
+  FUZZ_EXPECT(path.ends_with(Files::GetNamePart(path)));
   const std::string pattern = Files::GetFilterPattern(path);
-  FUZZ_EXPECT(pattern.empty() || (pattern.starts_with("*.") && EndsWith(path, pattern.substr(2))));
+  FUZZ_EXPECT(pattern.empty() || (pattern.starts_with("*.") && path.ends_with(pattern.substr(2))));
 
   const std::string directory = DirectoryPart(path);
   FUZZ_EXPECT(directory == path || Contains(path, directory));

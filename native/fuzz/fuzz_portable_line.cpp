@@ -1,6 +1,4 @@
-// The portable rewrite of one stored value: Total Commander's directory and
-// drive give way to the placeholders, and a value naming neither stays as it
-// was.
+// The portable rewrite of one value: a value naming neither directory nor drive stays as it was.
 #include <cstdint>
 
 #include "fuzz_input.h"

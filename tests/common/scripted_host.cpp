@@ -18,7 +18,7 @@ ScriptedHost::~ScriptedHost() {
 }
 
 void ScriptedHost::Answer(std::initializer_list<platform::MsgResult> answers) {
-  for (const auto answer : answers) answers_.push_back({answer, nullptr});
+  for (const auto answer : answers) AnswerAfter(answer, nullptr);
 }
 
 void ScriptedHost::AnswerAfter(platform::MsgResult answer, std::function<void()> action) {

@@ -27,7 +27,6 @@ std::string Showing(const ui::AlwaysOnTop& pin) {
   return visible;
 }
 
-// What the pin shows and whether its window is on top, after each step.
 TEST(AlwaysOnTop, PinsAndReleasesItsHostThroughItsThreeStates) {
   test::ScriptedHost host;
   Host window;

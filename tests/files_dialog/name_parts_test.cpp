@@ -5,15 +5,12 @@
 namespace {
 
 TEST(FilesPatterns, FilterPatternAndNamePart) {
-  EXPECT_EQ(Files::GetFilterPattern("Default.bar"), "*.bar");
-  EXPECT_EQ(Files::GetFilterPattern("*.*"), "*.*");
-  EXPECT_EQ(Files::GetFilterPattern("archive.tar.gz"), "*.gz");
-  EXPECT_EQ(Files::GetFilterPattern("C:\\docs\\readme"), "*.readme");
-  EXPECT_EQ(Files::GetFilterPattern("readme"), "");
-  EXPECT_EQ(Files::GetNamePart("C:\\docs\\"), "");
-  EXPECT_EQ(Files::GetNamePart("C:\\docs\\name"), "name");
-  EXPECT_EQ(Files::GetNamePart("a/b"), "b");
-  EXPECT_EQ(Files::GetNamePart("name"), "");
+  const char* cases[][3] = {{"Default.bar", "*.bar", ""},           {"*.*", "*.*", ""},
+                            {"archive.tar.gz", "*.gz", ""},         {"C:\\docs\\readme", "*.readme", "readme"},
+                            {"readme", "", ""},                     {"C:\\docs\\", "*.", ""},
+                            {"a/b", "", "b"}};
+  for (const auto& [path, pattern, name] : cases)
+    EXPECT_EQ(Files::GetFilterPattern(path) + "|" + Files::GetNamePart(path), std::string(pattern) + "|" + name) << path;
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 namespace {
 
-// Values of the test's own, written with Wine's reg.exe.
 class Registry : public ::testing::Test {
  protected:
   static void Add(const std::string& name, const std::string& type, const std::string& data) {

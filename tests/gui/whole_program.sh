@@ -46,8 +46,8 @@ received() {
 ini() { tr -d '\r' < "$medium/TC/TC_portable_wincmd.ini"; }
 
 plugins_title='^Plugin Autosearch & Patch$'
-save_ini() { click_until '^Save now\?$' "$1" 3360 5520 2055 495 >/dev/null; }    # "Save to portable - Ini"
-cancel_plugins() { click_twips "$1" 5640 5520 2295 495; wait_gone "$plugins_title"; }  # "Cancel"
+# shot WINDOW NAME: a picture for the README, once the controls have painted.
+shot() { sleep 0.5; timeout 10 import -window "$1" "$shots/$2.png" || true; }
 
 ### 0. "/?" beside DLLs planted under names a window program may load, preferred as Windows would
 # (Wine does not for its KnownDLLs): none may be loaded. Left out: DLLs Wine's builtins import
@@ -59,8 +59,7 @@ overrides="$WINEDLLOVERRIDES"
 export AMBLER_PLANTED_MARKER='Q:\planted.txt' WINEDLLOVERRIDES="$overrides;$(IFS=,; echo "${planted[*]}")=n,b"
 start '/?'
 window="$(wait_for_window '^Ambler - Total Commander mobile launcher  V\.1\.4$')"
-sleep 0.5  # let the controls paint before the picture is taken
-timeout 10 import -window "$window" "$shots/help-window.png" || true
+shot "$window" help-window
 click_twips "$window" 240 3240 2655 495  # "Close"
 finish
 [ ! -e "$medium/planted.txt" ] || fail "$(wc -l < "$medium/planted.txt") planted DLL(s) were loaded"
@@ -73,8 +72,7 @@ window="$(wait_for_window "$plugins_title")"
 # A click on ftp's name (row 0) offers to rename it; the first click can reach a window whose
 # controls are still being made, so it is repeated until the rename box opens.
 box="$(click_until '^Enter Title$' "$window" 1080 360 2055 195)"
-sleep 0.5
-timeout 10 import -window "$box" "$shots/rename-box.png" || true
+shot "$box" rename-box
 wait_for_focus 60 '^Enter Title$' Edit || fail "the rename box never takes the focus"
 xdotool key --window "$box" ctrl+a 2>/dev/null
 xdotool type --window "$box" --delay 20 myftp 2>/dev/null
@@ -82,14 +80,12 @@ wait_for_focus 30 '^Enter Title$' Edit '*' '*' myftp || fail "the rename box rea
 xdotool key --window "$box" Return 2>/dev/null
 wait_gone '^Enter Title$'
 click_twips "$window" 120 2160 735 375  # "ALL >>"
-sleep 0.5
-timeout 10 import -window "$window" "$shots/plugin-window.png" || true
-save_ini "$window"
+shot "$window" plugin-window
+click_until '^Save now\?$' "$window" 3360 5520 2055 495 >/dev/null  # "Save to portable - Ini"
 answer '^Save now\?$' y
 click_until '^Desktop Shortcut\?$' "$window" 5640 5520 2295 495 >/dev/null  # "Cancel"
 question="$(wait_for_window '^Desktop Shortcut\?$')"
-sleep 0.5
-timeout 10 import -window "$question" "$shots/shortcut-question.png" || true
+shot "$question" shortcut-question
 answer '^Desktop Shortcut\?$' y
 answer '^Ambler$' y  # "Add your Command-Line: ... to the Shortcut?"
 finish
@@ -104,8 +100,7 @@ done
 start /setup
 answer '^Desktop Shortcut\?$' n
 setup="$(wait_for_window '^Ambler - Total Commander mobile launcher$')"
-sleep 0.5
-timeout 10 import -window "$setup" "$shots/setup-window.png" || true
+shot "$setup" setup-window
 
 # "Browse Ini File" shows the portable ini in Notepad, never in a notepad.exe on the stick.
 cp "$standin" "$medium/TC/notepad.exe"
@@ -115,21 +110,20 @@ click_until 'TC_portable_wincmd.*Notepad' "$window" 1200 5520 1695 495 >/dev/nul
 end_notepad
 wait_gone 'TC_portable_wincmd.*Notepad'
 grep -qi notepad "$medium/TC/received.txt" && fail "the notepad.exe on the stick was started"
-cancel_plugins "$window"
+click_twips "$window" 5640 5520 2295 495  # "Cancel"
+wait_gone "$plugins_title"
 
 # Without a portable bar, the file dialog, pinned on top, browsed by mouse alone: up to Q:\
 # (row 0 of the directory list), into Bars (row 1), the bar (row 0 of the file list), "Ok".
 rm "$medium/TC/TC_portable_Default.bar" "$medium/TC/TC_portable_Default.br1"
 title='^Please import - ButtonBar File'
 dialog="$(click_until "$title" "$setup" 240 1320 2655 495)"
-for _ in $(seq 1 100); do
-  xprop -id "$dialog" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE && break
-  sleep 0.1
-done
-xprop -id "$dialog" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE || fail "the dialog is not pinned on top"
+pinned() { xprop -id "$dialog" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
+for _ in $(seq 1 100); do pinned && break; sleep 0.1; done
+pinned || fail "the dialog is not pinned on top"
 # Ready once its first control has the focus: a click before that can get lost.
 wait_for_focus 60 "$title" ComboBox || fail "the dialog never takes the focus"
-timeout 10 import -window "$dialog" "$shots/file-dialog.png" || true
+shot "$dialog" file-dialog
 # browse LEFT ROW CLICKS FOCUS...: clicks a row (13 pixels high) until the focus shows FOCUS.
 browse() {
   local x="$1" y=$(( (960 + 30 + $2 * 195) / 15 + 6 )) clicks="$3"
@@ -143,7 +137,7 @@ browse() {
 browse 120 0 2 ListBox 72 64 '>Q:\|  Bars|  TC'
 browse 120 1 2 ListBox 72 64 'Q:\|>  Bars'
 browse 450 0 1 ListBox 384 64 '>MY.BAR'
-timeout 10 import -window "$dialog" "$shots/file-dialog-browsed.png" || true
+shot "$dialog" file-dialog-browsed
 click_twips "$dialog" $((5760 + 120)) 4800 1455 375  # "Ok"
 wait_gone "$title"
 for _ in $(seq 1 600); do [ -s "$medium/TC/TC_portable_Default.br1" ] && break; sleep 0.1; done

@@ -28,17 +28,10 @@ SIZE TextSize(HWND control, const std::wstring& text, int wrapWidth) {
 }
 
 std::vector<std::string> Misfits(HWND window) {
-  struct Walk {
-    std::string title;
-    std::vector<std::string> misfits;
-  } walk;
-  wchar_t title[256] = {};
-  GetWindowTextW(window, title, 256);
-  walk.title = platform::ToUtf8(title);
+  std::vector<std::string> misfits;
   EnumChildWindows(
       window,
       [](HWND control, LPARAM data) -> BOOL {
-        auto& found = *reinterpret_cast<Walk*>(data);
         wchar_t name[64] = {}, text[1024] = {};
         GetClassNameW(control, name, 64);
         GetWindowTextW(control, text, 1024);
@@ -68,13 +61,13 @@ std::vector<std::string> Misfits(HWND window) {
           }
         }
         if (need.cx > client.right || need.cy > client.bottom)
-          found.misfits.push_back(found.title + ": \"" + platform::ToUtf8(text) + "\" needs " + std::to_string(need.cx) + " x " +
-                                 std::to_string(need.cy) + ", has " + std::to_string(client.right) + " x " +
-                                 std::to_string(client.bottom));
+          reinterpret_cast<std::vector<std::string>*>(data)->push_back(
+              platform::ToUtf8(text) + ": needs " + std::to_string(need.cx) + " x " + std::to_string(need.cy) +
+              ", has " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&walk));
-  return walk.misfits;
+      reinterpret_cast<LPARAM>(&misfits));
+  return misfits;
 }
 
 // The client area only: without a window manager Wine draws no frame.
@@ -100,7 +93,6 @@ class WindowFit : public ::testing::Test {
   static void SetUpTestSuite() { win32_ui::InstallWin32WindowSystem(); }
   void SetUp() override {
     ASSERT_EQ(platform::ScreenDpi(), 144) << "run through scripts/at-dpi 144";
-    medium.MakeDirectory("TC");
     medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
     medium.Write("TC\\TC_portable_wincmd.ini", "[Configuration]\r\n");
     medium.Write("TC\\TC_portable_wcx_ftp.ini", "");
@@ -110,7 +102,7 @@ class WindowFit : public ::testing::Test {
     const HWND native = FindWindowW(nullptr, platform::ToWide(window.Caption()).c_str());
     ASSERT_NE(native, nullptr) << window.Caption();
     Picture(native, picture);
-    for (const std::string& misfit : Misfits(native)) ADD_FAILURE() << misfit;
+    for (const std::string& misfit : Misfits(native)) ADD_FAILURE() << window.Caption() << ": " << misfit;
   }
 
   test::Medium medium;

@@ -146,6 +146,27 @@ class FaultyMedium : public LauncherTest {
     recorded.Clear();
   }
 
+  // Runs once unpulled to count the changes, then pulled at each, each followed by a start
+  // with the stick back and the check.
+  template <typename Run, typename Check>
+  std::size_t PullAtEveryChange(Run run, Check check) {
+    const auto before = TotalCommandersFolder();
+    platform::PullMediumAtChange(0);
+    run();
+    const std::size_t changes = platform::MediumChangesCounted();
+    for (std::size_t k = 1; k <= changes && !HasFailure(); ++k) {
+      SCOPED_TRACE("pulled at change " + std::to_string(k) + " of " + std::to_string(changes));
+      PutBack(before);
+      platform::PullMediumAtChange(k);
+      run();
+      platform::PullMediumAtChange(0);
+      StartTryingEveryOffer();
+      check();
+    }
+    std::cout << "[ pull points ] " << changes << "\n";
+    return changes;
+  }
+
   void SaveAllPlugins() {
     host.OnUnscriptedModal([](ui::Window& window) {
       auto& plugins = dynamic_cast<PluginSearch&>(window);
@@ -249,34 +270,7 @@ INSTANTIATE_TEST_SUITE_P(RemovedWhileWaiting, VanishingFile,
                                                               "TC_portable_Default.bar"),
                                             ::testing::Values(0, 1)));
 
-class PulledStick : public FaultyMedium {
- protected:
-  void TearDown() override {
-    platform::PullMediumAtChange(0);
-    FaultyMedium::TearDown();
-  }
-
-  // Runs once unpulled to count the changes, then pulled at each, each followed by a start
-  // with the stick back and the check.
-  template <typename Run, typename Check>
-  std::size_t PullAtEveryChange(Run run, Check check) {
-    const auto before = TotalCommandersFolder();
-    platform::PullMediumAtChange(0);
-    run();
-    const std::size_t changes = platform::MediumChangesCounted();
-    for (std::size_t k = 1; k <= changes && !HasFailure(); ++k) {
-      SCOPED_TRACE("pulled at change " + std::to_string(k) + " of " + std::to_string(changes));
-      PutBack(before);
-      platform::PullMediumAtChange(k);
-      run();
-      platform::PullMediumAtChange(0);
-      StartTryingEveryOffer();
-      check();
-    }
-    std::cout << "[ pull points ] " << changes << "\n";
-    return changes;
-  }
-};
+using PulledStick = FaultyMedium;
 
 TEST_F(PulledStick, AtAnyChangeOfAFirstStartNothingIsLost) {
   LayOut();

@@ -14,7 +14,6 @@
 #include "platform/text.h"
 #include "support/path_text.h"
 
-// What Total Commander in T:\TC receives from a plain start.
 inline const std::string kPlainLaunch =
     "T:\\TC\\TOTALCMD64.EXE  /i=T:\\TC\\TC_portable_wincmd.ini /f=T:\\TC\\TC_portable_wcx_ftp.ini";
 
@@ -23,14 +22,13 @@ class LauncherTest : public ::testing::Test {
   void SetUp() override { before_ = platform::CurrentDirectory(); }
   void TearDown() override { platform::ChangeDirectory(before_); }
 
-  // Total Commander and both portable files in that folder of the medium.
   void LayOutTotalCommander(const std::string& folder = "TC", const std::string& exe = "TOTALCMD64.EXE") {
     medium.PutTotalCommander(folder + "\\" + exe);
     medium.Write(folder + "\\TC_portable_wincmd.ini", "[Configuration]\r\n");
     medium.Write(folder + "\\TC_portable_wcx_ftp.ini", "");
   }
 
-  // Starts the launcher as if it lay in that folder; its load event runs.
+  // As if the launcher lay in that folder.
   Form1& Start(const std::string& raw, const std::string& launcherFolder = "T:\\TC") {
     form_ = std::make_unique<Form1>(StartInfo{raw, launcherFolder, "Ambler"});
     try {
@@ -41,7 +39,6 @@ class LauncherTest : public ::testing::Test {
     return *form_;
   }
 
-  // Every portable file and the memory, each with the time it was written.
   std::string PortableFiles() const { return medium.FilesWithTimes("TC", "TC_portable_"); }
 
   // Every question without a scripted answer answered No, every window closed.

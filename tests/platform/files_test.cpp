@@ -8,10 +8,8 @@ namespace {
 
 TEST(FileLookups, OnlyOrdinaryFilesOfExactlyThatNameExistAndDirectoriesAreTold) {
   test::TempDir dir;
-  test::WriteFile(dir / "wincmd.ini", "x");
-  test::WriteFile(dir / "hidden.ini", "x");
-  test::SetAttributes(dir / "hidden.ini", test::kHidden);
-  test::WriteFile(dir / ".dotted.ini", "x");  // not hidden on Windows
+  for (const char* name : {"wincmd.ini", "hidden.ini", ".dotted.ini"}) test::WriteFile(dir / name, "x");
+  test::SetAttributes(dir / "hidden.ini", test::kHidden);  // .dotted.ini is not hidden on Windows
   std::filesystem::create_directories(test::Fs(dir / "sub\\empty"));
   const std::pair<std::string, bool> exists[] = {
       {dir / "wincmd.ini", true},  {dir / "WINCMD.INI", true}, {dir / ".dotted.ini", true}, {dir / "missing.ini", false},
@@ -38,8 +36,7 @@ TEST(FileChanges, NewFilesNeverEmptyOneAndMovesRefuseATakenName) {
   EXPECT_TRUE(platform::RemoveFile(dir / "new.ini"));
   EXPECT_FALSE(platform::RemoveFile(dir / "new.ini"));
 
-  test::WriteFile(dir / "a.txt", "a");
-  test::WriteFile(dir / "b.txt", "b");
+  test::WriteFile(dir / "a.txt", "a"), test::WriteFile(dir / "b.txt", "b");
   EXPECT_FALSE(platform::MoveFileTo(dir / "a.txt", dir / "b.txt"));
   EXPECT_EQ(test::ReadFile(dir / "b.txt"), "b");
   EXPECT_TRUE(platform::MoveFileTo(dir / "a.txt", dir / "c.txt"));

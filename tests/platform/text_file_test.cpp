@@ -48,10 +48,7 @@ TEST(TextFileWriter, EndsEveryLineWithCrLfAndReadsBackTheSame) {
   EXPECT_EQ(test::ReadFile(file), expected);
   EXPECT_EQ(test::FileLines(file), lines);
 
-  {
-    platform::TextFileWriter writer(file, platform::TextFileWriter::Mode::Append);
-    EXPECT_TRUE(writer.WriteLine("more"));
-  }
+  EXPECT_TRUE(platform::TextFileWriter(file, platform::TextFileWriter::Mode::Append).WriteLine("more"));
   EXPECT_EQ(test::ReadFile(file), expected + "more\r\n");
 
   platform::TextFileWriter replaced(file);
@@ -59,7 +56,6 @@ TEST(TextFileWriter, EndsEveryLineWithCrLfAndReadsBackTheSame) {
   EXPECT_EQ(test::ReadFile(file), "");
 }
 
-// Neither a missing file nor an unwritable name gives lines or a file.
 TEST(TextFiles, MissingOrUnwritableFilesFailWithoutHarm) {
   test::TempDir dir;
   platform::TextFileReader reader(dir / "missing.txt");

@@ -14,7 +14,6 @@ TEST(UpperCase, FollowsWindowsForEveryScriptAndKeepsWhatIsNoUtf8) {
   EXPECT_EQ(platform::UpperCase(std::string("a\xE4\0b", 4)), std::string("A\xE4\0B", 4));
   for (char32_t c = 0; c < 0x80; ++c)
     EXPECT_EQ(platform::UpperChar(c), c >= 'a' && c <= 'z' ? c - 32 : c) << static_cast<int>(c);
-  // Upper-casing twice changes nothing more.
   const std::string upper = platform::UpperCase("aäßтΣσ");
   EXPECT_EQ(platform::UpperCase(upper), upper);
 }
@@ -38,8 +37,7 @@ TEST(Utf8, DecodesCharactersAndTakesEveryOtherByteAlone) {
   EXPECT_EQ(out, "aт🧰\xED\xA0\x80\xE4");
 }
 
-// A run started for a code page (scripts/in-code-page) really has it: Wine
-// takes it from the locale.
+// Wine takes it from the locale that scripts/in-code-page gives.
 TEST(AnsiCodePage, IsTheOneTheRunWasStartedFor) {
   const char* wanted = std::getenv("AMBLER_CODE_PAGE");
   if (!wanted) GTEST_SKIP() << "a run in the machine's own code page";

@@ -1,7 +1,5 @@
-// Downloads from a loopback server, and the hand-over to an updater. They run
-// in a program of their own: under Wine, once a process has asked the shell
-// for a file's program, urlmon in that process hears the server's answer but
-// never receives the data.
+// In a program of their own: under Wine, once a process has asked the shell for a file's program,
+// urlmon in that process hears the server's answer but never receives the data.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -17,12 +15,11 @@ namespace {
 
 using test::InQuotes;
 
-// Serves the folder src of the test's temp folder on a loopback port.
 class Downloads : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::create_directories(dir / "src");
     std::filesystem::create_directories(dir / "dl");
+    std::filesystem::create_directories(dir / "src");
     test::WriteFile(dir / "src\\data.zip", "payload");
     const std::string folder = test::UnixPath(dir.Path());
     SKIP_WITHOUT_WINE("a loopback server of the host");

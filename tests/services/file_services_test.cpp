@@ -1,4 +1,3 @@
-// The file dialog object's file services on real files.
 #include "services/file_services.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +15,6 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-
 using test::InQuotes;
 
 Strings SortedLines(const std::string& file) {
@@ -28,8 +26,7 @@ Strings SortedLines(const std::string& file) {
 TEST(FileServices, MovesReplaceOnlyWhenAskedAndNamesComeShortAndLong) {
   test::TempDir dir;
   const auto a = dir / "a.txt", b = dir / "b.txt";
-  test::WriteFile(a, "a");
-  test::WriteFile(b, "b");
+  test::WriteFile(a, "a"), test::WriteFile(b, "b");
   EXPECT_FALSE(FileMove(a, b) || FileMove(a, dir / "missing dir\\a.txt", true));
   EXPECT_EQ(test::ReadFile(a) + test::ReadFile(b), "ab");
   EXPECT_TRUE(FileMove(a, b, true));
@@ -52,9 +49,8 @@ TEST(FileServices, MovesReplaceOnlyWhenAskedAndNamesComeShortAndLong) {
 
 TEST(FileServices, DirectoryListingIsDepthFirstAndHonoursTheAttributeTest) {
   test::TempDir dir;
-  std::filesystem::create_directories(dir / "tree\\sub\\deeper");
-  std::filesystem::create_directories(dir / "tree\\notes.txt");
-  std::filesystem::create_directories(dir / "tree\\hidden");
+  for (const char* folder : {"tree\\sub\\deeper", "tree\\notes.txt", "tree\\hidden"})
+    std::filesystem::create_directories(dir / folder);
   for (const char* f : {"tree\\a.txt", "tree\\b.ini", "tree\\sub\\c.txt", "tree\\sub\\deeper\\d.txt",
                         "tree\\notes.txt\\e.txt", "tree\\hidden\\f.txt"})
     test::WriteFile(dir / f, "x");
@@ -90,7 +86,7 @@ TEST(FileServices, FileRunStartsProgramsDirectlyAndDocumentsWithTheirProgram) {
   EXPECT_EQ(datei, "Tool.EXE");
   EXPECT_EQ(record.Starts().at(0).commandLine, InQuotes(tool));
 
-  // A document: its program gets the quoted path, and its folder becomes current.
+  // A document's program gets the quoted path, and its folder becomes current.
   std::filesystem::create_directory(dir / "My Files");
   const std::string document = dir / "My Files\\a.amblertest";
   test::WriteFile(document, "x");

@@ -14,8 +14,7 @@
 
 namespace {
 
-// A stand-in program in a folder whose path holds a blank, registered for
-// an extension of the test's own.
+// A stand-in program in a folder whose path holds a blank, registered for an extension of its own.
 class Associations : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -30,7 +29,7 @@ class Associations : public ::testing::Test {
   test::ScriptedHost host;
 };
 
-// Where the scratch files land: the root of the program's drive.
+// Where the scratch files land.
 std::string DriveRoot() { return platform::ExecutableDirectory().substr(0, 3); }
 
 // On Windows a user may not write there (C:\); Wine's Z:\ is the host's root.

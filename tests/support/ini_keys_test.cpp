@@ -1,6 +1,5 @@
-// Ini keys read and written in memory, in each form Total Commander's files
-// have: writing changes only the one line it must (reading is held against the
-// profile functions themselves in ini_profile_test).
+// Writing changes only the one line it must; reading is held against the profile functions in
+// ini_profile_test.
 #include "support/ini_keys.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +9,6 @@
 
 namespace {
 
-// The same text as a file of each form.
 struct Form {
   const char* name;
   std::string (*bytes)(const std::string& text);
@@ -28,7 +26,6 @@ TEST(IniKeys, WritingChangesOnlyTheOneLineInEveryForm) {
   for (const Form& form : kForms) {
     SCOPED_TRACE(form.name);
     const std::string file = form.bytes(kFile);
-    // A key that exists: its line alone.
     std::string expected = kFile;
     expected.replace(expected.find("Buttonbar=C:\\TC\\Default.bar"), 27, "Buttonbar=%COMMANDER_PATH%\\x.bar");
     EXPECT_EQ(WithIniValue(file, "BUTTONBAR", "ButtonBar", "%COMMANDER_PATH%\\x.bar"), form.bytes(expected));
@@ -40,7 +37,6 @@ TEST(IniKeys, WritingChangesOnlyTheOneLineInEveryForm) {
     EXPECT_EQ(WithIniValue(file, "FileSystemPlugins", "ftp", "%COMMANDER_PATH%\\ftp.wfx"),
               form.bytes(kFile + "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\ftp.wfx\r\n"));
   }
-  // A file whose last line has no line end, and an empty one.
   EXPECT_EQ(WithIniValue("[a]", "b", "n", "2"), "[a]\r\n[b]\r\nn=2\r\n");
   EXPECT_EQ(WithIniValue("", "b", "n", "2"), "[b]\r\nn=2\r\n");
 }
@@ -81,8 +77,7 @@ TEST(IniKeys, AnAnsiFileKeepsAValueItsCodePageLacksAsUtf8BehindTheMark) {
 }
 
 TEST(IniKeys, BrokenFilesLoseNoByte) {
-  // An odd last byte of a UTF-16 file, invalid UTF-8 behind the mark, bytes
-  // of no code page: every line that is not the key's comes back whole.
+  // An odd last byte of UTF-16, no UTF-8 behind the mark, bytes of no code page.
   const std::string odd = "\xFF\xFE" + Utf8ToUtf16("[a]\r\nk=1\r\n") + "\x41";
   EXPECT_EQ(WithIniValue(odd, "a", "k", "2"), "\xFF\xFE" + Utf8ToUtf16("[a]\r\nk=2\r\n") + "\x41");
   const std::string marked = "[a]\r\nv=\xEF\xBB\xBF\xC3\x28\x81\r\nk=1\r\n";

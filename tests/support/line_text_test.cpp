@@ -1,5 +1,3 @@
-// Lines of Total Commander's files taken apart into what they say and put
-// back together byte for byte.
 #include "support/line_text.h"
 
 #include <gtest/gtest.h>

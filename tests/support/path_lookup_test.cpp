@@ -16,8 +16,7 @@ TEST(ExtractDirectory, LooksAtTheFileSystemForDirectoriesAndPatterns) {
   // A pattern that matches files has no directory attribute.
   EXPECT_EQ(ExtractDirectory(dir / "*.bar"), dir.Path() + "\\");
 
-  // An existing directory with a file, named with its separator, stays whole even
-  // where the mixed separators would otherwise cut it behind the "/".
+  // A directory with a file, named with its separator, stays whole though the "/" would cut it.
   const std::string mixed = dir.Path() + "/sub\\";
   std::filesystem::create_directory(dir / "sub");
   EXPECT_EQ(ExtractDirectory(mixed), dir.Path() + "/");

@@ -20,8 +20,7 @@ TEST(RewriteLine, BothSearchTextsWhereAPathBeginsAndEmptyOnesSkipped) {
   EXPECT_EQ(RewriteLine("1f:\\x", "e:", "f:", "%D%"), "1f:\\x");
 }
 
-// In an ANSI line a byte that this machine's code page cannot decode stays as
-// it is, the rest is still rewritten, and the byte counts as part of a word.
+// An ANSI byte that this machine's code page cannot decode stays, and counts as part of a word.
 TEST(RewriteFileLine, BytesOfNoCharacterStayAndTheRestIsRewritten) {
   std::string text;
   char odd = 0;
@@ -37,8 +36,7 @@ TEST(RewriteFileLine, BytesOfNoCharacterStayAndTheRestIsRewritten) {
   EXPECT_EQ(rewrite(std::string("k=") + odd + "T:\\TC\\x"), std::string("k=") + odd + "T:\\TC\\x");
 }
 
-// A folder name of 32,000 characters, in a line that almost names it again
-// and again: found whole, in every form, and in one walk of the line.
+// In a line that almost names it again and again: found whole, in every form, in one walk.
 TEST(RewriteFileLine, AFolderNameOf32000CharactersIsFound) {
   std::string directory = "T:\\";
   for (int i = 0; i < 32000; ++i) directory += "д";

@@ -4,7 +4,6 @@
 
 namespace {
 
-// A line written in the session, and what the next start makes of it.
 TEST(SessionLines, TheFolderAndThenTheDriveWhereAPathBeginsWithThem) {
   const HandedOver folder{"E:\\TC", "E:", {}}, root{"E:", "E:", {}}, share{"\\\\srv\\s\\TC", "", {}};
   const std::tuple<const HandedOver*, const char*, const char*> cases[] = {
@@ -16,8 +15,7 @@ TEST(SessionLines, TheFolderAndThenTheDriveWhereAPathBeginsWithThem) {
   for (const auto& [handed, line, portable] : cases) EXPECT_EQ(SessionLinePortable(line, *handed), portable) << line;
 }
 
-// Only what changes is handed over, and the hashes of both versions' lines are
-// those LineHashes gives, whether the new one was written or not.
+// The hashes of both versions' lines are those LineHashes gives, whether the new one was written or not.
 TEST(SessionLines, AConversionWritesTheChangedLinesAndKnowsTheLinesOfBothVersions) {
   const HandedOver folder{"E:\\TC", "E:", {}};
   std::string many;

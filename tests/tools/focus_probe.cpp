@@ -30,9 +30,7 @@ std::wstring RowsOf(HWND list) {
     wchar_t buffer[1024] = {};
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &ignored);
-    if (row) rows += L"|";
-    if (row == selected) rows += L">";
-    rows += buffer;
+    rows += (row ? L"|" : L"") + std::wstring(row == selected ? L">" : L"") + buffer;
   }
   return rows;
 }
