@@ -49,6 +49,7 @@ class TextFileReader {
   void* handle_ = nullptr;
   TextEncoding encoding_ = TextEncoding::Ansi;
   std::vector<char> buffer_;
+  std::size_t block_ = 0;
   std::size_t position_ = 0;
   std::size_t end_ = 0;
   bool atEnd_ = false;

@@ -33,7 +33,12 @@ TextFileReader::TextFileReader(const std::string& name) {
   if (name.empty()) return;
   handle_ = Handle(OpenForReading(name));
   if (!handle_) return;
-  buffer_.resize(kReadBlock);
+  // No larger than the file: fresh memory costs more to touch than a small file to read.
+  LARGE_INTEGER size{};
+  block_ = GetFileSizeEx(handle_, &size)
+               ? std::clamp(static_cast<std::size_t>(size.QuadPart) + 16, std::size_t{4096}, kReadBlock)
+               : kReadBlock;
+  buffer_.resize(block_);
   // The mark needs three bytes at most, which a short read may not give at once.
   while (end_ < 3 && Fill()) {
   }
@@ -51,7 +56,7 @@ bool TextFileReader::Fill() {
   std::memmove(buffer_.data(), buffer_.data() + position_, end_ - position_);
   end_ -= position_;
   position_ = 0;
-  if (buffer_.size() - end_ < kReadBlock / 2) buffer_.resize(buffer_.size() + kReadBlock);
+  if (buffer_.size() - end_ < block_ / 2) buffer_.resize(buffer_.size() + block_);
   DWORD read = 0;
   if (!ReadFile(handle_, buffer_.data() + end_, static_cast<DWORD>(buffer_.size() - end_), &read, nullptr)) {
     failed_ = true;
