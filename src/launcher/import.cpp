@@ -204,9 +204,11 @@ void Launcher::KeepWebPortable(bool refresh) {
     const auto [file, kind, namingFolder] = pending.front();
     pending.pop_front();
     // A hidden or system file is the user's own: named, never rewritten.
-    if (!platform::FileExists(file)) continue;
+    if (!Exists(file)) continue;
     std::vector<FileReference> references;
-    {
+    if (const std::string* bytes = ReadAtStart(file)) {
+      references = ReferencesIn(*bytes, kind);
+    } else {
       // Closed before the file may be replaced below.
       IniLineReader reader(IniLineReader::FromFile{}, file);
       references = ReferencesIn(reader, kind);
@@ -216,7 +218,7 @@ void Launcher::KeepWebPortable(bool refresh) {
     for (const FileReference& reference : references) {
       const std::string target = ReferencedFile(reference.Name(), folder_, namingFolder);
       // Total Commander reads usercmd.ini beside the ini it was given: no copy can stand in for it.
-      if (target.empty() || !platform::FileExists(target) ||
+      if (target.empty() || !Exists(target) ||
           platform::UpperCase(ExtractFileName(target)) == "USERCMD.INI")
         continue;
       std::string copy = target;
@@ -234,7 +236,8 @@ void Launcher::KeepWebPortable(bool refresh) {
         web_.push_back(copy);
       }
       std::string value = reference.Renamed(platform::JoinPath(kCommanderPath, ExtractFileName(copy)));
-      if (value != reference.value && platform::FileExistsHiddenToo(copy)) renamed.emplace_back(&reference, std::move(value));
+      if (value != reference.value && (ReadAtStart(copy) || platform::FileExistsHiddenToo(copy)))
+        renamed.emplace_back(&reference, std::move(value));
     }
     if (renamed.empty()) continue;
     std::string updated;

@@ -40,10 +40,13 @@ Launcher::Outcome Launcher::StartUp() {
   if (switches_.mode == StartMode::Help) return Outcome::Help;
   if (!LocateTotalCommander()) return Outcome::Help;
 
+  keepSmall_ = true;
   BeginWriting();
+  keepSmall_ = false;
   ImportAtStart();
   KeepBarPortable();
   if (!state_.PortableIni.empty()) KeepWebPortable(false);
+  readSmall_.clear();  // what the user may change later in the setup window is read anew
   RememberHandedOver();
   if (state_.FilesImported || switches_.offersShortcuts) CreateDesktopShortCut();
   EnterTotalCommandersFolder();
@@ -114,7 +117,8 @@ void Launcher::KeepBarPortable() {
   if (!platform::FileExists(real)) return;
   CopyAndParseFile(real, folder_.File(kPortableBar), folder_.dir, folder_.path, kCommanderPath, Force::Yes);
   BringMissingCompanion(real);
-  UsePortableBar(s.PortableIni);
+  // Where the ini names the portable bar already, reading the whole ini again would change nothing.
+  if (portable != platform::JoinPath(kCommanderPath, std::string(kPortableBar))) UsePortableBar(s.PortableIni);
 }
 
 void Launcher::AddPortableFilesToCommandLine() {
@@ -170,20 +174,34 @@ void Launcher::MakeSessionPortable() {
 
 bool Launcher::MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines,
                                    std::vector<std::uint64_t>* lines) {
-  // A hidden or system file is the user's own. The file is read in blocks:
-  // a large one is never held whole.
-  if (!handed_ || !platform::FileExists(file)) return false;
-  SessionConversion conversion(IniLineReader::FromFile{}, file, handedLines, *handed_);
+  // A hidden or system file is the user's own. A large file is read in blocks, never held whole.
+  constexpr std::uint64_t kSmall = 64 * 1024;
+  const std::optional<std::uint64_t> size = platform::OrdinaryFileSize(file);
+  if (!handed_ || !size) return false;
+  std::string bytes;
+  const bool small = keepSmall_ && *size <= kSmall && platform::ReadFileBytes(file, bytes);
+  std::optional<SessionConversion> conversion;
+  if (small)
+    conversion.emplace(bytes, handedLines, *handed_);
+  else
+    conversion.emplace(IniLineReader::FromFile{}, file, handedLines, *handed_);
   bool written = false;
-  if (conversion.FindChange()) {
+  if (conversion->FindChange()) {
     written = platform::ReplaceFileContentInPieces(
-        file, [&](const platform::PieceWriter& write) { return conversion.WriteTo(write); });
-    if (!written && !conversion.Failed()) ReportUnwritable(file);
+        file, [&](const platform::PieceWriter& write) { return conversion->WriteTo(write); });
+    if (!written && !conversion->Failed()) ReportUnwritable(file);
   }
-  std::vector<std::uint64_t> known = conversion.Lines(written);
-  if (conversion.Failed()) return false;
+  std::vector<std::uint64_t> known = conversion->Lines(written);
+  if (conversion->Failed()) return false;
+  if (small && !written) readSmall_[platform::UpperCase(file)] = std::move(bytes);
   if (lines) *lines = std::move(known);
   return true;
+}
+
+const std::string* Launcher::ReadAtStart(const std::string& file) const {
+  if (readSmall_.empty() || platform::MediumChangesCounted() != readAtChange_) return nullptr;
+  const auto found = readSmall_.find(platform::UpperCase(file));
+  return found == readSmall_.end() ? nullptr : &found->second;
 }
 
 void Launcher::RememberHandedOver() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "launcher/launcher_state.h"
+#include "platform/file_system.h"
 #include "launcher/start_switches.h"
 #include "support/session_lines.h"
 #include "support/total_commander_folder.h"
@@ -113,6 +114,10 @@ class Launcher {
   std::string BrowseForFile(const std::string& folder, const std::string& caption, const std::string& defaultName);
   // Says once per run that a portable file could not take a change.
   void ReportUnwritable(const std::string& file);
+  // A small file as the start read it, where nothing was written since; else none.
+  const std::string* ReadAtStart(const std::string& file) const;
+  // FileExists, answered by the start's reading where it can.
+  bool Exists(const std::string& file) const { return ReadAtStart(file) || platform::FileExists(file); }
 
   StartInfo start_;
   StartSwitches switches_;
@@ -130,6 +135,10 @@ class Launcher {
   std::string remembered_;
   std::map<std::string, std::vector<std::uint64_t>> read_;
   std::size_t readAtChange_ = 0;
+  // The small files the start's session pass read (by their upper-cased names), for its web walk
+  // while nothing is written: each look at a file costs a trip through Wine.
+  std::map<std::string, std::string> readSmall_;
+  bool keepSmall_ = false;
   bool toldUnwritable_ = false;
   bool begun_ = false;
 };

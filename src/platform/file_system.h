@@ -1,6 +1,7 @@
 #pragma once
 // Names in the file system: existence, deletion, the current drive and directory.
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,6 +13,8 @@ namespace platform {
 // True when a search for exactly this name finds an ordinary file. Hidden and
 // system files, directories and names holding "*" or "?" count as missing.
 bool FileExists(const std::string& name);
+// The size of a file that FileExists finds; none where it finds none.
+std::optional<std::uint64_t> OrdinaryFileSize(const std::string& name);
 
 // True when the name is a file, hidden, system and read-only ones included.
 bool FileExistsHiddenToo(const std::string& name);

@@ -64,12 +64,15 @@ bool CopyBytes(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-bool FileExists(const std::string& name) {
-  if (name.empty() || name.find_first_of("*?") != std::string::npos) return false;
-  if (EndsWithSeparator(name)) return false;
+bool FileExists(const std::string& name) { return OrdinaryFileSize(name).has_value(); }
+
+std::optional<std::uint64_t> OrdinaryFileSize(const std::string& name) {
+  if (name.empty() || name.find_first_of("*?") != std::string::npos) return std::nullopt;
+  if (EndsWithSeparator(name)) return std::nullopt;
   WIN32_FIND_DATAW data;
   const ScopedFind find(FindFirstFileW(ToWide(name).c_str(), &data));
-  return find && IsOrdinary(data.dwFileAttributes);
+  if (!find || !IsOrdinary(data.dwFileAttributes)) return std::nullopt;
+  return static_cast<std::uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
 }
 
 bool FileExistsHiddenToo(const std::string& name) {
