@@ -195,13 +195,14 @@ bool ReadFileBytes(const std::string& name, std::string& bytes) {
   if (!file) return false;
   // Read where the file's size says, in large calls: each call costs a trip
   // through Wine. A file that grows meanwhile is read to its end all the same.
+  // One byte beyond the size lets the last call find the end without a larger
+  // buffer: fresh memory costs more to touch than a small file to read.
   LARGE_INTEGER size{};
-  if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0)
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart) + kBlock);
+  if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0) bytes.reserve(static_cast<std::size_t>(size.QuadPart) + 1);
   constexpr std::size_t kLargeBlock = 8 * 1024 * 1024;
   for (;;) {
-    const std::size_t at = bytes.size();
-    bytes.resize(at + std::clamp(bytes.capacity() - at, kBlock, kLargeBlock));
+    const std::size_t at = bytes.size(), room = bytes.capacity() - at;
+    bytes.resize(at + (room > 0 ? std::min(room, kLargeBlock) : kBlock));
     DWORD read = 0;
     const bool ok = ReadFile(file.Get(), bytes.data() + at, static_cast<DWORD>(bytes.size() - at), &read, nullptr);
     bytes.resize(at + (ok ? read : 0));
