@@ -16,13 +16,13 @@ TEST(FileLookups, OnlyOrdinaryFilesOfExactlyThatNameExistAndDirectoriesAreTold) 
       {dir / "hidden.ini", false}, {dir / "sub", false},       {dir / "sub\\", false},      {dir / "*.ini", false},
       {dir / "wincmd.in?", false}, {"", false}};
   for (const auto& [path, expected] : exists) EXPECT_EQ(platform::FileExists(path), expected) << path;
+  EXPECT_EQ(platform::OrdinaryFileSize(dir / "wincmd.ini"), 1u);
 
   EXPECT_TRUE(platform::HasDirectoryAttribute(dir.Path()) && platform::HasDirectoryAttribute(dir.Path() + "\\"));
   EXPECT_FALSE(platform::HasDirectoryAttribute(dir / "*") || platform::HasDirectoryAttribute(dir / "wincmd.ini"));
-  EXPECT_FALSE(platform::LookupFindsOrdinaryFile(dir / "sub\\empty\\"));
-  EXPECT_TRUE(platform::LookupFindsOrdinaryFile(dir.Path() + "\\"));
-  EXPECT_TRUE(platform::LookupFindsOrdinaryFile(dir / "*.ini"));
-  EXPECT_FALSE(platform::LookupFindsOrdinaryFile(dir / "*.bar"));
+  const std::pair<std::string, bool> finds[] = {
+      {dir / "sub\\empty\\", false}, {dir.Path() + "\\", true}, {dir / "*.ini", true}, {dir / "*.bar", false}};
+  for (const auto& [pattern, expected] : finds) EXPECT_EQ(platform::LookupFindsOrdinaryFile(pattern), expected) << pattern;
 }
 
 TEST(FileChanges, NewFilesNeverEmptyOneAndMovesRefuseATakenName) {
