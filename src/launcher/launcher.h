@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "launcher/launcher_state.h"
-#include "platform/file_system.h"
 #include "launcher/start_switches.h"
+#include "platform/file_system.h"
 #include "support/session_lines.h"
 #include "support/total_commander_folder.h"
 
