@@ -180,7 +180,7 @@ void Launcher::BringMissingCompanion(const std::string& bar) {
 
 void Launcher::UsePortableBar(const std::string& ini) {
   if (!platform::FileExists(folder_.File(kPortableBar)) || !platform::FileExists(ini)) return;
-  if (!IniWriteValue(kButtonbar, kButtonbar, platform::JoinPath(kCommanderPath, std::string(kPortableBar)), ini, true))
+  if (!IniWriteValue(kButtonbar, kButtonbar, InCommanderPath(kPortableBar), ini, true))
     ReportUnwritable(ini);
 }
 
@@ -235,7 +235,7 @@ void Launcher::KeepWebPortable(bool refresh) {
         pending.emplace_back(copy, reference.kind, DirectoryPart(target));
         web_.push_back(copy);
       }
-      std::string value = reference.Renamed(platform::JoinPath(kCommanderPath, ExtractFileName(copy)));
+      std::string value = reference.Renamed(InCommanderPath(ExtractFileName(copy)));
       if (value != reference.value && (ReadAtStart(copy) || platform::FileExistsHiddenToo(copy)))
         renamed.emplace_back(&reference, std::move(value));
     }

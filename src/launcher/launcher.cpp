@@ -118,7 +118,7 @@ void Launcher::KeepBarPortable() {
   CopyAndParseFile(real, folder_.File(kPortableBar), folder_.dir, folder_.path, kCommanderPath, Force::Yes);
   BringMissingCompanion(real);
   // Where the ini names the portable bar already, reading the whole ini again would change nothing.
-  if (portable != platform::JoinPath(kCommanderPath, std::string(kPortableBar))) UsePortableBar(s.PortableIni);
+  if (portable != InCommanderPath(kPortableBar)) UsePortableBar(s.PortableIni);
 }
 
 void Launcher::AddPortableFilesToCommandLine() {
@@ -197,6 +197,8 @@ bool Launcher::MakeSessionPortable(const std::string& file, const std::vector<st
   if (lines) *lines = std::move(known);
   return true;
 }
+
+bool Launcher::Exists(const std::string& file) const { return ReadAtStart(file) || platform::FileExists(file); }
 
 const std::string* Launcher::ReadAtStart(const std::string& file) const {
   if (readSmall_.empty() || platform::MediumChangesCounted() != readAtChange_) return nullptr;

@@ -11,7 +11,6 @@
 
 #include "launcher/launcher_state.h"
 #include "launcher/start_switches.h"
-#include "platform/file_system.h"
 #include "support/session_lines.h"
 #include "support/total_commander_folder.h"
 
@@ -117,7 +116,7 @@ class Launcher {
   // A small file as the start read it, where nothing was written since; else none.
   const std::string* ReadAtStart(const std::string& file) const;
   // FileExists, answered by the start's reading where it can.
-  bool Exists(const std::string& file) const { return ReadAtStart(file) || platform::FileExists(file); }
+  bool Exists(const std::string& file) const;
 
   StartInfo start_;
   StartSwitches switches_;

@@ -123,10 +123,6 @@ Place Locate(IniLineReader& reader, std::string_view section, std::string_view k
   return place;
 }
 
-}  // namespace
-
-namespace {
-
 // A window kept from reader to reader.
 std::string& SpareWindow() {
   thread_local std::string window;

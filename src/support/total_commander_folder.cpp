@@ -20,3 +20,5 @@ std::string TotalCommanderFolder::Expand(const std::string& value) const {
   std::string commanderPath = kCommanderPath, commanderDrive = kCommanderDrive;
   return ReplaceText(ReplaceText(value, commanderPath, dir, false), commanderDrive, dir.substr(0, 2), false);
 }
+
+std::string InCommanderPath(std::string_view name) { return platform::JoinPath(kCommanderPath, name); }

@@ -36,6 +36,9 @@ struct TotalCommanderFolder {
   std::string Expand(const std::string& value) const;
 };
 
+// A file of Total Commander's folder as the portable files name it: "%COMMANDER_PATH%\name".
+std::string InCommanderPath(std::string_view name);
+
 // The folder of that directory; with foundBelow (a subfolder the launcher
 // searched) the 32-bit executable is named in lower case, as the file system
 // ignores the difference.
