@@ -1,6 +1,6 @@
 #pragma once
-// Splits a fuzzer's bytes into the texts a routine takes: each piece but the
-// last is led by one byte giving its length.
+// Splits a fuzzer's bytes into the texts a routine takes: each piece but the last is led by one byte giving its
+// length.
 
 #include <cstddef>
 #include <cstdint>
