@@ -10,29 +10,6 @@
 
 namespace {
 
-// In a folder outside every code page: blanks around the words, odd quotes, a command line near
-// the limit. Total Commander counts every quote: an odd one is closed, or it would swallow the
-// portable files.
-TEST(Launch, TheUsersWordsReachTotalCommanderAsTyped) {
-  test::Medium medium;
-  medium.PutTotalCommander("🧰\\TOTALCMD64.EXE");
-  medium.Write("🧰\\TC_portable_wincmd.ini", "[Configuration]\r\n");
-  medium.PutLauncher("🧰\\Ambler.exe");
-  const std::string odd = "\"unclosed \"\" quotes\" \\\"x";
-  const std::pair<std::string, std::string> cases[] = {
-      {"  C:\\Тест\\表  /O ", "C:\\Тест\\表  /O"}, {odd, odd + "\""}, {std::string(32000 - 200, 'w'), ""}};
-  std::size_t starts = 0;
-  for (const auto& [arguments, passed] : cases) {
-    ASSERT_TRUE(platform::RunAndWait("T:\\🧰\\Ambler.exe " + arguments, 60000).has_value());
-    const auto start = medium.Received("🧰", ++starts).back();
-    // One truth value: a failure should not print 32 KB twice.
-    EXPECT_TRUE(start.commandLine == "T:\\🧰\\TOTALCMD64.EXE " + (passed.empty() ? arguments : passed) +
-                                         " /i=T:\\🧰\\TC_portable_wincmd.ini /f=T:\\🧰\\TC_portable_wcx_ftp.ini" &&
-                start.directory == "T:\\🧰")
-        << start.commandLine.substr(0, 200) << " in " << start.directory;
-  }
-}
-
 TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThemWithoutWritingThem) {
   test::Medium medium;
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
@@ -52,8 +29,8 @@ TEST(Launch, TwoHundredStartsLeaveThePortableFilesAsTheFirstMadeThemWithoutWriti
   ASSERT_EQ(medium.Received("TC").size(), 1u);
   const std::string first = medium.FilesWithTimes("TC");
 
-  // Wine now and then fails to create one process of a long quick series; the soak is about the
-  // files, so such a start is made once more.
+  // Wine now and then fails to create one process of a long quick series; the soak is about the files, so such
+  // a start is made once more.
   std::size_t recorded = 1;
   auto start = [&] {
     const bool ended = platform::RunAndWait("T:\\TC\\Ambler.exe", 60000).has_value();
