@@ -1,6 +1,6 @@
 #pragma once
-// A test medium: a temp folder mapped as a drive, with the launcher and a
-// stand-in Total Commander that records how it was started.
+// A test medium: a temp folder mapped as a drive, with the launcher and a stand-in Total Commander that records
+// how it was started.
 
 #include <optional>
 #include <string>
@@ -18,8 +18,8 @@ class Medium {
   explicit Medium(char letter = 'T');
   ~Medium();
 
-  // A real mount, made before anything is laid out: a tmpfs of that size (a stick that fills up),
-  // or what is laid out behind a read-only bind mount. False where this machine allows no mounts.
+  // A real mount, made before anything is laid out: a tmpfs of that size (a stick that fills up), or what is
+  // laid out behind a read-only bind mount. False where this machine allows no mounts.
   bool MountTmpfs(int kilobytes);
   bool MountReadOnly();
   // Through FUSE on a loop device; false where this machine cannot mount one.

@@ -7,8 +7,8 @@
 #include "support/path_text.h"
 #include "support/portable_rewrite.h"
 
-// A portable line read back: both variables expanded for Total Commander in
-// that directory, upper-cased for comparing with its original.
+// A portable line read back: both variables expanded for Total Commander in that directory, upper-cased for
+// comparing with its original.
 inline std::string ExpandedUpper(std::string line, const std::string& directory) {
   std::string path = kCommanderPath, drive = kCommanderDrive;
   line = ReplaceText(line, path, directory, false);

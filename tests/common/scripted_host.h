@@ -1,7 +1,6 @@
 #pragma once
-// A host for tests: answers message boxes, input boxes and modal windows in
-// the order a test gave, records what it was asked and shown, and is installed
-// (as the host and as the window system) for as long as it lives.
+// A host for tests: answers message boxes, input boxes and modal windows in the order a test gave, records what
+// it was asked and shown, and is installed (as the host and as the window system) for as long as it lives.
 
 #include <deque>
 #include <functional>

@@ -1,8 +1,7 @@
 #pragma once
-// ReplaceText as it reads step by step, for the tests and the fuzzer to hold
-// the fast routine against: the working text is a row of characters that
-// changes in place, and it is upper-cased and searched anew after every
-// replacement, resuming one character behind the inserted replacement.
+// ReplaceText as it reads step by step, for the tests and the fuzzer to hold the fast routine against: the
+// working text is a row of characters that changes in place, and it is upper-cased and searched anew after
+// every replacement, resuming one character behind the inserted replacement.
 
 #include <string>
 #include <vector>
@@ -26,8 +25,7 @@ inline std::vector<TextCharacter> Characters(const std::string& text) {
   return characters;
 }
 
-// wordStart: a match counts only where no letter or digit (nor a character
-// beyond ASCII) stands before it.
+// wordStart: a match counts only where no letter or digit (nor a character beyond ASCII) stands before it.
 inline std::string StepByStepReplace(const std::string& source, const std::string& find,
                                      const std::string& replacement, bool wordStart) {
   std::vector<TextCharacter> text = Characters(source);

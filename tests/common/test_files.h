@@ -7,8 +7,7 @@
 
 namespace test {
 
-// A new empty folder under the system's temp folder, removed with everything
-// in it when the object goes.
+// A new empty folder under the system's temp folder, removed with everything in it when the object goes.
 class TempDir {
  public:
   TempDir();
@@ -38,8 +37,7 @@ unsigned long Attributes(const std::string& path);
 void SetAttributes(const std::string& path, unsigned long attributes);
 std::filesystem::file_time_type ModificationTime(const std::string& path);
 
-// The corpus of real configuration files beside the project, or empty when
-// this checkout has none.
+// The corpus of real configuration files beside the project, or empty when this checkout has none.
 std::string CorpusFile(const std::string& name);
 
 bool UnderWine();
@@ -48,15 +46,13 @@ bool UnderWine();
 
 // Runs a command of the Unix host from inside Wine; its exit code (-1 on Windows).
 int RunUnix(const std::string& command);
-// The host's Unix name of a Windows path under Wine; a Unix path as Wine's
-// drive Z: names it.
+// The host's Unix name of a Windows path under Wine; a Unix path as Wine's drive Z: names it.
 std::string UnixPath(const std::string& windowsPath);
 inline std::string InQuotes(const std::string& text) { return std::string(1, '"').append(text).append(1, '"'); }
 std::string WindowsPath(const std::string& unixPath);
 
-// Associates files of the extension ("html") with a program for as long as
-// the object lives, under a file kind of its own; an association the test
-// prefix had already is kept (IsActive() is false then).
+// Associates files of the extension ("html") with a program for as long as the object lives, under a file kind
+// of its own; an association the test prefix had already is kept (IsActive() is false then).
 class Association {
  public:
   Association(const std::string& extension, const std::string& program);
@@ -70,8 +66,7 @@ class Association {
   bool active_ = false;
 };
 
-// Makes the drive letter stand for the folder (a path under Z:) until the
-// object goes.
+// Makes the drive letter stand for the folder (a path under Z:) until the object goes.
 class MappedDrive {
  public:
   MappedDrive(char letter, const std::string& folder);

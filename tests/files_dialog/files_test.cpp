@@ -63,8 +63,8 @@ TEST_F(FilesDialog, TypedPathsMoveTheListsAndFillTheNameBox) {
     EXPECT_EQ(d.Drive1->Drive() + "|" + d.Dir1->Path() + "|" + d.File1->Path(), "t:|t:\\DOCS|t:\\DOCS");
     EXPECT_EQ(d.FileName->Text(), "a.txt");  // as the file system spells it
 
-    // A folder offers its first plain file; a folder without separator is split like a file path;
-    // a quoted path moves nothing until the box is left.
+    // A folder offers its first plain file; a folder without separator is split like a file path; a quoted path
+    // moves nothing until the box is left.
     const auto shows = [&] { return d.Dir1->Path() + "|" + d.FileName->Text(); };
     d.KomplettPfadText->SetText("T:\\docs\\");
     EXPECT_EQ(shows(), "T:\\docs|a.txt");

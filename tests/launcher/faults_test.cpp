@@ -1,6 +1,5 @@
-// A medium that fails under the program: it fills up, it is write-protected,
-// files vanish between two steps, or it is pulled. Whatever happens, the
-// originals stay as they were, every portable file is whole or missing, no
+// A medium that fails under the program: it fills up, it is write-protected, files vanish between two steps, or
+// it is pulled. Whatever happens, the originals stay as they were, every portable file is whole or missing, no
 // scratch file remains, and Total Commander starts.
 #include <algorithm>
 #include <filesystem>
@@ -77,8 +76,8 @@ class FaultyMedium : public LauncherTest {
     Start("");
   }
 
-  // The originals as they were, every portable file missing or whole, nothing else in the
-  // folder, and Total Commander started with exactly the portable files that exist.
+  // The originals as they were, every portable file missing or whole, nothing else in the folder, and Total
+  // Commander started with exactly the portable files that exist.
   void ExpectNothingLost(std::size_t starts = 1, const std::string& removed = "") {
     std::vector<std::string> expected = {"TOTALCMD64.EXE"};
     for (const auto& [name, content] : Originals()) {
@@ -146,8 +145,8 @@ class FaultyMedium : public LauncherTest {
     recorded.Clear();
   }
 
-  // Runs once unpulled to count the changes, then pulled at each, each followed by a start
-  // with the stick back and the check.
+  // Runs once unpulled to count the changes, then pulled at each, each followed by a start with the stick back
+  // and the check.
   template <typename Run, typename Check>
   std::size_t PullAtEveryChange(Run run, Check check) {
     const auto before = TotalCommandersFolder();
@@ -239,8 +238,8 @@ TEST_P(FullStick, FirstStartLosesNothingAndTheNextStartWithRoomImportsEverything
   ExpectNothingLost();
   if (GetParam() >= 1024) ExpectEverythingImported(true);
 
-  // With room, the next start imports what is missing; a file whose rewrite did not fit keeps
-  // its absolute paths until the next import from the setup window.
+  // With room, the next start imports what is missing; a file whose rewrite did not fit keeps its absolute
+  // paths until the next import from the setup window.
   test::RunUnix("rm -f " + filler);
   StartTryingEveryOffer();
   ExpectNothingLost(2);
@@ -313,8 +312,8 @@ TEST_F(PulledStick, AtAnyChangeOfAPluginSaveTheIniHoldsTheKeysSavedSoFar) {
             12u);
 }
 
-// A session wrote the day's letter and a host disk's: pulled anywhere, the next start ends
-// as an unpulled one would.
+// A session wrote the day's letter and a host disk's: pulled anywhere, the next start ends as an unpulled one
+// would.
 TEST_F(PulledStick, AtAnyChangeOfAStartAfterASessionNothingIsConvertedTwiceOrByMistake) {
   LayOutTotalCommander();
   StartTryingEveryOffer();
@@ -332,9 +331,9 @@ TEST_F(PulledStick, AtAnyChangeOfAStartAfterASessionNothingIsConvertedTwiceOrByM
             2u);
 }
 
-// A real exFAT stick. Unpulled: everything imported, and a second start changes nothing. Then
-// pulled at the plugin window (pause 0), at the shortcut question (pause 1), or some milliseconds
-// after the start began; after repair, a start with the stick back loses nothing.
+// A real exFAT stick. Unpulled: everything imported, and a second start changes nothing. Then pulled at the
+// plugin window (pause 0), at the shortcut question (pause 1), or some milliseconds after the start began;
+// after repair, a start with the stick back loses nothing.
 TEST_F(FaultyMedium, OnAnExfatStickAFirstStartImportsEverythingTheNextChangesNothingAndAPullLosesNothing) {
   if (!medium.MountExfat(32)) GTEST_SKIP() << "this machine cannot mount an exFAT stick (root, FUSE, a loop device, exfat-fuse)";
   LayOut();

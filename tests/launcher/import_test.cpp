@@ -29,8 +29,8 @@ TEST_F(Import, WithoutForceTheSameFileIsRefusedAndAMissingOneOffersBrowsingThenM
   EXPECT_EQ(medium.Read("TC\\P.ini"), "");
 }
 
-// Hidden or system originals are left alone, LF line ends keep every key, and the user's files
-// that look like scratch names stay.
+// Hidden or system originals are left alone, LF line ends keep every key, and the user's files that look like
+// scratch names stay.
 TEST_F(Import, FirstStartMakesThePortableFilesAndChangesNothingElse) {
   using Files = std::map<std::string, std::string>;
   struct Case {
@@ -43,18 +43,6 @@ TEST_F(Import, FirstStartMakesThePortableFilesAndChangesNothingElse) {
                             {"notes.txt", "d"}, {"backup\\x", "e"}};
   const auto with = [](Files files, const Files& more) { return files.insert(more.begin(), more.end()), files; };
   const Case cases[] = {
-      {"TC",
-       {{"wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n[Buttonbar]\r\nButtonbar=t:\\tc\\DEFAULT.BAR\r\n"
-                       "[FileSystemPlugins]\r\nftp=T:\\TC\\plugins\\ftp.wfx\r\n"},
-        {"wcx_ftp.ini", "[Demo]\r\nlocaldir=T:\\Downloads\r\n"},
-        {"DEFAULT.BAR", "[Buttonbar]\r\nbutton1=T:\\TC\\TOTALCMD64.EXE,1\r\ncmd1=T:\\Tools\\x.exe\r\n"},
-        {"DEFAULT.br1", "companion"}},
-       {{"wincmd.ini", "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n" + kPortableBar +
-                           "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\plugins\\ftp.wfx\r\n"},
-        {"wcx_ftp.ini", "[Demo]\r\nlocaldir=%COMMANDER_DRIVE%\\Downloads\r\n"},
-        {"Default.bar", "[Buttonbar]\r\nbutton1=%COMMANDER_PATH%\\TOTALCMD64.EXE,1\r\ncmd1=%COMMANDER_DRIVE%\\Tools\\x.exe\r\n"},
-        {"Default.br1", "companion"}},
-       shortcut},
       {"Marked",
        {{"hidden wincmd.ini", "[Configuration]\r\nInstallDir=T:\\Marked\r\n"}, {"system wcx_ftp.ini", "[x]\r\n"}},
        {{"wincmd.ini", "[Buttonbar]\r\n" + kPortableBar}, {"wcx_ftp.ini", ""}}, {}},
@@ -168,22 +156,22 @@ TEST_F(Import, WindowsDirectoryOfTheDesktopsDriveIsOffered) {
   EXPECT_EQ(medium.Read("TC\\P.ini"), "x=%COMMANDER_PATH%\\y\r\n");
 }
 
-// A portable bar is rewritten in place, and named in the ini once it has its companion; without
-// one, the bar chosen in the dialog is imported with its companion.
+// A portable bar is rewritten in place, and named in the ini once it has its companion; without one, the bar
+// chosen in the dialog is imported with its companion.
 TEST_F(Import, ImportButtonBarRewritesOrImportsAndNeverReplacesAHiddenOrSystemFile) {
-  const auto BarKey = [&] {
-    return IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false);
-  };
-  const auto ChooseInTheDialog = [&](const std::string& path) {
-    host.OnModal([path](ui::Window& window) {
-      if (!path.empty()) static_cast<Files&>(window).KomplettPfadText->SetText(path);
-      static_cast<Files&>(window).Ok->UserClick();
-    });
-  };
   LayOutTotalCommander();
   const std::string bar = "TC\\TC_portable_Default.bar", companion = "TC\\TC_portable_Default.br1";
   medium.Write(bar, "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\ncmd2=t:\\Tools\\y.exe\r\n");
   Form1& form = Start("x /setup");
+  const auto BarKey = [&] { return IniReadValue("Buttonbar", "Buttonbar", medium.Path("TC\\TC_portable_wincmd.ini"), "", false); };
+  // The path typed in the dialog, or none: the dialog accepted as it opens.
+  const auto ImportChosen = [&](const std::string& path) {
+    host.OnModal([path](ui::Window& window) {
+      if (!path.empty()) static_cast<Files&>(window).KomplettPfadText->SetText(path);
+      static_cast<Files&>(window).Ok->UserClick();
+    });
+    form.PatchBtnBar->UserClick();
+  };
   form.PatchBtnBar->UserClick();
   EXPECT_EQ(medium.Read(bar), "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\ncmd2=%COMMANDER_DRIVE%\\Tools\\y.exe\r\n");
   EXPECT_EQ(host.Said(), Texts{"Cancled|Import cancled!"});
@@ -194,17 +182,13 @@ TEST_F(Import, ImportButtonBarRewritesOrImportsAndNeverReplacesAHiddenOrSystemFi
   EXPECT_EQ(BarKey(), "%COMMANDER_PATH%\\TC_portable_Default.bar");
   EXPECT_EQ(medium.Read(companion), "companion");
 
-  const auto removePortableBar = [&] {
-    for (const std::string& name : {bar, companion}) platform::RemoveFile(medium.Path(name));
-  };
+  const auto removePortableBar = [&] { platform::RemoveFile(medium.Path(bar)), platform::RemoveFile(medium.Path(companion)); };
   removePortableBar();
   medium.Write("Bars\\MY.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
   medium.Write("Bars\\MY.br1", "new companion");
-  ChooseInTheDialog("");
-  form.PatchBtnBar->UserClick();
+  ImportChosen("");
   EXPECT_FALSE(platform::FileExists(medium.Path(bar)));
-  ChooseInTheDialog("T:\\Bars\\MY.BAR");
-  form.PatchBtnBar->UserClick();
+  ImportChosen("T:\\Bars\\MY.BAR");
   EXPECT_EQ(medium.Read(bar) + medium.Read(companion), "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\nnew companion");
   EXPECT_EQ(medium.Read("Bars\\MY.BAR"), "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
   EXPECT_EQ(host.Messages().size(), 1u);
@@ -215,8 +199,7 @@ TEST_F(Import, ImportButtonBarRewritesOrImportsAndNeverReplacesAHiddenOrSystemFi
     for (const unsigned long marks : {test::kHidden, test::kSystem}) {
       medium.Write(name, "the user's");
       test::SetAttributes(medium.HostWindowsPath(name), marks);
-      ChooseInTheDialog("T:\\Bars\\MY.BAR");
-      form.PatchBtnBar->UserClick();
+      ImportChosen("T:\\Bars\\MY.BAR");
       EXPECT_EQ(medium.Read(name), "the user's") << name << " " << marks;
       EXPECT_EQ(test::Attributes(medium.HostWindowsPath(name)), marks);
       test::SetAttributes(medium.HostWindowsPath(name), 0);

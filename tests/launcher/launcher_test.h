@@ -1,6 +1,6 @@
 #pragma once
-// The main window started in the test's own process on a test medium (T:),
-// with the scripted host answering for the user.
+// The main window started in the test's own process on a test medium (T:), with the scripted host answering for
+// the user.
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
-// A DLL as a hostile stick would plant it beside Ambler.exe under the name of
-// a system DLL: when anything loads it, it leaves a line in the file that
-// AMBLER_PLANTED_MARKER names, and refuses to load.
+// A DLL as a hostile stick would plant it beside Ambler.exe under the name of a system DLL: when anything loads
+// it, it leaves a line in the file that AMBLER_PLANTED_MARKER names, and refuses to load.
 
 #include <cstdio>
 #include <cstdlib>

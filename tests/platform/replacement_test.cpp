@@ -16,8 +16,8 @@ struct PullAt {
   ~PullAt() { platform::PullMediumAtChange(0); }
 };
 
-// Pulled at every operation, then recovered as the next start does: the old or the complete new
-// content, and nothing else left. Both outcomes must occur.
+// Pulled at every operation, then recovered as the next start does: the old or the complete new content, and
+// nothing else left. Both outcomes must occur.
 void ExpectEveryPullRecovers(const std::string& oldContent, const std::function<bool(const std::string&)>& replace,
                              const std::string& newContent) {
   std::set<std::string> outcomes;

@@ -34,28 +34,6 @@ TEST(TextFileReader, ReadsLinesLongerThanItsBufferAndLineEndsAcrossIt) {
   EXPECT_EQ(test::FileLines(file), (Strings{first, longLine, "end"}));
 }
 
-TEST(TextFileWriter, EndsEveryLineWithCrLfAndReadsBackTheSame) {
-  test::TempDir dir;
-  const auto file = dir / "out.txt";
-  const Strings lines = {"[Configuration]", "", "a\nb", std::string("n\0ul", 4), std::string(200000, 'z')};
-  {
-    platform::TextFileWriter writer(file);
-    for (const auto& line : lines) EXPECT_TRUE(writer.WriteLine(line));
-    EXPECT_TRUE(writer.Close());
-  }
-  std::string expected;
-  for (const auto& line : lines) expected += line + "\r\n";
-  EXPECT_EQ(test::ReadFile(file), expected);
-  EXPECT_EQ(test::FileLines(file), lines);
-
-  EXPECT_TRUE(platform::TextFileWriter(file, platform::TextFileWriter::Mode::Append).WriteLine("more"));
-  EXPECT_EQ(test::ReadFile(file), expected + "more\r\n");
-
-  platform::TextFileWriter replaced(file);
-  EXPECT_TRUE(replaced.Close());
-  EXPECT_EQ(test::ReadFile(file), "");
-}
-
 TEST(TextFiles, MissingOrUnwritableFilesFailWithoutHarm) {
   test::TempDir dir;
   platform::TextFileReader reader(dir / "missing.txt");

@@ -1,5 +1,5 @@
-// In a program of their own: under Wine, once a process has asked the shell for a file's program,
-// urlmon in that process hears the server's answer but never receives the data.
+// In a program of their own: under Wine, once a process has asked the shell for a file's program, urlmon in
+// that process hears the server's answer but never receives the data.
 #include <gtest/gtest.h>
 
 #include <chrono>

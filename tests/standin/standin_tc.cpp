@@ -1,7 +1,6 @@
-// A stand-in for Total Commander: appends the exact command line it received
-// and its working directory to "received.txt" beside itself (or to the file
-// that AMBLER_STANDIN_RECORD names, for a medium it cannot write to). When the
-// file "show.txt" lies beside it, it also shows the command line to the user.
+// A stand-in for Total Commander: appends the exact command line it received and its working directory to
+// "received.txt" beside itself (or to the file that AMBLER_STANDIN_RECORD names, for a medium it cannot write
+// to). When the file "show.txt" lies beside it, it also shows the command line to the user.
 
 #include <cstdlib>
 

@@ -25,9 +25,9 @@ const std::vector<Names> kKeys = {{"InstallDir", "installdir", " INSTALLDIR "}, 
 const std::vector<std::string> kValues = {"",           "v",         "C:\\TC\\x.bar", "\"quoted\"", "'q'", "\"",
                                           "' z '",      "a=b",       " spaced out ",  "путь 7",     "é;x", "\"a'"};
 
-// Wine is shown a file it reads as Windows reads the original: Wine also ends a line at a lone
-// CR, which Windows takes for a blank as it takes the end-of-file mark, shown in its place; Wine
-// ignores the case of ASCII letters only: it is shown names in one case.
+// Wine is shown a file it reads as Windows reads the original: Wine also ends a line at a lone CR, which
+// Windows takes for a blank as it takes the end-of-file mark, shown in its place; Wine ignores the case of
+// ASCII letters only: it is shown names in one case.
 constexpr char kWineCr = '\x1a';
 const std::pair<const char*, const char*> kFoldedForWine[] = {{"É", "é"}, {"Т", "т"}, {"О", "о"}, {"А", "а"},
                                                               {"Л", "л"}, {"П", "п"}, {"У", "у"}, {"Ь", "ь"}};

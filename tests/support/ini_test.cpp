@@ -101,7 +101,6 @@ TEST_F(IniTest, AMissingFileForASectionIsReported) {
   EXPECT_EQ(Section("s") + IniReadSectionEntries("s", "", keys, values, ";") + keys + values, "");
   EXPECT_EQ(host.Said(), std::vector<std::string>(2, "File not found!|Ini not found!"));
   EXPECT_EQ(host.Messages()[1].icon, platform::MsgIcon::Information);
-  EXPECT_EQ(host.Messages()[1].buttons, platform::MsgButtons::Ok);
 }
 
 }  // namespace

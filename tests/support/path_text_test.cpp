@@ -46,8 +46,8 @@ std::string Replace(const std::string& source, std::string find, const std::stri
   return ReplaceText(source, find, replacement, false);
 }
 
-// Case ignored in every script, the replacement not searched again, the search resumed one
-// character behind it, and no match beginning or ending inside a character.
+// Case ignored in every script, the replacement not searched again, the search resumed one character behind it,
+// and no match beginning or ending inside a character.
 TEST(ReplaceText, ReplacesAsTheRulesSay) {
   const std::string cases[][4] = {
       {"a=C:\\TC\\x;b=c:\\tc\\y;c=C:\\Tc", "c:\\tc", "%P%", "a=%P%\\x;b=%P%\\y;c=%P%"},

@@ -131,8 +131,8 @@ std::string Binary(std::string text, std::size_t size, unsigned state, const std
   return text;
 }
 
-// Binary (50 MB, or behind the UTF-16 mark with an odd length), no UTF-8 behind the mark, NULs,
-// lone LFs, bytes of the code page: what they say is rewritten, every other byte kept.
+// Binary (50 MB, or behind the UTF-16 mark with an odd length), no UTF-8 behind the mark, NULs, lone LFs, bytes
+// of the code page: what they say is rewritten, every other byte kept.
 TEST_F(WholeFileRewrite, BrokenAndHostileFilesLoseNoByte) {
   const std::string hostile[] = {
       "\xFF\xFE" + Utf8ToUtf16("a=T:\\TC\\x\r\nb=1\r\n") + "\x41",

@@ -1,6 +1,6 @@
-// Prints each visible top-level window's title and its focused control (class, left and top in
-// client pixels, text or a list box's rows), tab-separated, one window a line, in UTF-8. A key
-// goes to the control focused when it arrives, so the window tests type only once focus is there.
+// Prints each visible top-level window's title and its focused control (class, left and top in client pixels,
+// text or a list box's rows), tab-separated, one window a line, in UTF-8. A key goes to the control focused
+// when it arrives, so the window tests type only once focus is there.
 #include <windows.h>
 
 #include <cstdio>
