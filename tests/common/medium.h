@@ -43,10 +43,7 @@ class Medium {
   void PutLauncher(const std::string& relative) const;
 
   // What the stand-in in that folder received, waiting up to a minute for that many starts.
-  struct Start {
-    std::string commandLine;
-    std::string directory;
-  };
+  struct Start { std::string commandLine, directory; };
   std::vector<Start> Received(const std::string& folder, std::size_t atLeast = 1) const;
   static std::vector<Start> ReceivedIn(const std::string& record, std::size_t atLeast = 1);
 

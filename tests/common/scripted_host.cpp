@@ -3,6 +3,17 @@
 #include <gtest/gtest.h>
 
 namespace test {
+namespace {
+
+template <typename T>
+std::optional<T> Next(std::deque<T>& queue) {
+  if (queue.empty()) return std::nullopt;
+  T front = std::move(queue.front());
+  queue.pop_front();
+  return front;
+}
+
+}  // namespace
 
 ScriptedHost::ScriptedHost() {
   platform::SetHost(this);
@@ -17,28 +28,15 @@ ScriptedHost::~ScriptedHost() {
   EXPECT_TRUE(inputAnswers_.empty()) << inputAnswers_.size() << " scripted inputs were never asked for";
 }
 
-void ScriptedHost::Answer(std::initializer_list<platform::MsgResult> answers) {
-  for (const auto answer : answers) AnswerAfter(answer, nullptr);
-}
-
-void ScriptedHost::AnswerAfter(platform::MsgResult answer, std::function<void()> action) {
-  answers_.push_back({answer, std::move(action)});
-}
-
 platform::MsgResult ScriptedHost::ShowMessage(const std::string& prompt, platform::MsgButtons buttons,
                                               platform::MsgIcon icon, const std::string& title) {
   if (beforePause_) beforePause_();
   messages_.push_back({prompt, buttons, icon, title});
   if (buttons == platform::MsgButtons::Ok) return platform::MsgResult::Ok;
-  if (answers_.empty() && unscripted_) return unscripted_(messages_.back());
-  if (answers_.empty()) {
-    ADD_FAILURE() << "unexpected question: " << prompt;
-    return platform::MsgResult::No;
-  }
-  const Scripted scripted = std::move(answers_.front());
-  answers_.pop_front();
-  if (scripted.action) scripted.action();
-  return scripted.answer;
+  if (const auto answer = Next(answers_)) return *answer;
+  if (unscripted_) return unscripted_(messages_.back());
+  ADD_FAILURE() << "unexpected question: " << prompt;
+  return platform::MsgResult::No;
 }
 
 std::vector<std::string> ScriptedHost::Said() const {
@@ -47,20 +45,12 @@ std::vector<std::string> ScriptedHost::Said() const {
   return said;
 }
 
-void ScriptedHost::AnswerInput(std::initializer_list<std::optional<std::string>> answers) {
-  inputAnswers_.insert(inputAnswers_.end(), answers);
-}
-
 std::optional<std::string> ScriptedHost::InputBox(const std::string& prompt, const std::string& title,
                                                   const std::string& preset) {
   inputs_.push_back({prompt, title, preset});
-  if (inputAnswers_.empty()) {
-    ADD_FAILURE() << "unexpected input box: " << prompt;
-    return std::nullopt;
-  }
-  auto answer = inputAnswers_.front();
-  inputAnswers_.pop_front();
-  return answer;
+  if (auto answer = Next(inputAnswers_)) return *answer;
+  ADD_FAILURE() << "unexpected input box: " << prompt;
+  return std::nullopt;
 }
 
 void ScriptedHost::Shown(ui::Window& window) {
@@ -69,15 +59,12 @@ void ScriptedHost::Shown(ui::Window& window) {
 
 void ScriptedHost::RunModal(ui::Window& window) {
   if (beforePause_) beforePause_();
-  if (modalActions_.empty() && unscriptedModal_) {
+  if (const auto action = Next(modalActions_))
+    (*action)(window);
+  else if (unscriptedModal_)
     unscriptedModal_(window);
-  } else if (modalActions_.empty()) {
+  else
     ADD_FAILURE() << "unexpected modal window: " << window.Name();
-  } else {
-    auto action = std::move(modalActions_.front());
-    modalActions_.pop_front();
-    action(window);
-  }
   if (window.IsVisible()) {
     ADD_FAILURE() << "modal window " << window.Name() << " is still open after its scripted action";
     window.Hide();
