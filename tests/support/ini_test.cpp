@@ -86,7 +86,7 @@ TEST_F(IniTest, BinaryFilesAndTenMegabyteLinesAreReadWithoutHarm) {
   EXPECT_EQ(values, value + ";1;");
 }
 
-// Lines end at line feeds as in the key functions.
+// Lines end at line feeds as in the key functions; a missing file is reported.
 TEST_F(IniTest, SectionEntriesKeysAndValues) {
   WriteFile(ini, "[Other]\r\nz=0\r\n[FileSystemPlugins]\r\na=x\r\n  b = y  \r\n[Next]\r\nc=1\r\n");
   EXPECT_EQ(Section("FileSystemPlugins"), "a=x;b = y;");
@@ -94,10 +94,9 @@ TEST_F(IniTest, SectionEntriesKeysAndValues) {
   WriteFile(ini, "[s]\na=1\r\nb=2\rc=3\n[t]\n");
   EXPECT_EQ(Section("s"), "a=1;b=2\rc=3;");
   EXPECT_EQ(keys, "a;b;");
-}
 
-TEST_F(IniTest, AMissingFileForASectionIsReported) {
   test::ScriptedHost host;
+  ini = dir / "missing.ini";
   EXPECT_EQ(Section("s") + IniReadSectionEntries("s", "", keys, values, ";") + keys + values, "");
   EXPECT_EQ(host.Said(), std::vector<std::string>(2, "File not found!|Ini not found!"));
   EXPECT_EQ(host.Messages()[1].icon, platform::MsgIcon::Information);
