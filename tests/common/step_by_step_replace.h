@@ -1,7 +1,7 @@
 #pragma once
-// ReplaceText as it reads step by step, for the tests and the fuzzer to hold the fast routine against: the
-// working text is a row of characters that changes in place, and it is upper-cased and searched anew after
-// every replacement, resuming one character behind the inserted replacement.
+// ReplaceText as it reads step by step, for the tests to hold the fast routine against: the working text is
+// a row of characters that changes in place, and it is searched anew after every replacement, resuming one
+// character behind the inserted replacement.
 
 #include <string>
 #include <vector>
@@ -10,36 +10,28 @@
 
 namespace test {
 
-struct TextCharacter {
-  std::string bytes;
-  char32_t upper;
-};
-
-inline std::vector<TextCharacter> Characters(const std::string& text) {
-  std::vector<TextCharacter> characters;
-  for (std::size_t at = 0; at < text.size();) {
-    const platform::Utf8Char c = platform::DecodeUtf8(text, at);
-    characters.push_back({text.substr(at, c.length), platform::UpperChar(c.code)});
-    at += c.length;
-  }
+// Each character's bytes; a byte that begins no character stands alone.
+inline std::vector<std::string> Characters(const std::string& text) {
+  std::vector<std::string> characters;
+  for (std::size_t at = 0; at < text.size(); at += characters.back().size())
+    characters.push_back(text.substr(at, platform::DecodeUtf8(text, at).length));
   return characters;
 }
 
 // wordStart: a match counts only where no letter or digit (nor a character beyond ASCII) stands before it.
 inline std::string StepByStepReplace(const std::string& source, const std::string& find,
                                      const std::string& replacement, bool wordStart) {
-  std::vector<TextCharacter> text = Characters(source);
-  const std::vector<TextCharacter> wanted = Characters(find);
-  const std::vector<TextCharacter> inserted = Characters(replacement);
+  std::vector<std::string> text = Characters(source);
+  const std::vector<std::string> wanted = Characters(find), inserted = Characters(replacement);
   auto matchesAt = [&](std::size_t at) {
     if (at + wanted.size() > text.size()) return false;
     for (std::size_t i = 0; i < wanted.size(); ++i)
-      if (text[at + i].upper != wanted[i].upper) return false;
+      if (platform::UpperCase(text[at + i]) != platform::UpperCase(wanted[i])) return false;
     return true;
   };
   auto wordBefore = [&](std::size_t at) {
     if (at == 0) return false;
-    const unsigned char last = static_cast<unsigned char>(text[at - 1].bytes.back());
+    const unsigned char last = static_cast<unsigned char>(text[at - 1].back());
     return last >= 0x80 || (last >= '0' && last <= '9') || (last >= 'A' && last <= 'Z') ||
            (last >= 'a' && last <= 'z');
   };
@@ -58,7 +50,7 @@ inline std::string StepByStepReplace(const std::string& source, const std::strin
     from = at + inserted.size() + 1;
   }
   std::string result;
-  for (const auto& c : text) result += c.bytes;
+  for (const auto& c : text) result += c;
   return result;
 }
 

@@ -30,19 +30,14 @@ std::string Quoted(const std::string& text) {
 
 TempDir::TempDir() {
   static std::atomic<unsigned> counter{0};
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  const fs::path base = fs::temp_directory_path();  // GetTempPath
-  for (unsigned attempt = 0;; ++attempt) {
-    const fs::path candidate = base / ("ambler-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    std::error_code error;
-    if (fs::create_directory(candidate, error)) {
-      const std::u8string name = candidate.u8string();
-      path_.assign(name.begin(), name.end());
-      if (!path_.empty() && path_.back() == '\\') path_.pop_back();
-      return;
-    }
-    if (attempt > 100) throw std::runtime_error("cannot create a temp folder");
-  }
+  // Unique among the processes that run at once, and after them.
+  const std::string name = std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+  const fs::path folder = fs::temp_directory_path() / ("ambler-test-" + name + "-" + std::to_string(counter++));
+  if (!fs::create_directory(folder)) throw std::runtime_error("cannot create a temp folder");
+  const std::u8string path = folder.u8string();
+  path_.assign(path.begin(), path.end());
+  if (!path_.empty() && path_.back() == '\\') path_.pop_back();
 }
 
 TempDir::~TempDir() {

@@ -16,7 +16,6 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::string& Path() const { return path_; }
-  // Path() + "\" + name.
   std::string operator/(const std::string& name) const;
 
  private:

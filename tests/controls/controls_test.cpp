@@ -23,6 +23,7 @@ class Probe : public ui::Window {
   ui::DirList* dirs = nullptr;
   ui::FileList* files = nullptr;
   ui::DriveList* drives = nullptr;
+  std::unique_ptr<ui::AlwaysOnTop> pin;
   int loads = 0;
 
  protected:
@@ -38,6 +39,7 @@ class Probe : public ui::Window {
     dirs = &Add<ui::DirList>("dirs", ui::Rect{});
     files = &Add<ui::FileList>("files", ui::Rect{});
     drives = &Add<ui::DriveList>("drives", ui::Rect{});
+    pin = std::make_unique<ui::AlwaysOnTop>(*this, "AlwaysOnTop1", 795, 45);
 
     // A chain: text sets echo, whose handler logs; the log shows the nesting.
     text->Change = [this] {
@@ -155,30 +157,17 @@ TEST(Lists, ReadTheRealFileSystemAndTheDrivesOfTheSystem) {
   EXPECT_EQ(window.log, (std::vector<std::string>{"dirs", "drive:t:"}));
 }
 
-class Host : public ui::Window {
- public:
-  Host() : ui::Window("Host") {}
-  std::unique_ptr<ui::AlwaysOnTop> pin;
-
- protected:
-  void Design() override { pin = std::make_unique<ui::AlwaysOnTop>(*this, "AlwaysOnTop1", 795, 45); }
-};
-
-std::string Showing(const ui::AlwaysOnTop& pin) {
-  std::string visible;
-  if (pin.AOT_Disabled->Visible()) visible += "Off";
-  if (pin.AOT_MouseMove->Visible()) visible += "Hover";
-  if (pin.AOT_Enabled->Visible()) visible += "On";
-  return visible;
-}
-
 TEST(AlwaysOnTop, PinsAndReleasesItsHostThroughItsThreeStates) {
   test::ScriptedHost host;
-  Host window;
+  Probe window;
   window.Show();
   ui::AlwaysOnTop& pin = *window.pin;
   EXPECT_EQ(pin.AOT_Enabled->ToolTip(), "Always on top");
-  const auto state = [&] { return Showing(pin) + (window.IsTopmost() ? "+top" : "") + (pin.GetIsOnTop() ? "+on" : ""); };
+  // The picture shown, then whether the window and the pin say "on top".
+  const auto state = [&] {
+    return std::string(pin.AOT_Disabled->Visible() ? "Off" : "") + (pin.AOT_MouseMove->Visible() ? "Hover" : "") +
+           (pin.AOT_Enabled->Visible() ? "On" : "") + (window.IsTopmost() ? "+top" : "") + (pin.GetIsOnTop() ? "+on" : "");
+  };
   const std::pair<std::function<void()>, const char*> steps[] = {
       {[] {}, "Off"},
       {[&] { pin.AOT_Disabled->UserMouseMove(); }, "Hover"},

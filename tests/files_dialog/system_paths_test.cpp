@@ -11,30 +11,20 @@ namespace {
 
 class Registry : public ::testing::Test {
  protected:
-  static void Add(const std::string& name, const std::string& type, const std::string& data) {
-    ASSERT_EQ(platform::RunAndWait("reg add \"HKCU\\Software\\AmblerTest\" /v \"" + name + "\" /t " + type +
-                                       " /d \"" + data + "\" /f",
-                                   60000),
-              0u);
-  }
-  void TearDown() override { platform::RunAndWait("reg delete \"HKCU\\Software\\AmblerTest\" /f", 60000); }
+  void TearDown() override { platform::RunAndWait("reg delete HKCU\\Software\\AmblerTest /f", 60000); }
 };
 
 TEST_F(Registry, ReadsTextValuesByTheirWholePath) {
-  Add("Plain", "REG_SZ", "T:\\TC");
-  Add("Number", "REG_DWORD", "7");
-  std::string path = "  hkey_current_user\\Software\\AmblerTest\\Plain ";
-  EXPECT_EQ(RegistryGetAbsolutValue(path), "T:\\TC");
-  EXPECT_EQ(path, "Software\\AmblerTest");
+  for (const char* value : {"/v Plain /t REG_SZ /d T:\\TC", "/v Number /t REG_DWORD /d 7"})
+    ASSERT_EQ(platform::RunAndWait(std::string("reg add HKCU\\Software\\AmblerTest /f ") + value, 60000), 0u);
+  const std::string key = "HKEY_CURRENT_USER\\Software\\AmblerTest\\";
   // A trailing separator goes once: the last key component is the value name.
-  for (const char* wrong : {"HKEY_CURRENT_USER\\Software\\AmblerTest\\Number", "no separator",
-                                   "HKEY_CURRENT_USER\\Software\\AmblerTest\\Missing",
-                                   "HKEY_NOWHERE\\Software\\AmblerTest\\Plain"}) {
-    path = wrong;
-    EXPECT_EQ(RegistryGetAbsolutValue(path), "") << wrong;
-  }
-  path = "HKEY_CURRENT_USER\\Software\\AmblerTest\\Plain\\";
-  EXPECT_EQ(RegistryGetAbsolutValue(path), "T:\\TC");
+  const std::pair<std::string, const char*> cases[] = {
+      {key + "Plain\\", "T:\\TC"}, {key + "Number", ""}, {key + "Missing", ""}, {"no separator", ""},
+      {"HKEY_NOWHERE\\Software\\AmblerTest\\Plain", ""}, {"  hkey_current_user\\Software\\AmblerTest\\Plain ", "T:\\TC"}};
+  std::string path;
+  for (const auto& [whole, value] : cases) EXPECT_EQ(RegistryGetAbsolutValue(path = whole), value) << whole;
+  EXPECT_EQ(path, "Software\\AmblerTest");  // the key's path comes back
 }
 
 TEST_F(Registry, FolderServicesPutTheProfileInForItsPlaceholderOnly) {

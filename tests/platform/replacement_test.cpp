@@ -11,11 +11,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-struct PullAt {
-  explicit PullAt(std::size_t k) { platform::PullMediumAtChange(k); }
-  ~PullAt() { platform::PullMediumAtChange(0); }
-};
-
 // Pulled at every operation, then recovered as the next start does: the old or the complete new content, and
 // nothing else left. Both outcomes must occur.
 void ExpectEveryPullRecovers(const std::string& oldContent, const std::function<bool(const std::string&)>& replace,
@@ -25,11 +20,11 @@ void ExpectEveryPullRecovers(const std::string& oldContent, const std::function<
   for (std::size_t k = 0; k <= operations; ++k) {  // the unpulled run counts the operations
     test::TempDir dir;
     if (!oldContent.empty()) test::WriteFile(dir / "x.ini", oldContent);
-    {
-      const PullAt pull(k);
-      EXPECT_EQ(replace(dir / "x.ini"), k == 0) << "pulled at " << k;
-      operations = k == 0 ? platform::MediumChangesCounted() : operations;
-    }
+    platform::PullMediumAtChange(k);
+    const bool replaced = replace(dir / "x.ini");
+    if (k == 0) operations = platform::MediumChangesCounted();
+    platform::PullMediumAtChange(0);
+    EXPECT_EQ(replaced, k == 0) << "pulled at " << k;
     if (k == 0) continue;
     platform::FinishInterruptedReplacements(dir.Path(), "x", {"_temp2.txt"});
     const std::string now = test::Exists(dir / "x.ini") ? test::ReadFile(dir / "x.ini") : "";
@@ -110,15 +105,6 @@ TEST(Replacement, ACopyIsAnOrdinaryFileWhateverTheAttributesOfItsSource) {
     EXPECT_TRUE(platform::ReplaceFileContent(dir / "copy.ini", "kept " + std::to_string(marks)));
     EXPECT_EQ(test::Attributes(dir / "copy.ini"), marks);
   }
-}
-
-TEST(Replacement, OnlyMountPointsAndSymbolicLinksLeadElsewhere) {
-  constexpr unsigned long kDirectory = 0x10, kReparse = 0x400;
-  EXPECT_FALSE(platform::LeadsElsewhere(kDirectory, 0));
-  EXPECT_TRUE(platform::LeadsElsewhere(kDirectory | kReparse, 0xA0000003UL));  // mount point
-  EXPECT_TRUE(platform::LeadsElsewhere(kDirectory | kReparse, 0xA000000CUL));  // symbolic link
-  EXPECT_FALSE(platform::LeadsElsewhere(kDirectory | kReparse, 0x9000601AUL));  // a cloud-synced folder
-  EXPECT_TRUE(platform::LeadsElsewhere(kDirectory | kReparse, 2));  // unknown: as Wine reports links
 }
 
 }  // namespace
