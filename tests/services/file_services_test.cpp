@@ -5,12 +5,9 @@
 #include <algorithm>
 
 #include "common/medium.h"
-#include "common/scripted_host.h"
 #include "common/test_files.h"
 #include "platform/file_system.h"
-#include "platform/process.h"
 #include "platform/text.h"
-#include "platform/text_file.h"
 
 namespace {
 
