@@ -7,10 +7,12 @@
 
 namespace platform {
 
+bool CloseOpenedFile(void* file) { return std::fclose(static_cast<std::FILE*>(file)) == 0; }
+
 FileBlockReader::FileBlockReader(const std::string& name) {
-  handle_ = name.empty() ? nullptr : std::fopen(name.c_str(), "rb");
-  failed_ = !handle_;
-  auto* file = static_cast<std::FILE*>(handle_);
+  file_ = OpenedFile(name.empty() ? nullptr : std::fopen(name.c_str(), "rb"));
+  failed_ = !file_;
+  auto* file = static_cast<std::FILE*>(file_.Get());
   if (file && std::fseek(file, 0, SEEK_END) == 0) {
     const long size = std::ftell(file);
     left_ = size > 0 ? static_cast<std::size_t>(size) : 0;
@@ -18,13 +20,9 @@ FileBlockReader::FileBlockReader(const std::string& name) {
   }
 }
 
-FileBlockReader::~FileBlockReader() {
-  if (handle_) std::fclose(static_cast<std::FILE*>(handle_));
-}
-
 bool FileBlockReader::AppendTo(std::string& buffer, std::size_t size) {
-  if (!handle_ || failed_) return false;
-  auto* file = static_cast<std::FILE*>(handle_);
+  if (!file_ || failed_) return false;
+  auto* file = static_cast<std::FILE*>(file_.Get());
   size = std::min(size, std::max<std::size_t>(left_, 4096));
   const std::size_t at = buffer.size();
   buffer.resize(at + size);

@@ -7,43 +7,11 @@
 #include <objbase.h>
 
 #include <utility>
+#include <vector>
+
+#include "platform/scoped.h"
 
 namespace platform {
-
-// A handle released by Close; Invalid marks "no handle" as its creator
-// reports it (INVALID_HANDLE_VALUE for files and searches, nullptr for others).
-template <typename H, auto Close, auto Invalid>
-class Scoped {
- public:
-  Scoped() = default;
-  explicit Scoped(H handle) : handle_(handle) {}
-  ~Scoped() { Reset(); }
-  Scoped(Scoped&& other) noexcept : handle_(std::exchange(other.handle_, Invalid())) {}
-  Scoped& operator=(Scoped&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      handle_ = std::exchange(other.handle_, Invalid());
-    }
-    return *this;
-  }
-  Scoped(const Scoped&) = delete;
-  Scoped& operator=(const Scoped&) = delete;
-
-  H Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != Invalid(); }
-  // Receives a handle from a call that writes it.
-  H* Receive() {
-    Reset();
-    return &handle_;
-  }
-  // Releases it now; false when the release failed (a write that did not reach the medium).
-  bool Reset() {
-    return handle_ == Invalid() || Close(std::exchange(handle_, Invalid()));
-  }
-
- private:
-  H handle_ = Invalid();
-};
 
 namespace scoped_detail {
 inline HANDLE NoFile() { return INVALID_HANDLE_VALUE; }
@@ -76,7 +44,7 @@ class WindowDC {
   explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
   ~WindowDC() {
     if (!dc_) return;
-    if (original_) SelectObject(dc_, original_);
+    for (auto original = originals_.rbegin(); original != originals_.rend(); ++original) SelectObject(dc_, *original);
     ReleaseDC(window_, dc_);
   }
   WindowDC(const WindowDC&) = delete;
@@ -86,13 +54,17 @@ class WindowDC {
   explicit operator bool() const { return dc_ != nullptr; }
   void Select(HGDIOBJ object) {
     HGDIOBJ previous = SelectObject(dc_, object);
-    if (!original_) original_ = previous;
+    if (!previous) return;
+    // Each kind of object (a font, a brush, a pen, a bitmap) has an original of its own to put back.
+    for (HGDIOBJ original : originals_)
+      if (GetObjectType(original) == GetObjectType(previous)) return;
+    originals_.push_back(previous);
   }
 
  private:
   HWND window_;
   HDC dc_;
-  HGDIOBJ original_ = nullptr;
+  std::vector<HGDIOBJ> originals_;
 };
 
 // A COM interface, released through its Release (never deleted).
@@ -108,7 +80,10 @@ class ComPtr {
   T* operator->() const { return object_; }
   explicit operator bool() const { return object_ != nullptr; }
   // Receives the interface from a call that writes it (CoCreateInstance, QueryInterface).
-  void** Receive() { return reinterpret_cast<void**>(&object_); }
+  void** Receive() {
+    if (object_) std::exchange(object_, nullptr)->Release();
+    return reinterpret_cast<void**>(&object_);
+  }
 
  private:
   T* object_ = nullptr;

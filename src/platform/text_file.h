@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/scoped.h"
+
 namespace platform {
 
 enum class TextEncoding { Ansi, Utf8, Utf16 };
@@ -25,14 +27,17 @@ inline std::size_t MarkLength(TextEncoding encoding) {
   return encoding == TextEncoding::Utf16 ? 2 : encoding == TextEncoding::Utf8 ? 3 : 0;
 }
 
+// A file the platform opened (a HANDLE on Windows, a FILE* in the native
+// build), closed once; false where the close failed.
+bool CloseOpenedFile(void* file);
+inline void* NoOpenedFile() { return nullptr; }
+using OpenedFile = Scoped<void*, CloseOpenedFile, NoOpenedFile>;
+
 class TextFileReader {
  public:
   explicit TextFileReader(const std::string& name);
-  ~TextFileReader();
-  TextFileReader(const TextFileReader&) = delete;
-  TextFileReader& operator=(const TextFileReader&) = delete;
 
-  bool IsOpen() const { return handle_ != nullptr; }
+  bool IsOpen() const { return static_cast<bool>(file_); }
   TextEncoding Encoding() const { return encoding_; }
 
   // The next line without its line end; false at the end of the file or
@@ -46,7 +51,7 @@ class TextFileReader {
   bool Fill();
   bool ReadUtf16Line(std::string& line);
 
-  void* handle_ = nullptr;
+  OpenedFile file_;
   TextEncoding encoding_ = TextEncoding::Ansi;
   std::vector<char> buffer_;
   std::size_t block_ = 0;
@@ -68,7 +73,7 @@ class TextFileWriter {
   TextFileWriter(const TextFileWriter&) = delete;
   TextFileWriter& operator=(const TextFileWriter&) = delete;
 
-  bool IsOpen() const { return handle_ != nullptr; }
+  bool IsOpen() const { return static_cast<bool>(file_); }
 
   // Writes the line's bytes and CR LF (none behind the odd last byte of a
   // UTF-16 file); false once anything failed to reach the file.
@@ -81,7 +86,7 @@ class TextFileWriter {
   bool Append(std::string_view bytes);
   bool Flush();
 
-  void* handle_ = nullptr;
+  OpenedFile file_;
   TextEncoding encoding_;
   std::string pending_;
   bool failed_ = false;
@@ -92,18 +97,15 @@ class TextFileWriter {
 class FileBlockReader {
  public:
   explicit FileBlockReader(const std::string& name);
-  ~FileBlockReader();
-  FileBlockReader(const FileBlockReader&) = delete;
-  FileBlockReader& operator=(const FileBlockReader&) = delete;
 
-  bool IsOpen() const { return handle_ != nullptr; }
+  bool IsOpen() const { return static_cast<bool>(file_); }
   // Appends up to size bytes to buffer; false at the end of the file and
   // after a read error.
   bool AppendTo(std::string& buffer, std::size_t size);
   bool Failed() const { return failed_; }
 
  private:
-  void* handle_ = nullptr;
+  OpenedFile file_;
   std::size_t left_ = 0;  // what the file's size said was left to read
   bool failed_ = false;
 };

@@ -29,13 +29,15 @@ HANDLE OpenForReading(const std::string& name) {
 
 }  // namespace
 
+bool CloseOpenedFile(void* file) { return CloseHandle(file) != 0; }
+
 TextFileReader::TextFileReader(const std::string& name) {
   if (name.empty()) return;
-  handle_ = Handle(OpenForReading(name));
-  if (!handle_) return;
+  file_ = OpenedFile(Handle(OpenForReading(name)));
+  if (!file_) return;
   // No larger than the file: fresh memory costs more to touch than a small file to read.
   LARGE_INTEGER size{};
-  block_ = GetFileSizeEx(handle_, &size)
+  block_ = GetFileSizeEx(file_.Get(), &size)
                ? std::clamp(static_cast<std::size_t>(size.QuadPart) + 16, std::size_t{4096}, kReadBlock)
                : kReadBlock;
   buffer_.resize(block_);
@@ -46,19 +48,15 @@ TextFileReader::TextFileReader(const std::string& name) {
   position_ = MarkLength(encoding_);
 }
 
-TextFileReader::~TextFileReader() {
-  if (handle_) CloseHandle(handle_);
-}
-
 // Reads more behind what is still unread, which moves to the front.
 bool TextFileReader::Fill() {
-  if (atEnd_ || !handle_) return false;
+  if (atEnd_ || !file_) return false;
   std::memmove(buffer_.data(), buffer_.data() + position_, end_ - position_);
   end_ -= position_;
   position_ = 0;
   if (buffer_.size() - end_ < block_ / 2) buffer_.resize(buffer_.size() + block_);
   DWORD read = 0;
-  if (!ReadFile(handle_, buffer_.data() + end_, static_cast<DWORD>(buffer_.size() - end_), &read, nullptr)) {
+  if (!ReadFile(file_.Get(), buffer_.data() + end_, static_cast<DWORD>(buffer_.size() - end_), &read, nullptr)) {
     failed_ = true;
     atEnd_ = true;
     return false;
@@ -70,7 +68,7 @@ bool TextFileReader::Fill() {
 
 bool TextFileReader::ReadLine(std::string& line) {
   line.clear();
-  if (!handle_) return false;
+  if (!file_) return false;
   if (encoding_ == TextEncoding::Utf16) return ReadUtf16Line(line);
   bool any = false;
   for (;;) {
@@ -121,10 +119,10 @@ TextFileWriter::TextFileWriter(const std::string& name, Mode mode, TextEncoding 
   if (name.empty()) return;
   // Appending writes go to the end as one piece, even with other writers.
   const bool append = mode == Mode::Append;
-  handle_ = Handle(CreateFileForWriting(ToWide(name), append ? FILE_APPEND_DATA : GENERIC_WRITE,
+  file_ = OpenedFile(Handle(CreateFileForWriting(ToWide(name), append ? FILE_APPEND_DATA : GENERIC_WRITE,
                                         append ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ,
-                                        append ? OPEN_ALWAYS : CREATE_ALWAYS));
-  if (handle_ && !append)
+                                        append ? OPEN_ALWAYS : CREATE_ALWAYS)));
+  if (file_ && !append)
     Append(encoding == TextEncoding::Utf16 ? std::string_view(kUtf16Mark, 2)
                                            : std::string_view(kUtf8Mark, MarkLength(encoding)));
 }
@@ -132,13 +130,13 @@ TextFileWriter::TextFileWriter(const std::string& name, Mode mode, TextEncoding 
 TextFileWriter::~TextFileWriter() { Close(); }
 
 bool TextFileWriter::Flush() {
-  if (!failed_ && !WriteAll(handle_, pending_)) failed_ = true;
+  if (!failed_ && !WriteAll(file_.Get(), pending_)) failed_ = true;
   pending_.clear();
   return !failed_;
 }
 
 bool TextFileWriter::Append(std::string_view bytes) {
-  if (!handle_ || failed_) return false;
+  if (!file_ || failed_) return false;
   pending_.append(bytes);
   return pending_.size() < kBlock || Flush();
 }
@@ -150,34 +148,29 @@ bool TextFileWriter::WriteLine(std::string_view line) {
 }
 
 bool TextFileWriter::Close() {
-  if (!handle_) return false;
+  if (!file_) return false;
   Flush();
-  if (!CloseHandle(handle_)) failed_ = true;
-  handle_ = nullptr;
+  if (!file_.Reset()) failed_ = true;
   return !failed_;
 }
 
 FileBlockReader::FileBlockReader(const std::string& name) {
   if (name.empty()) return;
-  handle_ = Handle(OpenForReading(name));
-  failed_ = !handle_;
+  file_ = OpenedFile(Handle(OpenForReading(name)));
+  failed_ = !file_;
   LARGE_INTEGER size{};
-  if (handle_ && GetFileSizeEx(handle_, &size)) left_ = static_cast<std::size_t>(size.QuadPart);
-}
-
-FileBlockReader::~FileBlockReader() {
-  if (handle_) CloseHandle(handle_);
+  if (file_ && GetFileSizeEx(file_.Get(), &size)) left_ = static_cast<std::size_t>(size.QuadPart);
 }
 
 bool FileBlockReader::AppendTo(std::string& buffer, std::size_t size) {
-  if (!handle_ || failed_) return false;
+  if (!file_ || failed_) return false;
   // No more room than the file needs: fresh memory is slow to touch. A file
   // that grows meanwhile is read to its end all the same.
   size = std::min(size, std::max<std::size_t>(left_, 4096));
   const std::size_t at = buffer.size();
   buffer.resize(at + size);
   DWORD read = 0;
-  failed_ = !ReadFile(handle_, buffer.data() + at, static_cast<DWORD>(size), &read, nullptr);
+  failed_ = !ReadFile(file_.Get(), buffer.data() + at, static_cast<DWORD>(size), &read, nullptr);
   buffer.resize(at + (failed_ ? 0 : read));
   left_ -= std::min<std::size_t>(left_, read);
   return !failed_ && read > 0;
