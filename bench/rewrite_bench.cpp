@@ -11,13 +11,13 @@
 
 #include "platform/file_system.h"
 #include "rewrite_split.h"
-#include "support/total_commander_folder.h"
+#include "support/portable_rewrite.h"
 
 namespace {
 
 double RewriteMs(const std::string& file) {
   const auto start = std::chrono::steady_clock::now();
-  MakePortable(file, FolderOf("T:\\TC"));
+  MakePortable(file, "T:\\TC", "T:\\TC\\");
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
       window.Load();
       found = static_cast<std::size_t>(window.List1->ListCount());
     }));
-    walk.push_back(Ms([&] { walked = MinimalWalk(tree.path); }));
+    walk.push_back(Ms([&] { walked = MinimalWalk(tree.TCPath); }));
   }
   std::printf("scan_ms: %.1f\n", Median(scan));
   std::printf("walk_ms: %.1f\n", Median(walk));

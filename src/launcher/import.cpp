@@ -96,12 +96,12 @@ void Launcher::CopyIntoPortableFile(const std::string& source, const std::string
 }
 
 void Launcher::MakePortable(const std::string& file) {
-  if (platform::FileExists(file) && ::MakePortable(file, folder_).failed) ReportUnwritable(file);
+  if (platform::FileExists(file) && ::MakePortable(file, folder_.TCDir, state_.TCPathMatch).failed) ReportUnwritable(file);
 }
 
 void Launcher::PortablePasses(const std::string& source, const std::string& destination, Force pathForce,
                               Force driveForce) {
-  CopyAndParseFile(source, destination, folder_.dir, folder_.path, kCommanderPath, pathForce);
+  CopyAndParseFile(source, destination, folder_.TCDir, state_.TCPathMatch, kCommanderPath, pathForce);
   // Without a drive letter (a network share) there is no drive to replace.
   if (!folder_.drive.empty())
     CopyAndParseFile(source, destination, folder_.drive, folder_.drive, kCommanderDrive, driveForce);
@@ -195,11 +195,11 @@ void Launcher::KeepWebPortable(bool refresh) {
   if (!platform::FileExists(ini)) return;
   // Each file with what it is and the folder its relative names start from:
   // a copy's are its original's.
-  std::deque<std::tuple<std::string, ConfigKind, std::string>> pending = {{ini, ConfigKind::Ini, folder_.path}};
+  std::deque<std::tuple<std::string, ConfigKind, std::string>> pending = {{ini, ConfigKind::Ini, folder_.TCPath}};
   std::unordered_set<std::string> followed = {platform::UpperCase(ini), platform::UpperCase(bar)};
   web_.clear();
   if (platform::FileExists(bar))
-    pending.emplace_back(bar, ConfigKind::Bar, barOriginal_.empty() ? folder_.path : DirectoryPart(barOriginal_));
+    pending.emplace_back(bar, ConfigKind::Bar, barOriginal_.empty() ? folder_.TCPath : DirectoryPart(barOriginal_));
   while (!pending.empty()) {
     const auto [file, kind, namingFolder] = pending.front();
     pending.pop_front();

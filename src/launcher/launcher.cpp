@@ -21,7 +21,7 @@
 namespace {
 
 bool HoldsTotalCommander(const TotalCommanderFolder& folder) {
-  return platform::FileExists(folder.exe64) || platform::FileExists(folder.exe32);
+  return platform::FileExists(folder.TCExe64) || platform::FileExists(folder.TCExe32);
 }
 
 }  // namespace
@@ -39,6 +39,7 @@ Launcher::Outcome Launcher::StartUp() {
   folder_ = FolderOf(start_.executableDirectory);
   if (switches_.mode == StartMode::Help) return Outcome::Help;
   if (!LocateTotalCommander()) return Outcome::Help;
+  state_.TCPathMatch = folder_.TCPath;
 
   keepSmall_ = true;
   BeginWriting();
@@ -61,22 +62,22 @@ Launcher::Outcome Launcher::StartUp() {
 // holds it; said when there is none.
 bool Launcher::LocateTotalCommander() {
   if (HoldsTotalCommander(folder_)) return true;
-  const std::string below = FindTCSubDirectory(folder_.path);
+  const std::string below = FindTCSubDirectory(folder_.TCPath);
   if (below.empty()) {
-    folder_.dir.clear();
+    folder_ = WithoutTotalCommander(start_.executableDirectory);
     platform::Tell(texts::RunInTotalCommandersDirectory(start_.executableBaseName), platform::MsgIcon::Information,
                texts::kFileNotFound);
     return false;
   }
   folder_ = FolderOf(below, true);
-  platform::ChangeDirectory(folder_.dir);
+  platform::ChangeDirectory(folder_.TCDir);
   return true;
 }
 
 // Total Commander starts in its folder, on its drive.
 void Launcher::EnterTotalCommandersFolder() {
-  if (!folder_.path.empty() && !platform::IsSeparator(folder_.path[0])) platform::ChangeDrive(folder_.path[0]);
-  platform::ChangeDirectory(folder_.path);
+  if (!folder_.TCPath.empty() && !platform::IsSeparator(folder_.TCPath[0])) platform::ChangeDrive(folder_.TCPath[0]);
+  platform::ChangeDirectory(folder_.TCPath);
 }
 
 std::string Launcher::FindTCSubDirectory(const std::string& Path) const {
@@ -115,7 +116,7 @@ void Launcher::KeepBarPortable() {
   if (portable != bar && !IniWriteValue(kButtonbar, kButtonbar, portable, s.PortableIni, false))
     ReportUnwritable(s.PortableIni);
   if (!platform::FileExists(real)) return;
-  CopyAndParseFile(real, folder_.File(kPortableBar), folder_.dir, folder_.path, kCommanderPath, Force::Yes);
+  CopyAndParseFile(real, folder_.File(kPortableBar), folder_.TCDir, state_.TCPathMatch, kCommanderPath, Force::Yes);
   BringMissingCompanion(real);
   // Where the ini names the portable bar already, reading the whole ini again would change nothing.
   if (portable != InCommanderPath(kPortableBar)) UsePortableBar(s.PortableIni);
@@ -137,10 +138,10 @@ void Launcher::AddPortableFilesToCommandLine() {
 
 void Launcher::StartTotalCommander() {
   std::string executable;
-  if (platform::FileExists(folder_.exe64))
-    executable = folder_.exe64;
-  else if (platform::FileExists(folder_.exe32))
-    executable = folder_.exe32;
+  if (platform::FileExists(folder_.TCExe64))
+    executable = folder_.TCExe64;
+  else if (platform::FileExists(folder_.TCExe32))
+    executable = folder_.TCExe32;
   if (executable.empty()) {
     platform::Tell(texts::kTotalCommanderNotFound, platform::MsgIcon::Information, texts::kFileNotFound);
     return;
@@ -159,7 +160,7 @@ void Launcher::BeginWriting() {
 }
 
 void Launcher::FinishInterruptedReplacements() {
-  platform::FinishInterruptedReplacements(folder_.path, std::string(kPortablePrefix), {kRewriteScratchSuffix});
+  platform::FinishInterruptedReplacements(folder_.TCPath, std::string(kPortablePrefix), {kRewriteScratchSuffix});
 }
 
 void Launcher::MakeSessionPortable() {
@@ -207,7 +208,9 @@ const std::string* Launcher::ReadAtStart(const std::string& file) const {
 }
 
 void Launcher::RememberHandedOver() {
-  HandedOver handed{folder_.dir, folder_.drive, {}};
+  // Without Total Commander's folder, no later start could convert by it.
+  if (folder_.TCDir.empty()) return;
+  HandedOver handed{folder_.TCDir, folder_.drive, {}};
   // Windows' own drive is never the medium's, whatever Total Commander writes with its letter.
   if (platform::UpperCase(handed.drive) == platform::UpperCase(platform::SystemDrive())) handed.drive.clear();
   std::vector<std::string> files = web_;

@@ -7,6 +7,9 @@ struct LauncherState {
   // The command line handed to Total Commander: the launcher's own, trimmed,
   // plus the portable ini options.
   std::string TCCommandLine;
+  // Total Commander's folder with its separator, once it is found; the second
+  // search text of the path rewrite. Empty where it was not found.
+  std::string TCPathMatch;
   // The portable ini files while they are known to exist, else empty.
   std::string PortableIni;
   std::string PortableFtpIni;

@@ -109,7 +109,7 @@ std::string ReferencedFile(std::string_view name, const TotalCommanderFolder& fo
   path = Resolved(path);
   // Without a drive (Total Commander on a share) only its own folder is the medium's.
   const bool onMedium = folder.drive.empty()
-                            ? platform::UpperCase(path).starts_with(platform::UpperCase(folder.path))
+                            ? platform::UpperCase(path).starts_with(platform::UpperCase(folder.TCPath))
                             : platform::UpperCase(platform::DriveOf(path)) == platform::UpperCase(folder.drive);
   return onMedium ? path : std::string();
 }
@@ -130,5 +130,5 @@ std::string PortableCopyName(const std::string& file) {
 bool IsPortableFile(const std::string& file, const TotalCommanderFolder& folder) {
   const std::string upper = platform::UpperCase(file);
   return upper.starts_with(platform::UpperCase(folder.File(kPortablePrefix))) &&
-         upper.find('\\', folder.path.size()) == std::string::npos;
+         upper.find('\\', folder.TCPath.size()) == std::string::npos;
 }

@@ -77,8 +77,8 @@ struct RewriteResult {
 RewriteResult RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
                           const std::string& replacement);
 
-// Both passes on a file: Total Commander's folder becomes %COMMANDER_PATH%,
-// then its drive (where it has one) %COMMANDER_DRIVE%. The file ends as the
-// two rewrites one after the other leave it, but is read and written once.
-struct TotalCommanderFolder;
-RewriteResult MakePortable(const std::string& file, const TotalCommanderFolder& folder);
+// Both passes on a file: Total Commander's folder (TCDir, TCPathMatch: the
+// same with its separator) becomes %COMMANDER_PATH%, then TCDir's drive (where
+// it has one) %COMMANDER_DRIVE%. The file ends as the two rewrites one after
+// the other leave it, but is read and written once.
+RewriteResult MakePortable(const std::string& file, const std::string& TCDir, const std::string& TCPathMatch);

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/path.h"
 #include "support/portable_rewrite.h"
-#include "support/total_commander_folder.h"
 
 namespace {
 
@@ -82,8 +82,9 @@ RewriteResult RewriteFile(const std::string& file, const std::string& find1, con
   return RewriteInPasses(file, {{find1, find2, replacement}});
 }
 
-RewriteResult MakePortable(const std::string& file, const TotalCommanderFolder& folder) {
-  std::vector<Pass> passes = {{folder.dir, folder.path, kCommanderPath}};
-  if (!folder.drive.empty()) passes.push_back({folder.drive, folder.drive, kCommanderDrive});
+RewriteResult MakePortable(const std::string& file, const std::string& TCDir, const std::string& TCPathMatch) {
+  std::vector<Pass> passes = {{TCDir, TCPathMatch, kCommanderPath}};
+  if (const std::string drive = platform::DriveOf(TCDir); !drive.empty())
+    passes.push_back({drive, drive, kCommanderDrive});
   return RewriteInPasses(file, passes);
 }

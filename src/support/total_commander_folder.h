@@ -17,14 +17,14 @@ inline constexpr std::string_view kPortableBarCompanion = "TC_portable_Default.b
 inline constexpr const char* kButtonbar = "Buttonbar";
 
 struct TotalCommanderFolder {
-  std::string path;   // with its trailing separator: "E:\TC\", at a drive root "E:\"
-  std::string dir;    // without it: "E:\TC", at a drive root the two characters "E:"
-  std::string drive;  // "E:"; empty for a network share
-  std::string exe64, exe32;
+  std::string TCPath;  // with its trailing separator: "E:\TC\", at a drive root "E:\"
+  std::string TCDir;   // without it: "E:\TC", at a drive root the two characters "E:"
+  std::string drive;   // TCDir's drive, "E:"; empty for a network share
+  std::string TCExe64, TCExe32;
 
   // A file in the folder.
-  std::string File(std::string_view name) const { return path + std::string(name); }
-  std::string getTCPath() const { return path; }
+  std::string File(std::string_view name) const { return TCPath + std::string(name); }
+  std::string getTCPath() const { return TCPath; }
   // The portable ini's full name, whether or not the file exists.
   std::string getPortableINI() const { return File(kPortableIni); }
 
@@ -43,3 +43,7 @@ std::string InCommanderPath(std::string_view name);
 // searched) the 32-bit executable is named in lower case, as the file system
 // ignores the difference.
 TotalCommanderFolder FolderOf(const std::string& directory, bool foundBelow = false);
+// The launcher's own folder where Total Commander is in none: its files are
+// still looked for there, but with no TCDir and so no drive, nothing is made
+// portable, since no path can be known to be Total Commander's.
+TotalCommanderFolder WithoutTotalCommander(const std::string& launcherDirectory);

@@ -39,10 +39,14 @@ platform::MsgResult ScriptedHost::ShowMessage(const std::string& prompt, platfor
   return platform::MsgResult::No;
 }
 
-std::vector<std::string> ScriptedHost::Said() const {
-  std::vector<std::string> said;
-  for (const ShownMessage& message : messages_) said.push_back(message.title + "|" + message.prompt);
+Sayings ScriptedHost::Said() const {
+  Sayings said;
+  for (const ShownMessage& message : messages_) said.push_back({message.title, message.prompt});
   return said;
+}
+
+void PrintTo(const Saying& saying, std::ostream* out) {
+  *out << "{\"" << saying.title << "\", \"" << saying.prompt << "\"}";
 }
 
 std::optional<std::string> ScriptedHost::InputBox(const std::string& prompt, const std::string& title,

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,14 @@ namespace test {
 struct ShownMessage { std::string prompt; platform::MsgButtons buttons; platform::MsgIcon icon; std::string title; };
 
 struct ProgramEnded {};
+
+// A message box as the user read it.
+struct Saying {
+  std::string title, prompt;
+  bool operator==(const Saying&) const = default;
+};
+using Sayings = std::vector<Saying>;
+void PrintTo(const Saying& saying, std::ostream* out);
 
 inline void Close(ui::Window& window) { window.RequestClose(); }
 
@@ -33,7 +42,7 @@ class ScriptedHost final : public platform::Host, public ui::WindowSystem {
   void BeforeEachPause(std::function<void()> action) { beforePause_ = std::move(action); }
 
   const std::vector<ShownMessage>& Messages() const { return messages_; }
-  std::vector<std::string> Said() const;
+  Sayings Said() const;
 
   platform::MsgResult ShowMessage(const std::string& prompt, platform::MsgButtons buttons, platform::MsgIcon icon,
                                   const std::string& title) override;

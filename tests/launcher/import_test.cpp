@@ -9,7 +9,7 @@ namespace {
 using platform::MsgResult;
 
 using Import = LauncherTest;
-using Texts = std::vector<std::string>;
+using test::Sayings;
 
 const std::string kPortableBar = "Buttonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n";
 
@@ -22,64 +22,90 @@ TEST_F(Import, WithoutForceTheSameFileIsRefusedAndAMissingOneOffersBrowsingThenM
 
   host.Answer({MsgResult::No});
   form.Work().CopyAndParseFile(medium.Path("TC\\wincmd.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "", "%P%");
-  EXPECT_EQ(host.Said(), (Texts{"Error: same file selected!|Source & Destination Files are the same:\r\r" +
-                                    medium.Path("TC\\a.ini"),
-                                "First Start: Browse for File?|Browse for wincmd.ini File now?\r\rTarget: T:\\TC\\P.ini",
-                                "Cancled|Import cancled!"}));
+  EXPECT_EQ(host.Said(), (Sayings{{"Error: same file selected!",
+                                     "Source & Destination Files are the same:\r\r" + medium.Path("TC\\a.ini")},
+                                    {"First Start: Browse for File?",
+                                     "Browse for wincmd.ini File now?\r\rTarget: T:\\TC\\P.ini"},
+                                    {"Cancled", "Import cancled!"}}));
   EXPECT_EQ(medium.Read("TC\\P.ini"), "");
 }
 
-// Hidden or system originals are left alone, LF line ends keep every key, and the user's files that look like
-// scratch names stay.
+// Every path into Total Commander's folder and onto its drive made portable, with the launcher beside it, one
+// folder above it and at the drive's root. Hidden or system originals are left alone, LF line ends keep every
+// key, and the user's files that look like scratch names stay.
 TEST_F(Import, FirstStartMakesThePortableFilesAndChangesNothingElse) {
   using Files = std::map<std::string, std::string>;
   struct Case {
-    std::string folder;
-    Files originals, portable;  // an original named "hidden x" or "system x" is x with that mark
-    Texts said;
+    std::string folder = {};    // Total Commander's
+    std::string launcher = {};  // where it is not Total Commander's folder
+    Files originals;
+    std::map<std::string, unsigned long> marks = {};  // of originals
+    Files portable;             // by the name behind "TC_portable_"
+    Sayings said = {};
   };
-  const Texts shortcut = {"Desktop Shortcut?|Create a Destkop-Shortcut?"};
+  const Sayings shortcut = {{"Desktop Shortcut?", "Create a Destkop-Shortcut?"}};
   const Files lookAlikes = {{"notes.txt.ambler-done", "a"}, {"movie.ambler-part", "b"}, {"backup_temp2.txt", "c"},
                             {"notes.txt", "d"}, {"backup\\x", "e"}};
-  const auto with = [](Files files, const Files& more) { return files.insert(more.begin(), more.end()), files; };
+  const auto with = [](Files files, const Files& more) {
+    files.insert(more.begin(), more.end());
+    return files;
+  };
   const Case cases[] = {
-      {"Marked",
-       {{"hidden wincmd.ini", "[Configuration]\r\nInstallDir=T:\\Marked\r\n"}, {"system wcx_ftp.ini", "[x]\r\n"}},
-       {{"wincmd.ini", "[Buttonbar]\r\n" + kPortableBar}, {"wcx_ftp.ini", ""}}, {}},
-      {"", {{"wincmd.ini", "[Configuration]\r\nInstallDir=T:\\\r\nx=T:\\plugins\\a.wfx\r\n"}, {"wcx_ftp.ini", ""}},
-       {{"wincmd.ini", "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\\\r\nx=%COMMANDER_PATH%\\plugins\\a.wfx\r\n"
-                       "[Buttonbar]\r\n" + kPortableBar}, {"wcx_ftp.ini", ""}},
-       shortcut},
-      {"LF",
-       with({{"wincmd.ini", "[Buttonbar]\r\nButtonbar=T:\\LF\\DEFAULT.BAR\nButtonheight=32\nFlatIcons=1\r\n"},
-             {"wcx_ftp.ini", ""}, {"DEFAULT.BAR", "[Buttonbar]\r\n"}}, lookAlikes),
-       {{"wincmd.ini", "[Buttonbar]\r\n" + kPortableBar.substr(0, kPortableBar.size() - 2) +
-                           "\nButtonheight=32\nFlatIcons=1\r\n"}},
-       shortcut},
+      {.folder = "TC",
+       .originals = {{"wincmd.ini", "[Configuration]\r\nInstallDir=T:\\TC\r\n[Buttonbar]\r\nBUTTONBAR=t:\\tc\\default.bar\r\n"},
+                     {"wcx_ftp.ini", "[ftp]\r\nlocaldir=T:\\Downloads\r\nplugin=t:\\TC\\x.wfx\r\n"},
+                     {"DEFAULT.BAR", "[Buttonbar]\r\nbutton1=T:\\TC\\TOTALCMD64.EXE,1\r\ncmd1=T:\\Tools\\x.exe\r\n"},
+                     {"DEFAULT.br1", "companion"}},
+       .portable = {{"wincmd.ini", "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n"
+                                   "BUTTONBAR=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n"},
+                    {"wcx_ftp.ini", "[ftp]\r\nlocaldir=%COMMANDER_DRIVE%\\Downloads\r\nplugin=%COMMANDER_PATH%\\x.wfx\r\n"},
+                    {"Default.bar", "[Buttonbar]\r\nbutton1=%COMMANDER_PATH%\\TOTALCMD64.EXE,1\r\n"
+                                    "cmd1=%COMMANDER_DRIVE%\\Tools\\x.exe\r\n"},
+                    {"Default.br1", "companion"}},
+       .said = shortcut},
+      {.folder = "Apps\\TC",
+       .launcher = "Apps",
+       .originals = {{"wincmd.ini", "[Configuration]\r\nInstallDir=T:\\Apps\\TC\r\n"}, {"wcx_ftp.ini", ""}},
+       .portable = {{"wincmd.ini", "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\r\n[Buttonbar]\r\n" + kPortableBar}},
+       .said = shortcut},
+      {.folder = "Marked",
+       .originals = {{"wincmd.ini", "[Configuration]\r\nInstallDir=T:\\Marked\r\n"}, {"wcx_ftp.ini", "[x]\r\n"}},
+       .marks = {{"wincmd.ini", test::kHidden}, {"wcx_ftp.ini", test::kSystem}},
+       .portable = {{"wincmd.ini", "[Buttonbar]\r\n" + kPortableBar}, {"wcx_ftp.ini", ""}}},
+      {.originals = {{"wincmd.ini", "[Configuration]\r\nInstallDir=T:\\\r\nx=T:\\plugins\\a.wfx\r\n"}, {"wcx_ftp.ini", ""}},
+       .portable = {{"wincmd.ini", "[Configuration]\r\nInstallDir=%COMMANDER_PATH%\\\r\nx=%COMMANDER_PATH%\\plugins\\a.wfx\r\n"
+                                   "[Buttonbar]\r\n" + kPortableBar}},
+       .said = shortcut},
+      {.folder = "LF",
+       .originals = with({{"wincmd.ini", "[Buttonbar]\r\nButtonbar=T:\\LF\\DEFAULT.BAR\nButtonheight=32\nFlatIcons=1\r\n"},
+                          {"wcx_ftp.ini", ""},
+                          {"DEFAULT.BAR", "[Buttonbar]\r\n"}},
+                         lookAlikes),
+       .portable = {{"wincmd.ini", "[Buttonbar]\r\n" + kPortableBar.substr(0, kPortableBar.size() - 2) +
+                                       "\nButtonheight=32\nFlatIcons=1\r\n"}},
+       .said = shortcut},
       // The rewrite ends the one line it sees with CR LF.
-      {"Unix",
-       with({{"wincmd.ini", "[Buttonbar]\nButtonbar=T:\\Unix\\DEFAULT.BAR\nFlatIcons=1\n"}, {"wcx_ftp.ini", ""},
-             {"DEFAULT.BAR", "[Buttonbar]\r\n"}}, lookAlikes),
-       {{"wincmd.ini", "[Buttonbar]\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\nFlatIcons=1\n\r\n"}},
-       shortcut},
+      {.folder = "Unix",
+       .originals = with({{"wincmd.ini", "[Buttonbar]\nButtonbar=T:\\Unix\\DEFAULT.BAR\nFlatIcons=1\n"},
+                          {"wcx_ftp.ini", ""},
+                          {"DEFAULT.BAR", "[Buttonbar]\r\n"}},
+                         lookAlikes),
+       .portable = {{"wincmd.ini", "[Buttonbar]\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\nFlatIcons=1\n\r\n"}},
+       .said = shortcut},
   };
   DeclineEverything();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.folder);
     const std::string at = c.folder.empty() ? "" : c.folder + "\\";
     medium.PutTotalCommander(at + "TOTALCMD64.EXE");
-    for (const auto& [name, content] : c.originals) {
-      const std::string file = at + name.substr(name.find(' ') + 1);
-      medium.Write(file, content);
-      if (name != file.substr(at.size()))
-        test::SetAttributes(medium.HostWindowsPath(file), name.starts_with("hidden") ? test::kHidden : test::kSystem);
-    }
+    for (const auto& [name, content] : c.originals) medium.Write(at + name, content);
+    for (const auto& [name, marks] : c.marks) test::SetAttributes(medium.HostWindowsPath(at + name), marks);
     const std::size_t asked = host.Said().size();
-    Start("", "T:\\" + c.folder);
+    Start("", "T:\\" + (c.launcher.empty() ? c.folder : c.launcher));
     for (const auto& [name, content] : c.portable) EXPECT_EQ(medium.Read(at + "TC_portable_" + name), content) << name;
-    for (const auto& [name, content] : c.originals) EXPECT_EQ(medium.Read(at + name.substr(name.find(' ') + 1)), content);
-    const Texts said = host.Said();
-    EXPECT_EQ(Texts(said.begin() + static_cast<long>(asked), said.end()), c.said);
+    for (const auto& [name, content] : c.originals) EXPECT_EQ(medium.Read(at + name), content) << name;
+    const Sayings said = host.Said();
+    EXPECT_EQ(Sayings(said.begin() + static_cast<long>(asked), said.end()), c.said);
     EXPECT_EQ(medium.Received(c.folder).at(0).commandLine, "T:\\" + at + "TOTALCMD64.EXE  /i=T:\\" + at +
                                                                 "TC_portable_wincmd.ini /f=T:\\" + at + "TC_portable_wcx_ftp.ini");
   }
@@ -96,12 +122,13 @@ TEST_F(Import, DesktopShortcutsStartTheLauncherPlainAndWithHelp) {
   Form1& form = Start("-d T:\\Docs", "T:\\TC");  // Total Commander is missing: the help window
   host.Answer({MsgResult::Yes, MsgResult::Yes});
   form.Command4->UserClick();
-  EXPECT_EQ(host.Said().at(2), "Ambler|Add your Command-Line:\r\r-d T:\\Docs\r\rto the Shortcut?");
+  EXPECT_EQ(host.Said().at(2), (test::Saying{"Ambler", "Add your Command-Line:\r\r-d T:\\Docs\r\rto the Shortcut?"}));
   platform::Shortcut link;
   ASSERT_TRUE(platform::LoadShortcut(plain, link));
-  EXPECT_EQ(link.target + " " + link.arguments, "T:\\TC\\Ambler.exe -d T:\\Docs");
+  EXPECT_EQ(link.target, "T:\\TC\\Ambler.exe");
+  EXPECT_EQ(link.arguments, "-d T:\\Docs");
   ASSERT_TRUE(platform::LoadShortcut(setup, link));
-  EXPECT_EQ(link.target + " " + link.arguments, "T:\\TC\\Ambler.exe /?");
+  EXPECT_EQ(link.arguments, "/?");
 
   EXPECT_TRUE(platform::RemoveFile(plain) && platform::RemoveFile(setup));
   host.Answer({MsgResult::No});
@@ -137,7 +164,7 @@ TEST_F(Import, AFrozenIniGivesAWritableCopyAndAPortableIniTheUserHidOrFrozeIsKep
   Start("");
   EXPECT_EQ(medium.Read(portable), own);
   EXPECT_EQ(host.Said().size(), asked + 1);
-  EXPECT_TRUE(host.Said().back().starts_with("Not saved|"));
+  EXPECT_EQ(host.Said().back().title, "Not saved");
   test::SetAttributes(medium.HostWindowsPath(portable), 0);
 }
 
@@ -150,8 +177,9 @@ TEST_F(Import, WindowsDirectoryOfTheDesktopsDriveIsOffered) {
   form.Work().CopyAndParseFile(medium.Path("TC\\ambler-offer.ini"), medium.Path("TC\\P.ini"), "T:\\TC", "",
                                "%COMMANDER_PATH%");
   platform::RemoveFile(windowsIni);
-  EXPECT_EQ(host.Said(), Texts{"First Start: Import from Windows directory?|Import from Windows directory?\r\r" +
-                               windowsIni + "\r\rImportant: original file will not be changed!!"});
+  EXPECT_EQ(host.Said(), (Sayings{{"First Start: Import from Windows directory?",
+                                    "Import from Windows directory?\r\r" + windowsIni +
+                                        "\r\rImportant: original file will not be changed!!"}}));
   EXPECT_EQ(medium.Read("TC\\P.ini"), "x=%COMMANDER_PATH%\\y\r\n");
 }
 
@@ -173,7 +201,7 @@ TEST_F(Import, ImportButtonBarRewritesOrImportsAndNeverReplacesAHiddenOrSystemFi
   };
   form.PatchBtnBar->UserClick();
   EXPECT_EQ(medium.Read(bar), "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\ncmd2=%COMMANDER_DRIVE%\\Tools\\y.exe\r\n");
-  EXPECT_EQ(host.Said(), Texts{"Cancled|Import cancled!"});
+  EXPECT_EQ(host.Said(), (Sayings{{"Cancled", "Import cancled!"}}));
   EXPECT_EQ(BarKey(), "");
   medium.Write(companion, "companion");
   form.PatchBtnBar->UserClick();
@@ -181,14 +209,18 @@ TEST_F(Import, ImportButtonBarRewritesOrImportsAndNeverReplacesAHiddenOrSystemFi
   EXPECT_EQ(BarKey(), "%COMMANDER_PATH%\\TC_portable_Default.bar");
   EXPECT_EQ(medium.Read(companion), "companion");
 
-  const auto removePortableBar = [&] { platform::RemoveFile(medium.Path(bar)), platform::RemoveFile(medium.Path(companion)); };
+  const auto removePortableBar = [&] {
+    platform::RemoveFile(medium.Path(bar));
+    platform::RemoveFile(medium.Path(companion));
+  };
   removePortableBar();
   medium.Write("Bars\\MY.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
   medium.Write("Bars\\MY.br1", "new companion");
   ImportChosen("");
   EXPECT_FALSE(platform::FileExists(medium.Path(bar)));
   ImportChosen("T:\\Bars\\MY.BAR");
-  EXPECT_EQ(medium.Read(bar) + medium.Read(companion), "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\nnew companion");
+  EXPECT_EQ(medium.Read(bar), "[Buttonbar]\r\ncmd1=%COMMANDER_PATH%\\x.exe\r\n");
+  EXPECT_EQ(medium.Read(companion), "new companion");
   EXPECT_EQ(medium.Read("Bars\\MY.BAR"), "[Buttonbar]\r\ncmd1=T:\\TC\\x.exe\r\n");
   EXPECT_EQ(host.Messages().size(), 1u);
 

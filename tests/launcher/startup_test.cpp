@@ -7,6 +7,7 @@ using platform::MsgIcon;
 
 using Startup = LauncherTest;
 using Texts = std::vector<std::string>;
+using test::Sayings;
 
 const std::string kHelpText =
     "Run this file from your TC dirctory.\r\rParameter for this screen: '/?'\r\r..for more infos: check the Web-page";
@@ -19,17 +20,31 @@ TEST_F(Startup, HelpAndSetupParametersShowTheirWindowOnlyAndTheHelpsCloseButtons
     EXPECT_EQ(form.Label1->Caption(), kHelpText);
   }
   Form1& setup = Start(" /SeTup ");
-  EXPECT_EQ(setup.Caption() + "|" + setup.TitelLable->Caption() + "|" + setup.Label1->Caption(),
-            "Ambler - Total Commander mobile launcher|Ambler (Total Commander  - Portable)|");
+  EXPECT_EQ(setup.Caption(), "Ambler - Total Commander mobile launcher");
+  EXPECT_EQ(setup.TitelLable->Caption(), "Ambler (Total Commander  - Portable)");
+  EXPECT_EQ(setup.Label1->Caption(), "");
   Form1& help = Start("/?");
-  EXPECT_EQ(help.Caption() + "|" + help.TitelLable->Caption(),
-            "Ambler - Total Commander mobile launcher  V.1.4|Ambler - TC-Mobile Launcher (V.1.4)");
+  EXPECT_EQ(help.Caption(), "Ambler - Total Commander mobile launcher  V.1.4");
+  EXPECT_EQ(help.TitelLable->Caption(), "Ambler - TC-Mobile Launcher (V.1.4)");
+  // Total Commander, one folder below, is not looked for.
+  EXPECT_EQ(help.getTCPath(), "T:\\TC\\");
+  EXPECT_EQ(help.State().TCPathMatch, "");
   EXPECT_TRUE(host.Messages().empty());
   EXPECT_TRUE(medium.Received("TC\\sub", 0).empty());
   EXPECT_EQ(host.Ended(), 0);
   EXPECT_THROW(help.Command1->UserClick(), test::ProgramEnded);
   EXPECT_THROW(help.RequestClose(), test::ProgramEnded);
   EXPECT_EQ(host.Ended(), 2);
+}
+
+TEST_F(Startup, TheWebLinkOpensThePageInTheHtmlProgramAndShowsAgain) {
+  medium.PutTotalCommander("Web Browser\\browser.exe");
+  const test::Association html("html", "T:\\Web Browser\\browser.exe");
+  if (!html.IsActive()) GTEST_SKIP() << "this prefix associates html files already";
+  Form1& help = Start("/?");
+  help.Label2->UserClick();
+  EXPECT_EQ(medium.Received("Web Browser").at(0).commandLine, "\"T:\\Web Browser\\browser.exe\" https://ambler.example.org/");
+  EXPECT_TRUE(help.Label2->Visible());
 }
 
 TEST_F(Startup, SetupButtonsImportIntoTheLaunchersFolderAndOpenThePluginWindowEachTime) {
@@ -58,41 +73,64 @@ std::string PortableSwitches(const std::string& folder) {
 TEST_F(Startup, TotalCommanderReceivesTheCommandLineAndThePortableFilesAndTheLauncherEnds) {
   struct Case {
     Texts executables;  // each with both portable files beside it
-    std::string launcherFolder, raw;
-    Texts said;
-    std::string started, commandLine;  // the folder of the program started, and what it received
+    std::string launcherFolder;
+    std::string raw = {};
+    Sayings said = {};
+    std::string started = {};  // the folder of the program started, where it is not the launcher's
+    std::string commandLine;
   };
   const Case cases[] = {
-      {{"A\\Totalcmd.exe", "A\\TOTALCMD64.EXE"}, "A", "", {}, "A", "T:\\A\\TOTALCMD64.EXE " + PortableSwitches("A")},
+      {.executables = {"A\\Totalcmd.exe", "A\\TOTALCMD64.EXE"},
+       .launcherFolder = "A",
+       .commandLine = "T:\\A\\TOTALCMD64.EXE " + PortableSwitches("A")},
       // One folder below, the first in the list's order; the 32-bit name in lower case.
-      {{"B\\tc2\\TOTALCMD64.EXE", "B\\TC\\Totalcmd.exe"}, "B", "", {}, "B\\TC",
-       "T:\\B\\TC\\totalcmd.exe " + PortableSwitches("B\\TC")},
+      {.executables = {"B\\tc2\\TOTALCMD64.EXE", "B\\TC\\Totalcmd.exe"},
+       .launcherFolder = "B",
+       .started = "B\\TC",
+       .commandLine = "T:\\B\\TC\\totalcmd.exe " + PortableSwitches("B\\TC")},
       // The user's own ini option counts only after a blank; then it imports, and no /i= is added.
-      {{"C\\TOTALCMD64.EXE"}, "C", "T:\\Data /I=C:\\x.ini", {}, "C",
-       "T:\\C\\TOTALCMD64.EXE T:\\Data /I=C:\\x.ini /f=T:\\C\\TC_portable_wcx_ftp.ini"},
-      {{"D\\TOTALCMD64.EXE"}, "D", "/I=C:\\x.ini", {}, "D", "T:\\D\\TOTALCMD64.EXE /I=C:\\x.ini" + PortableSwitches("D")},
+      {.executables = {"C\\TOTALCMD64.EXE"},
+       .launcherFolder = "C",
+       .raw = "T:\\Data /I=C:\\x.ini",
+       .commandLine = "T:\\C\\TOTALCMD64.EXE T:\\Data /I=C:\\x.ini /f=T:\\C\\TC_portable_wcx_ftp.ini"},
+      {.executables = {"D\\TOTALCMD64.EXE"},
+       .launcherFolder = "D",
+       .raw = "/I=C:\\x.ini",
+       .commandLine = "T:\\D\\TOTALCMD64.EXE /I=C:\\x.ini" + PortableSwitches("D")},
       // The bare word asks for the shortcuts, then launches.
-      {{"E\\TOTALCMD64.EXE"}, "E", " SETUP", {"Desktop Shortcut?|Create a Destkop-Shortcut?"}, "E",
-       "T:\\E\\TOTALCMD64.EXE SETUP" + PortableSwitches("E")},
+      {.executables = {"E\\TOTALCMD64.EXE"},
+       .launcherFolder = "E",
+       .raw = " SETUP",
+       .said = {{"Desktop Shortcut?", "Create a Destkop-Shortcut?"}},
+       .commandLine = "T:\\E\\TOTALCMD64.EXE SETUP" + PortableSwitches("E")},
       // Folders of every script: with blanks, outside the Western code page, one whose last character ends in
-      // the byte of "\\" in the Japanese code page, outside the Japanese one, outside every one.
-      {{"Tools Dir\\Total Cmd\\TOTALCMD64.EXE"}, "Tools Dir\\Total Cmd", "/F=ftp.ini", {}, "Tools Dir\\Total Cmd",
-       "\"T:\\Tools Dir\\Total Cmd\\TOTALCMD64.EXE\" /F=ftp.ini /i=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wincmd.ini\" "
-       "/f=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wcx_ftp.ini\""},
-      {{"Тотал Командер\\TOTALCMD64.EXE"}, "Тотал Командер", "", {}, "Тотал Командер",
-       "\"T:\\Тотал Командер\\TOTALCMD64.EXE\"  /i=\"T:\\Тотал Командер\\TC_portable_wincmd.ini\" "
-       "/f=\"T:\\Тотал Командер\\TC_portable_wcx_ftp.ini\""},
-      {{"表\\TOTALCMD64.EXE"}, "表", "", {}, "表", "T:\\表\\TOTALCMD64.EXE " + PortableSwitches("表")},
-      {{"Müller\\TC\\TOTALCMD64.EXE"}, "Müller", "", {}, "Müller\\TC",
-       "T:\\Müller\\TC\\TOTALCMD64.EXE " + PortableSwitches("Müller\\TC")},
-      {{"🧰\\TOTALCMD64.EXE"}, "🧰", "C:\\Тест\\表 /O", {}, "🧰",
-       "T:\\🧰\\TOTALCMD64.EXE C:\\Тест\\表 /O" + PortableSwitches("🧰")},
+      // the byte of "\\" in the Japanese code page, outside every one.
+      {.executables = {"Tools Dir\\Total Cmd\\TOTALCMD64.EXE"},
+       .launcherFolder = "Tools Dir\\Total Cmd",
+       .raw = "/F=ftp.ini",
+       .commandLine = "\"T:\\Tools Dir\\Total Cmd\\TOTALCMD64.EXE\" /F=ftp.ini "
+                      "/i=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wincmd.ini\" "
+                      "/f=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wcx_ftp.ini\""},
+      {.executables = {"Тотал\\TOTALCMD64.EXE"},
+       .launcherFolder = "Тотал",
+       .commandLine = "T:\\Тотал\\TOTALCMD64.EXE " + PortableSwitches("Тотал")},
+      {.executables = {"表\\TOTALCMD64.EXE"},
+       .launcherFolder = "表",
+       .commandLine = "T:\\表\\TOTALCMD64.EXE " + PortableSwitches("表")},
+      {.executables = {"🧰\\TOTALCMD64.EXE"},
+       .launcherFolder = "🧰",
+       .raw = "C:\\Тест\\表 /O",
+       .commandLine = "T:\\🧰\\TOTALCMD64.EXE C:\\Тест\\表 /O" + PortableSwitches("🧰")},
       // Total Commander counts every quote: one left open is closed, or it would swallow the portable files. A
       // command line near the limit.
-      {{"F\\TOTALCMD64.EXE"}, "F", "\"unclosed \"\" quotes\" \\\"x", {}, "F",
-       "T:\\F\\TOTALCMD64.EXE \"unclosed \"\" quotes\" \\\"x\"" + PortableSwitches("F")},
-      {{"G\\TOTALCMD64.EXE"}, "G", std::string(31800, 'w'), {}, "G",
-       "T:\\G\\TOTALCMD64.EXE " + std::string(31800, 'w') + PortableSwitches("G")},
+      {.executables = {"F\\TOTALCMD64.EXE"},
+       .launcherFolder = "F",
+       .raw = "\"unclosed \"\" quotes\" \\\"x",
+       .commandLine = "T:\\F\\TOTALCMD64.EXE \"unclosed \"\" quotes\" \\\"x\"" + PortableSwitches("F")},
+      {.executables = {"G\\TOTALCMD64.EXE"},
+       .launcherFolder = "G",
+       .raw = std::string(31800, 'w'),
+       .commandLine = "T:\\G\\TOTALCMD64.EXE " + std::string(31800, 'w') + PortableSwitches("G")},
   };
   DeclineEverything();
   for (const Case& c : cases) {
@@ -104,34 +142,43 @@ TEST_F(Startup, TotalCommanderReceivesTheCommandLineAndThePortableFilesAndTheLau
     const std::size_t asked = host.Messages().size();
     const int ended = host.Ended();
     Start(c.raw, "T:\\" + c.launcherFolder);
-    const Texts said = host.Said();
-    EXPECT_EQ(Texts(said.begin() + static_cast<long>(asked), said.end()), c.said);
+    const Sayings said = host.Said();
+    EXPECT_EQ(Sayings(said.begin() + static_cast<long>(asked), said.end()), c.said);
     EXPECT_EQ(host.Ended(), ended + 1);
-    const auto starts = medium.Received(c.started);
+    const std::string started = c.started.empty() ? c.launcherFolder : c.started;
+    const auto starts = medium.Received(started);
     ASSERT_EQ(starts.size(), 1u);
-    EXPECT_EQ(starts[0].commandLine + "|" + starts[0].directory, c.commandLine + "|T:\\" + c.started);
+    EXPECT_EQ(starts[0].commandLine, c.commandLine);
+    EXPECT_EQ(starts[0].directory, "T:\\" + started);
   }
 }
 
 TEST_F(Startup, ATotalCommanderMissingUnstartableOrVanishedIsReported) {
   medium.MakeDirectory("Empty\\Sub");
   Form1& form = Start("", "T:\\Empty");
-  EXPECT_EQ(host.Said(), (Texts{"File not found!|Total Commander not found!\rRun the Ambler.exe in the TC directory."}));
+  EXPECT_EQ(host.Said(), (Sayings{{"File not found!", "Total Commander not found!\rRun the Ambler.exe in the TC directory."}}));
   EXPECT_EQ(host.Messages()[0].icon, MsgIcon::Information);
   EXPECT_EQ(form.Label1->Caption(), kHelpText);  // then the help window
   EXPECT_EQ(host.Ended(), 0);
+  // Without Total Commander's folder no path is known to be its own: the import leaves them all.
+  const std::string ini = "[Configuration]\r\nInstallDir=T:\\Empty\r\nx=T:\\Empty\\plugins\\a.wfx\r\npath=T:\\Data\\\r\n";
+  medium.Write("Empty\\wincmd.ini", ini);
+  host.OnUnscriptedModal(test::Close);
+  form.Command3->UserClick();
+  EXPECT_EQ(medium.Read("Empty\\TC_portable_wincmd.ini"),
+            ini + "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
 
   LayOutTotalCommander();
   medium.Write("TC\\TOTALCMD64.EXE", "not a program");
   Start("");
-  EXPECT_EQ(host.Said().at(1), "Ambler|T:\\TC\\TOTALCMD64.EXE\r\rWindows could not start this program.");
+  EXPECT_EQ(host.Said().at(1), (test::Saying{"Ambler", "T:\\TC\\TOTALCMD64.EXE\r\rWindows could not start this program."}));
   EXPECT_EQ(host.Messages()[1].icon, platform::MsgIcon::Critical);
 
   LayOutTotalCommander("Gone");
   host.BeforeEachPause([] { platform::RemoveFile("T:\\Gone\\TOTALCMD64.EXE"); });  // while it asks
   host.Answer({platform::MsgResult::No});
   Start("SETUP", "T:\\Gone");
-  EXPECT_EQ(host.Said().back(), "File not found!|Total Commander not found!");
+  EXPECT_EQ(host.Said().back(), (test::Saying{"File not found!", "Total Commander not found!"}));
   EXPECT_EQ(host.Ended(), 2);
   EXPECT_TRUE(medium.Received("Gone", 0).empty());
 }

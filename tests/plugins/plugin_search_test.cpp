@@ -57,7 +57,7 @@ TEST_F(PluginWindow, ARootWithoutSubdirectoriesOrAMissingIniIsHandled) {
   medium.Write("Flat\\x.wfx", "plugin");
   main = FolderOf("T:\\Flat");
   Open(host, main, [](PluginSearch& w) { EXPECT_EQ(w.List1->ListCount(), 0); });
-  EXPECT_EQ(host.Said(), Strings{"Ambler|Ini not found"});
+  EXPECT_EQ(host.Said(), (test::Sayings{{"Ambler", "Ini not found"}}));
   EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::None);
 
   main = FolderOf("T:\\Missing");
@@ -84,11 +84,14 @@ TEST_F(PluginWindow, ClicksMoveEntriesBothWaysAndRenamesGoWithThem) {
     // A double click on an installed name takes the entry back (its click first).
     w.List2Name->SetListIndex(0);
     EXPECT_EQ(w.List2->ListCount(), 0);
-    w.List1->SetListIndex(0), w.List2Name->UserDoubleClick();
+    w.List1->SetListIndex(0);
+    w.List2Name->UserDoubleClick();
     EXPECT_EQ(w.List2->ListCount(), 1);
   });
-  EXPECT_EQ(host.Inputs().at(0).title + "|" + host.Inputs()[0].prompt + "|" + host.Inputs()[0].preset,
-            "Enter Title|Enter new name for this Plugin:|ftp");
+  ASSERT_EQ(host.Inputs().size(), 2u);
+  EXPECT_EQ(host.Inputs()[0].title, "Enter Title");
+  EXPECT_EQ(host.Inputs()[0].prompt, "Enter new name for this Plugin:");
+  EXPECT_EQ(host.Inputs()[0].preset, "ftp");
 }
 
 TEST_F(PluginWindow, AllMovesEverythingInReverseAndSaveWritesTheSections) {
@@ -103,7 +106,7 @@ TEST_F(PluginWindow, AllMovesEverythingInReverseAndSaveWritesTheSections) {
     w.List2->SetListIndex(0);
     w.SaveBtn->UserClick();
   });
-  EXPECT_EQ(host.Said().at(0), "Save now?|Save to ini now?\r\rTC_portable_wincmd.ini");
+  EXPECT_EQ(host.Said().at(0), (test::Saying{"Save now?", "Save to ini now?\r\rTC_portable_wincmd.ini"}));
   // Keys ignore case: FTP (saved after ftp) holds the key. Packer and content plugins are not saved.
   EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"),
             "[Configuration]\r\n[ListerPlugins]\r\n0=%COMMANDER_PATH%\\c\\a.wlx\r\n"
@@ -114,7 +117,9 @@ TEST_F(PluginWindow, AllMovesEverythingInReverseAndSaveWritesTheSections) {
 TEST_F(PluginWindow, RescanEmptiesTheInstalledListAndNoSaveWritesNothing) {
   host.Answer({MsgResult::No});
   Open(host, main, [](PluginSearch& w) {
-    w.List1->SetListIndex(0), w.SaveBtn->UserClick(), w.ReloadBtn->UserClick();
+    w.List1->SetListIndex(0);
+    w.SaveBtn->UserClick();
+    w.ReloadBtn->UserClick();
     EXPECT_TRUE(w.List2->ListCount() == 0 && w.List1->ListCount() == 7);
   });
   EXPECT_EQ(medium.Read("TC\\TC_portable_wincmd.ini"), "[Configuration]\r\n");

@@ -74,7 +74,7 @@ TEST_F(Downloads, AMissingUpdaterIsReportedAPresentOneIsStartedAndTheProgramEnds
   const std::string updater = dir / "Up Dater\\updater.exe";
   EXPECT_FALSE(DownloadUpdateWithUpdater("http://127.0.0.1:1/new.zip", "T:\\TC\\x.zip", updater,
                                          Address("missing.exe"), ""));
-  EXPECT_EQ(host.Said(), std::vector<std::string>{"Ambler|" + updater + "\r\rDownload Failed! "});
+  EXPECT_EQ(host.Said(), (test::Sayings{{"Ambler", updater + "\r\rDownload Failed! "}}));
   EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::Critical);
 
   std::filesystem::copy_file(test::StandInExe(), updater);

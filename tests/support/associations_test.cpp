@@ -64,7 +64,7 @@ TEST_F(Associations, FilesAndPatternsFindTheirProgramAndLeaveNoScratchFile) {
 TEST_F(Associations, AStarInsideTheNameIsQuestioned) {
   host.Answer({platform::MsgResult::Yes});
   EXPECT_EQ(GetAssociatedProgram("a*b.amblertest"), "");
-  EXPECT_EQ(host.Said(), std::vector<std::string>{"Ambler|a*b.amblertestEnthält ungültige Zeichen Abbrechen?"});
+  EXPECT_EQ(host.Said(), (test::Sayings{{"Ambler", "a*b.amblertestEnthält ungültige Zeichen Abbrechen?"}}));
 }
 
 TEST_F(Associations, TheWebPageOpensInTheHtmlProgramQuotedWhereItsPathHasABlank) {

@@ -15,8 +15,8 @@ TEST(ReferencedFile, LeadsWithinTheMediumOnlyAndResolvesEveryFormOfName) {
   for (const auto& [name, file] : cases) EXPECT_EQ(ReferencedFile(name, folder, "T:\\TC\\bars\\"), file) << name;
   // From a share, only Total Commander's own folder is the medium's.
   const TotalCommanderFolder share = FolderOf("\\\\server\\share\\TC");
-  EXPECT_EQ(ReferencedFile("%COMMANDER_PATH%\\x.bar", share, share.path), "\\\\server\\share\\TC\\x.bar");
-  EXPECT_EQ(ReferencedFile("..\\x.bar", share, share.path), "");
+  EXPECT_EQ(ReferencedFile("%COMMANDER_PATH%\\x.bar", share, share.TCPath), "\\\\server\\share\\TC\\x.bar");
+  EXPECT_EQ(ReferencedFile("..\\x.bar", share, share.TCPath), "");
   EXPECT_EQ(PortableCopyName("T:\\TC\\bars\\x.bar"), PortableCopyName("u:\\tc\\BARS\\x.bar"));
 }
 

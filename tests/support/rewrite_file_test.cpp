@@ -4,7 +4,6 @@
 #include "common/test_files.h"
 #include "platform/text_file.h"
 #include "support/line_text.h"
-#include "support/total_commander_folder.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ class WholeFileRewrite : public ::testing::Test {
  protected:
   // True when a line held a path; no scratch file may stay behind.
   bool Rewrite(const std::string& directory) {
-    const bool found = MakePortable(file, FolderOf(directory)).lineFound;
+    const bool found = MakePortable(file, directory, NormalizeDirectory(directory)).lineFound;
     EXPECT_FALSE(test::Exists(file + "_temp2.txt"));
     return found;
   }
