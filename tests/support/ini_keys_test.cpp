@@ -81,27 +81,57 @@ TEST(IniSectionReader, GathersEntriesKeysAndValuesUntilALineWithABracket) {
   struct Case {
     const char* section;
     std::vector<std::string> lines;
-    std::string entriesKeysValues;
+    std::string entries = {}, keys = {}, values = {};
     std::size_t linesTaken;
   };
   const std::string binary("k\xE4=\0v\xFF", 6);
   const Case cases[] = {
       // The header in any case, also inside a longer line; a second one starts nothing new.
-      {"FileSystemPlugins", {"; see [filesystemPLUGINS] below", "k=v"}, "k=v;|k;|v;", 2},
-      {"FileSystemPlugins", {"[FILESYSTEMPLUGINS]", "k=v", "[filesystemplugins]"}, "k=v;|k;|v;", 3},
-      {"b", {"[a]", "k=v"}, "||", 2},
-      {"s", {"[s]", "", "; note", "url=a=b", "  last = 1  "}, ";; note;url=a=b;last = 1;|url;last;|;; note;a=b;1;", 5},
-      {"s", {"[s]", "a=1", "b=x[1]", "c=2", "[s]", "d=3"}, "a=1;|a;|1;", 3},
+      {.section = "FileSystemPlugins",
+       .lines = {"; see [filesystemPLUGINS] below", "k=v"},
+       .entries = "k=v;",
+       .keys = "k;",
+       .values = "v;",
+       .linesTaken = 2},
+      {.section = "FileSystemPlugins",
+       .lines = {"[FILESYSTEMPLUGINS]", "k=v", "[filesystemplugins]"},
+       .entries = "k=v;",
+       .keys = "k;",
+       .values = "v;",
+       .linesTaken = 3},
+      {.section = "b", .lines = {"[a]", "k=v"}, .linesTaken = 2},
+      {.section = "s",
+       .lines = {"[s]", "", "; note", "url=a=b", "  last = 1  "},
+       .entries = ";; note;url=a=b;last = 1;",
+       .keys = "url;last;",
+       .values = ";; note;a=b;1;",
+       .linesTaken = 5},
+      {.section = "s",
+       .lines = {"[s]", "a=1", "b=x[1]", "c=2", "[s]", "d=3"},
+       .entries = "a=1;",
+       .keys = "a;",
+       .values = "1;",
+       .linesTaken = 3},
       // Names of every script match, other bytes pass untouched.
-      {"ä тотал", {"[Ä ТОТАЛ]", binary}, binary + ";|k\xE4;|" + std::string("\0v\xFF;", 4), 2},
+      {.section = "ä тотал",
+       .lines = {"[Ä ТОТАЛ]", binary},
+       .entries = binary + ";",
+       .keys = "k\xE4;",
+       .values = std::string("\0v\xFF;", 4),
+       .linesTaken = 2},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.lines[0]);
     IniSectionReader reader(c.section, ";");
     std::size_t taken = 0;
-    for (const auto& line : c.lines)
-      if (++taken, !reader.TakeLine(line)) break;
-    EXPECT_EQ(reader.Entries() + "|" + reader.Keys() + "|" + reader.Values(), c.entriesKeysValues) << c.lines[0];
-    EXPECT_EQ(taken, c.linesTaken) << c.lines[0];
+    for (const auto& line : c.lines) {
+      ++taken;
+      if (!reader.TakeLine(line)) break;
+    }
+    EXPECT_EQ(reader.Entries(), c.entries);
+    EXPECT_EQ(reader.Keys(), c.keys);
+    EXPECT_EQ(reader.Values(), c.values);
+    EXPECT_EQ(taken, c.linesTaken);
   }
 }
 

@@ -23,9 +23,11 @@ TEST_F(ShellLinks, DesktopLinksTrimPlainLinksTakeTheirArgumentsAsPassedAndALinkT
   CreateDesktopLink("  T:\\TC\\Ambler.exe ", " Ambler test ", "  /x  ", "description", "T:\\TC");
   platform::Shortcut link;
   ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test.lnk", link));
-  EXPECT_EQ(link.target + "|" + link.arguments + "|" + link.iconFile + "|" + std::to_string(link.iconIndex) + "|" +
-                std::to_string(link.windowStyle),
-            "T:\\TC\\Ambler.exe|/x|T:\\TC\\Ambler.exe|0|1");
+  EXPECT_EQ(link.target, "T:\\TC\\Ambler.exe");
+  EXPECT_EQ(link.arguments, "/x");
+  EXPECT_EQ(link.iconFile, "T:\\TC\\Ambler.exe");
+  EXPECT_EQ(link.iconIndex, 0);
+  EXPECT_EQ(link.windowStyle, 1);
   // A second call replaces the shortcut; a name holding ".lnk" gets no second one.
   CreateDesktopLink("T:\\Other.exe", "Ambler test.lnk", "", "", "");
   ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test.lnk", link));
@@ -34,7 +36,8 @@ TEST_F(ShellLinks, DesktopLinksTrimPlainLinksTakeTheirArgumentsAsPassedAndALinkT
   // CreateLink always appends its extension; CreateShellLink fills in the caller's icon file.
   EXPECT_FALSE(CreateLink("T:\\TC\\Ambler.exe", "Ambler test two", " /? ", "", "", true, 3));
   ASSERT_TRUE(platform::LoadShortcut(desktop + "Ambler test two.lnk", link));
-  EXPECT_EQ(link.arguments + "|" + std::to_string(link.iconIndex), " /? |3");
+  EXPECT_EQ(link.arguments, " /? ");
+  EXPECT_EQ(link.iconIndex, 3);
   short index = 2;
   std::string iconFile;
   CreateShellLink(desktop, "Ambler test", "T:\\x.exe", "", 7, "unused", index, iconFile);
