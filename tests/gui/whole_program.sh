@@ -2,8 +2,8 @@
 # The real Ambler.exe driven through its windows on drive Q: (what each button does is checked
 # in-process; this is the Win32 binding under a real display: clicks, typing, modal windows,
 # focus), with the README's screenshots: "/?" beside planted DLLs, a first start (a plugin
-# renamed, saved, shortcuts), then "/setup" (a bar imported through the file dialog browsed by
-# mouse).
+# renamed, saved, shortcuts), then "/setup" ("Browse Ini File", and a bar imported through the
+# file dialog browsed by mouse).
 # Usage: whole_program.sh AMBLER_EXE STANDIN_EXE SCREENSHOT_DIR PLANTED_DLL
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -15,8 +15,10 @@ mkdir -p "$shots"
 
 work="$(mktemp -d /tmp/ambler-gui-XXXXXX)"
 pid=""
+end_notepad() { pkill -f 'notepad\.exe Q:\\TC' 2>/dev/null || true; }
 cleanup() {
   [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+  end_notepad
   rm -f "$WINEPREFIX/dosdevices/q:"
   rm -rf "$work"
 }
@@ -99,6 +101,17 @@ start /setup
 answer '^Desktop Shortcut\?$' n
 setup="$(wait_for_window '^Ambler - Total Commander mobile launcher$')"
 shot "$setup" setup-window
+
+# "Browse Ini File" shows the portable ini in Notepad, never in a notepad.exe on the stick.
+cp "$standin" "$medium/TC/notepad.exe"
+window="$(click_until "$plugins_title" "$setup" 240 2520 2655 495)"  # "Import Plugins"
+click_until 'TC_portable_wincmd.*Notepad' "$window" 1200 5520 1695 495 >/dev/null  # "Browse Ini File"
+# Ended by its process: destroying its X window would leave it running.
+end_notepad
+wait_gone 'TC_portable_wincmd.*Notepad'
+grep -qi notepad "$medium/TC/received.txt" && fail "the notepad.exe on the stick was started"
+click_twips "$window" 5640 5520 2295 495  # "Cancel"
+wait_gone "$plugins_title"
 
 # Without a portable bar, the file dialog, pinned on top, browsed by mouse alone: up to Q:\
 # (row 0 of the directory list), into Bars (row 1), the bar (row 0 of the file list), "Ok".

@@ -60,6 +60,9 @@ TEST(FileServices, DirectoryListingIsDepthFirstAndHonoursTheAttributeTest) {
   const Strings both = SortedLines(target);
   EXPECT_EQ(both.size(), 6u + 2u);  // a.txt, and the e.txt inside notes.txt (the folder is no line)
   EXPECT_EQ(std::count(both.begin(), both.end(), t + "notes.txt\\e.txt"), 2);
+  // Without AppendTarget the list that is there is replaced.
+  ReadDirctoryStructureToFile(path, target, "*.ini");
+  EXPECT_EQ(test::FileLines(target), Strings{t + "b.ini"});
 }
 
 TEST(FileServices, FileRunStartsProgramsDirectlyAndDocumentsWithTheirProgram) {
