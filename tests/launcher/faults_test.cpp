@@ -9,8 +9,6 @@
 #include "launcher/launcher_test.h"
 #include "platform/medium_changes.h"
 #include "plugins/plugin_search.h"
-#include "support/file_copy.h"
-#include "support/ini.h"
 #include "support/session_lines.h"
 
 namespace {
@@ -181,30 +179,6 @@ class FaultyMedium : public LauncherTest {
   // A full or write-protected medium gives the stand-in no room to record.
   const test::StandInRecord recorded{elsewhere / "received.txt"};
 };
-
-TEST_F(FaultyMedium, AStickThatFillsUpDuringARewriteOrAKeyWriteLosesNothing) {
-  const auto standIn = static_cast<int>(std::filesystem::file_size(test::StandInExe()) / 1024);
-  if (!medium.MountTmpfs(standIn + 1024)) GTEST_SKIP() << "this machine allows no mounts";
-  LayOutTotalCommander();
-  // Every line grows in the rewrite, and the new copy does not fit beside the old.
-  const std::string ini = Grown("[DirMenu]\r\n", 600 * 1024,
-                                [](const std::string& i) { return "menu" + i + "=cd T:\\TC\\dir\r\n"; });
-  medium.Write("TC\\TC_portable_wincmd.ini", ini);
-
-  Form1& form = Start("/?");
-  const std::string P = medium.Path("TC\\TC_portable_wincmd.ini");
-  form.Work().CopyAndParseFile(P, P, "T:\\TC", "T:\\TC\\", "%COMMANDER_PATH%", Force::Yes);
-  EXPECT_TRUE(form.State().LineFound);
-  IniWriteValue("Buttonbar", "Buttonbar", std::string(600 * 1024, 'x'), P, false);
-  medium.Write("TC\\small.ini", "small");
-  EXPECT_FALSE(CopyFileOver(P, medium.Path("TC\\small.ini"), true));
-  const std::string after = medium.Read("TC\\TC_portable_wincmd.ini");
-  EXPECT_TRUE(after == ini) << "the portable ini changed: " << ini.size() << " bytes before, " << after.size();
-  EXPECT_EQ(medium.Read("TC\\small.ini"), "small");
-  EXPECT_FALSE(test::Exists(medium.Path("TC\\TC_portable_wincmd.ini_temp2.txt")));
-  Start("");
-  EXPECT_EQ(recorded.Starts().at(0).commandLine, kPlainLaunch);
-}
 
 TEST_F(FaultyMedium, AWriteProtectedStickStillStartsTotalCommanderWithoutPortableFiles) {
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
