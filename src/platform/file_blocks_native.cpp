@@ -1,5 +1,5 @@
 // The block reader on the build machine, for the builds of the text routines
-// that run natively under the sanitizers and the fuzzers.
+// that run natively under the sanitizers.
 #include <algorithm>
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 // A small share of Windows' upper-case mapping (ASCII, Latin-1, Latin
 // Extended-A, Greek and Cyrillic), for the builds of the text routines that
-// run natively under the sanitizers and the fuzzers.
+// run natively under the sanitizers.
 #include "platform/text.h"
 #include "platform/upper_table.h"
 

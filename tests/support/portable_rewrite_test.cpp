@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "platform/path.h"
 #include "platform/text.h"
 #include "support/line_text.h"
 
@@ -47,6 +50,40 @@ TEST(RewriteFileLine, AFolderNameOf32000CharactersIsFound) {
   EXPECT_EQ(RewriteFileLine(line, platform::TextEncoding::Utf8, directory, "", "%P%"), expected);
   EXPECT_EQ(RewriteFileLine(Utf8ToUtf16(line), platform::TextEncoding::Utf16, directory, "", "%P%"),
             Utf8ToUtf16(expected));
+}
+
+// The fast way of a file's rewrite (a line of ASCII as it lies) says what the rewrite by the line's pieces says,
+// on random lines in every form, with and without a drive.
+TEST(PortableLineRewriter, SaysWhatTheRewriteByPiecesSaysOnRandomLines) {
+  std::mt19937 random(20261209);
+  std::vector<std::string> pieces = {"a",  "T", "t",  ":",  "\\", "/",  " ",      "\"",           "=",
+                                     "é", "т", "Т", "表", "🧰",  "\xE4", "\xC3\x28", "\xEF\xBB\xBF", std::string(1, '\0')};
+  const auto randomText = [&](std::size_t maxLength) {
+    std::string text;
+    for (std::size_t n = random() % (maxLength + 1); n > 0; --n) text += pieces[random() % pieces.size()];
+    return text;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    const std::string directory = (round % 2 == 0 ? "T:" : "") + randomText(3);
+    const std::string drive = platform::DriveOf(directory);
+    pieces.push_back(directory);
+    const std::string line = randomText(24);
+    pieces.pop_back();
+    const std::string find1 = platform::UpperCase(directory);
+    const std::string find2 = platform::UpperCase(drive);
+    PortableLineRewriter rewriter(directory, drive, "%P%");
+    const std::pair<std::string, platform::TextEncoding> forms[] = {{line, platform::TextEncoding::Ansi},
+                                                                    {line, platform::TextEncoding::Utf8},
+                                                                    {line, platform::TextEncoding::Utf16},
+                                                                    {Utf8ToUtf16(line), platform::TextEncoding::Utf16}};
+    for (const auto& [bytes, encoding] : forms) {
+      std::string rewritten;
+      const PortableLineRewriter::Result result = rewriter.Rewrite(bytes, encoding, rewritten);
+      ASSERT_EQ(result.holds, LineHolds(bytes, encoding, find1, find2)) << directory << " in " << line;
+      ASSERT_EQ(result.changed ? rewritten : bytes, RewriteFileLine(bytes, encoding, find1, find2, "%P%"))
+          << directory << " in " << line;
+    }
+  }
 }
 
 using platform::TextEncoding;
