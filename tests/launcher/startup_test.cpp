@@ -103,20 +103,14 @@ TEST_F(Startup, TotalCommanderReceivesTheCommandLineAndThePortableFilesAndTheLau
        .raw = " SETUP",
        .said = {{"Desktop Shortcut?", "Create a Destkop-Shortcut?"}},
        .commandLine = "T:\\E\\TOTALCMD64.EXE SETUP" + PortableSwitches("E")},
-      // Folders of every script: with blanks, outside the Western code page, one whose last character ends in
-      // the byte of "\\" in the Japanese code page, outside every one.
+      // Folders with blanks, and of a script outside every code page: the command line goes to Windows in
+      // UTF-16 whatever the machine's code page is.
       {.executables = {"Tools Dir\\Total Cmd\\TOTALCMD64.EXE"},
        .launcherFolder = "Tools Dir\\Total Cmd",
        .raw = "/F=ftp.ini",
        .commandLine = "\"T:\\Tools Dir\\Total Cmd\\TOTALCMD64.EXE\" /F=ftp.ini "
                       "/i=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wincmd.ini\" "
                       "/f=\"T:\\Tools Dir\\Total Cmd\\TC_portable_wcx_ftp.ini\""},
-      {.executables = {"Тотал\\TOTALCMD64.EXE"},
-       .launcherFolder = "Тотал",
-       .commandLine = "T:\\Тотал\\TOTALCMD64.EXE " + PortableSwitches("Тотал")},
-      {.executables = {"表\\TOTALCMD64.EXE"},
-       .launcherFolder = "表",
-       .commandLine = "T:\\表\\TOTALCMD64.EXE " + PortableSwitches("表")},
       {.executables = {"🧰\\TOTALCMD64.EXE"},
        .launcherFolder = "🧰",
        .raw = "C:\\Тест\\表 /O",

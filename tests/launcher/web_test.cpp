@@ -1,3 +1,4 @@
+#include <array>
 #include <cstdio>
 
 #include "launcher/launcher_test.h"
@@ -42,29 +43,34 @@ TEST_F(Web, EveryFileTheConfigurationNamesGetsAPortableCopyThatTheNameThenLeadsT
   DeclineEverything();
   Start("");
 
-  const std::tuple<std::string, std::string, std::string, std::string> expected[] = {
-      {"TC_portable_wincmd.ini", "Configuration", "AlternateUserIni", named("user\\alt.ini")},
-      {"TC_portable_wincmd.ini", "ButtonbarVertical", "Buttonbar", named("bars\\vertical.bar")},
-      {"TC_portable_wincmd.ini", "DirMenu", "RedirectSection", named("dirmenu.ini")},
-      {"TC_portable_wincmd.ini", "left", "RedirectSection", named("user\\history.ini")},
-      {"TC_portable_wincmd.ini", "right", "RedirectSection", "1"},
-      {"TC_portable_wincmd.ini", "Lister", "RedirectSection", "C:\\Elsewhere\\lister.ini"},
-      {"TC_portable_wincmd.ini", "Packer", "RedirectSection", "%APPDATA%\\x.ini"},
-      {"TC_portable_wincmd.ini", "Editor", "RedirectSection", "%COMMANDER_PATH%\\usercmd.ini"},
-      {"TC_portable_Default.bar", "Buttonbar", "cmd1", named("bars\\tools.bar")},
-      {"TC_portable_Default.bar", "Buttonbar", "cmd2", "OPENBARMENU \"" + named("bars\\ring a.bar") + "\""},
-      {"TC_portable_Default.bar", "Buttonbar", "cmd3", "%COMMANDER_PATH%\\missing.bar"},
-      {copy("bars\\tools.bar"), "Buttonbar", "cmd2", "%COMMANDER_PATH%\\TC_portable_Default.bar"},
-      {copy("bars\\tools.bar"), "Buttonbar", "cmd3", named("bars\\tools.bar")},
-      {copy("bars\\ring a.bar"), "Buttonbar", "cmd1", "OPENBAR \"" + named("bars\\ring b.bar") + "\""},
-      {copy("bars\\ring b.bar"), "Buttonbar", "cmd1", named("bars\\ring c.bar")},
-      {copy("bars\\ring c.bar"), "Buttonbar", "cmd1", named("bars\\ring a.bar")},
-      {copy("bars\\vertical.bar"), "Buttonbar", "cmd1", "%COMMANDER_DRIVE%\\Data\\z.exe"},
-      {copy("dirmenu.ini"), "DirMenu", "cmd1", "cd %COMMANDER_DRIVE%\\Data"},
-      {copy("user\\history.ini"), "left", "path", "%COMMANDER_PATH%\\plugins\\"},
-      {copy("user\\alt.ini"), "x", "y", "(missing)"}};  // hidden
-  for (const auto& [file, section, key, value] : expected)
-    EXPECT_EQ(IniReadValue(section, key, medium.Path("TC\\" + file), "(missing)", false), value) << file << " " << key;
+  using Values = std::vector<std::array<std::string, 3>>;  // section, key, value
+  const std::map<std::string, Values> expected = {
+      {"TC_portable_wincmd.ini",
+       {{"Configuration", "AlternateUserIni", named("user\\alt.ini")},
+        {"ButtonbarVertical", "Buttonbar", named("bars\\vertical.bar")},
+        {"DirMenu", "RedirectSection", named("dirmenu.ini")},
+        {"left", "RedirectSection", named("user\\history.ini")},
+        {"right", "RedirectSection", "1"},
+        {"Lister", "RedirectSection", "C:\\Elsewhere\\lister.ini"},
+        {"Packer", "RedirectSection", "%APPDATA%\\x.ini"},
+        {"Editor", "RedirectSection", "%COMMANDER_PATH%\\usercmd.ini"}}},
+      {"TC_portable_Default.bar",
+       {{"Buttonbar", "cmd1", named("bars\\tools.bar")},
+        {"Buttonbar", "cmd2", "OPENBARMENU \"" + named("bars\\ring a.bar") + "\""},
+        {"Buttonbar", "cmd3", "%COMMANDER_PATH%\\missing.bar"}}},
+      {copy("bars\\tools.bar"),
+       {{"Buttonbar", "cmd2", "%COMMANDER_PATH%\\TC_portable_Default.bar"},
+        {"Buttonbar", "cmd3", named("bars\\tools.bar")}}},
+      {copy("bars\\ring a.bar"), {{"Buttonbar", "cmd1", "OPENBAR \"" + named("bars\\ring b.bar") + "\""}}},
+      {copy("bars\\ring b.bar"), {{"Buttonbar", "cmd1", named("bars\\ring c.bar")}}},
+      {copy("bars\\ring c.bar"), {{"Buttonbar", "cmd1", named("bars\\ring a.bar")}}},
+      {copy("bars\\vertical.bar"), {{"Buttonbar", "cmd1", "%COMMANDER_DRIVE%\\Data\\z.exe"}}},
+      {copy("dirmenu.ini"), {{"DirMenu", "cmd1", "cd %COMMANDER_DRIVE%\\Data"}}},
+      {copy("user\\history.ini"), {{"left", "path", "%COMMANDER_PATH%\\plugins\\"}}},
+      {copy("user\\alt.ini"), {{"x", "y", "(missing)"}}}};  // hidden
+  for (const auto& [file, values] : expected)
+    for (const auto& [section, key, value] : values)
+      EXPECT_EQ(IniReadValue(section, key, medium.Path("TC\\" + file), "(missing)", false), value) << file << " " << key;
   EXPECT_EQ(medium.Read("TC\\" + copy("bars\\tools.bar").replace(copy("bars\\tools.bar").size() - 3, 3, "br1")),
             "tools' companion");
   EXPECT_TRUE(medium.Read("TC\\" + copy("user\\history.ini")).starts_with("\xFF\xFE"));
