@@ -126,23 +126,6 @@ std::string UnixPath(const std::string& windowsPath) {
   return path;
 }
 
-// As the C runtime splits a command line.
-std::string WindowsArgument(const std::string& text) {
-  std::string argument = "\"";
-  std::size_t backslashes = 0;
-  for (char c : text) {
-    if (c == '\\') {
-      ++backslashes;
-      continue;
-    }
-    argument.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-    backslashes = 0;
-    argument += c;
-  }
-  argument.append(backslashes * 2, '\\');
-  return argument + "\"";
-}
-
 std::string WindowsPath(const std::string& unixPath) {
   std::string path = "Z:" + unixPath;
   for (char& c : path)
@@ -152,21 +135,22 @@ std::string WindowsPath(const std::string& unixPath) {
 
 int RunUnix(const std::string& command) {
   if (!UnderWine()) return -1;
-  // Wine gives a Unix program no process to wait for: its exit code is left in a file.
+  // Wine gives a Unix program no process to wait for: its exit code is left in a file. The script lies in a
+  // file of its own, so that no quoting stands between it and the shell.
   static std::atomic<unsigned> counter{0};
   const std::string done = "/tmp/ambler-unix-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
                            "-" + std::to_string(counter++);
-  const std::string script = "(" + command + "); echo $? > " + done + ".tmp; mv " + done + ".tmp " + done;
-  if (!platform::StartProgram("Z:\\bin\\sh -c " + WindowsArgument(script), platform::WindowStyle::Hidden))
-    return -1;
-  const std::string marker = "Z:" + done;
+  WriteFile(WindowsPath(done + ".sh"), "(" + command + "); echo $? > " + done + ".tmp; mv " + done + ".tmp " + done +
+                                           "; rm -f " + done + ".sh\n");
+  if (!platform::StartProgram("Z:\\bin\\sh " + done + ".sh", platform::WindowStyle::Hidden)) return -1;
+  const std::string marker = WindowsPath(done);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   while (!Exists(marker)) {
     if (std::chrono::steady_clock::now() > deadline) return -1;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   const int code = std::atoi(ReadFile(marker).c_str());
-  std::filesystem::remove(marker);
+  std::filesystem::remove(Fs(marker));
   return code;
 }
 

@@ -35,7 +35,8 @@ TEST(FileChanges, NewFilesNeverEmptyOneAndMovesRefuseATakenName) {
   EXPECT_EQ(test::ReadFile(dir / "hidden.ini"), "keep");
   EXPECT_TRUE(platform::RemoveFile(dir / "new.ini"));
 
-  test::WriteFile(dir / "a.txt", "a"), test::WriteFile(dir / "b.txt", "b");
+  test::WriteFile(dir / "a.txt", "a");
+  test::WriteFile(dir / "b.txt", "b");
   EXPECT_FALSE(platform::MoveFileTo(dir / "a.txt", dir / "b.txt"));
   EXPECT_EQ(test::ReadFile(dir / "b.txt"), "b");
   EXPECT_TRUE(platform::MoveFileTo(dir / "a.txt", dir / "c.txt"));

@@ -61,12 +61,6 @@ TEST_F(Associations, FilesAndPatternsFindTheirProgramAndLeaveNoScratchFile) {
   EXPECT_TRUE(host.Messages().empty());
 }
 
-TEST_F(Associations, AStarInsideTheNameIsQuestioned) {
-  host.Answer({platform::MsgResult::Yes});
-  EXPECT_EQ(GetAssociatedProgram("a*b.amblertest"), "");
-  EXPECT_EQ(host.Said(), (test::Sayings{{"Ambler", "a*b.amblertestEnthält ungültige Zeichen Abbrechen?"}}));
-}
-
 TEST_F(Associations, TheWebPageOpensInTheHtmlProgramQuotedWhereItsPathHasABlank) {
   if (!DriveRootWritable()) GTEST_SKIP() << "the scratch files need a writable root of the program's drive";
   test::Association html("html", program);

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <random>
 
-#include "common/step_by_step_replace.h"
 #include "platform/text.h"
 
 namespace {
@@ -69,6 +70,36 @@ TEST(ReplaceText, ReplacesAsTheRulesSay) {
   EXPECT_EQ(find, "C:\\ТОТАЛ");
 }
 
+std::u32string Characters(const std::string& text) {
+  std::u32string codes;
+  for (std::size_t at = 0; at < text.size(); at += platform::DecodeUtf8(text, at).length)
+    codes += platform::DecodeUtf8(text, at).code;
+  return codes;
+}
+
+// ReplaceText as it reads step by step: the text is a row of characters (a byte that begins none stands alone)
+// that changes in place, searched anew after every replacement from one character behind it. wordStart: a match
+// counts only where no letter or digit (nor a character beyond ASCII) stands before it.
+std::string StepByStepReplace(const std::string& source, const std::string& find, const std::string& replacement,
+                              bool wordStart) {
+  std::u32string text = Characters(source);
+  const std::u32string wanted = Characters(find), inserted = Characters(replacement);
+  const auto same = [](char32_t a, char32_t b) { return platform::UpperChar(a) == platform::UpperChar(b); };
+  const auto word = [](char32_t c) { return c >= 0x80 || std::isalnum(static_cast<int>(c)); };
+  std::size_t at = 0;
+  while (at + wanted.size() <= text.size() && at < text.size()) {
+    const bool matches = std::equal(wanted.begin(), wanted.end(), text.begin() + static_cast<std::ptrdiff_t>(at), same);
+    if (matches && !(wordStart && at > 0 && word(text[at - 1]))) {
+      text.replace(at, wanted.size(), inserted);
+      at += inserted.size();
+    }
+    ++at;
+  }
+  std::string result;
+  for (const char32_t c : text) platform::AppendUtf8(result, c);
+  return result;
+}
+
 TEST(ReplaceText, MatchesTheStepByStepRoutineOnRandomText) {
   std::mt19937 random(20261206);
   const std::vector<std::string> alphabet = {"a", "A", "b", "B", ":", "\\", " ", "c", "C", "ä", "Ä", "т", "Т",
@@ -80,10 +111,10 @@ TEST(ReplaceText, MatchesTheStepByStepRoutineOnRandomText) {
   };
   for (int round = 0; round < 20000; ++round) {
     const std::string source = randomText(24), find = randomText(3), replacement = randomText(4);
-    ASSERT_EQ(Replace(source, find, replacement), test::StepByStepReplace(source, find, replacement, false))
+    ASSERT_EQ(Replace(source, find, replacement), StepByStepReplace(source, find, replacement, false))
         << "source '" << source << "' find '" << find << "' replacement '" << replacement << "'";
     std::string caller = find, exact = find;
-    ASSERT_EQ(ReplaceAtWordStart(source, caller, replacement), test::StepByStepReplace(source, find, replacement, true));
+    ASSERT_EQ(ReplaceAtWordStart(source, caller, replacement), StepByStepReplace(source, find, replacement, true));
     ASSERT_TRUE(find.empty() || ReplaceText(source, exact, exact, true) == source);  // replaced by itself
   }
 }
