@@ -78,10 +78,7 @@ void Medium::MakeDirectory(const std::string& relative) const {
   std::filesystem::create_directories(Fs(dir_ / relative));
 }
 
-void Medium::Write(const std::string& relative, const std::string& bytes) const {
-  std::filesystem::create_directories(Fs(dir_ / relative).parent_path());
-  WriteFile(dir_ / relative, bytes);
-}
+void Medium::Write(const std::string& relative, const std::string& bytes) const { WriteFile(dir_ / relative, bytes); }
 
 std::string Medium::Read(const std::string& relative) const { return ReadFile(dir_ / relative); }
 
@@ -95,13 +92,8 @@ std::string Medium::FilesWithTimes(const std::string& folder, const std::string&
   return all;
 }
 
-void Medium::PutTotalCommander(const std::string& relative) const { Put(StandInExe(), relative); }
-void Medium::PutLauncher(const std::string& relative) const { Put(AmblerExe(), relative); }
-
-void Medium::Put(const std::string& program, const std::string& relative) const {
-  std::filesystem::create_directories(Fs(dir_ / relative).parent_path());
-  std::filesystem::copy_file(Fs(program), Fs(dir_ / relative), std::filesystem::copy_options::overwrite_existing);
-}
+void Medium::PutTotalCommander(const std::string& relative) const { CopyTo(StandInExe(), dir_ / relative); }
+void Medium::PutLauncher(const std::string& relative) const { CopyTo(AmblerExe(), dir_ / relative); }
 
 std::vector<Medium::Start> Medium::Received(const std::string& folder, std::size_t atLeast) const {
   return ReceivedIn(dir_ / (folder.empty() ? "received.txt" : folder + "\\received.txt"), atLeast);

@@ -49,7 +49,6 @@ class Medium {
 
  private:
   std::string StickCommand(const std::string& command) const;
-  void Put(const std::string& program, const std::string& relative) const;
 
   TempDir dir_;
   MappedDrive drive_;

@@ -57,9 +57,16 @@ std::string TempDir::operator/(const std::string& name) const { return path_ + "
 fs::path Fs(const std::string& path) { return fs::path(std::u8string(path.begin(), path.end())); }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
+  std::error_code error;
+  fs::create_directories(Fs(path).parent_path(), error);
   std::ofstream out(Fs(path), std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out) ADD_FAILURE() << "cannot write " << path;
+}
+
+void CopyTo(const std::string& from, const std::string& to) {
+  fs::create_directories(Fs(to).parent_path());
+  fs::copy_file(Fs(from), Fs(to), fs::copy_options::overwrite_existing);
 }
 
 std::string ReadFile(const std::string& path) {

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+// Lists of names, lines and texts, as the tests compare them.
+using Strings = std::vector<std::string>;
+
 namespace test {
 
 // A new empty folder under the system's temp folder, removed with everything in it when the object goes.
@@ -25,7 +28,9 @@ class TempDir {
 // A path of the program's text (UTF-8) as the standard library takes it.
 std::filesystem::path Fs(const std::string& path);
 
+// Both make the folders the file is to lie in.
 void WriteFile(const std::string& path, const std::string& bytes);
+void CopyTo(const std::string& from, const std::string& to);
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
 // A file's lines as the program's text reader splits them.

@@ -15,7 +15,7 @@ namespace {
 class Probe : public ui::Window {
  public:
   Probe() : ui::Window("Probe") {}
-  std::vector<std::string> log;
+  Strings log;
   ui::TextBox *text = nullptr, *echo = nullptr;
   ui::ListBox* list = nullptr;
   ui::Button* ok = nullptr;
@@ -65,15 +65,15 @@ TEST(Controls, HandlersRunNestedWhenTheProgramChangesAValueAndOnlyOnARealChange)
   window.text->SetText("a");
   window.text->SetText("a");
   window.echo->SetText("<a>");
-  EXPECT_EQ(window.log, (std::vector<std::string>{"text:a", "echo:<a>", "text done"}));
+  EXPECT_EQ(window.log, (Strings{"text:a", "echo:<a>", "text done"}));
   window.log.clear();
 
   window.list->AddItem("x");
   window.list->AddItem("y");
   window.list->AddItem("w", 0);
-  EXPECT_EQ(window.list->Items(), (std::vector<std::string>{"w", "x", "y"}));
+  EXPECT_EQ(window.list->Items(), (Strings{"w", "x", "y"}));
   for (const int index : {2, 2, 7}) window.list->SetListIndex(index);
-  EXPECT_EQ(window.log, (std::vector<std::string>{"list:y"}));
+  EXPECT_EQ(window.log, (Strings{"list:y"}));
   window.list->RemoveItem(0);
   EXPECT_EQ(window.list->ListIndex(), 1);
   window.list->RemoveItem(1);
@@ -94,12 +94,11 @@ TEST(Controls, UserInputReachesOnlyUsableControls) {
   window.ok->UserClick();
   window.Hide();
   window.ok->UserClick();
-  EXPECT_EQ(window.log, (std::vector<std::string>{"ok"}));
+  EXPECT_EQ(window.log, (Strings{"ok"}));
 }
 
 // The rows a directory list shows above its subdirectories: a share is a folder of its own.
 TEST(Lists, AncestorsOfDrivePathsAndSharesAreTheirOwnFolders) {
-  using Strings = std::vector<std::string>;
   EXPECT_EQ(ui::DirectoryAncestors("C:\\a\\b"), (Strings{"C:\\", "C:\\a", "C:\\a\\b"}));
   EXPECT_EQ(ui::DirectoryAncestors("C:\\"), (Strings{"C:\\"}));
   EXPECT_EQ(ui::DirectoryAncestors("\\\\srv\\share\\dir"), (Strings{"\\\\srv\\share\\", "\\\\srv\\share\\dir"}));
@@ -123,7 +122,7 @@ TEST(Windows, ModalShowReturnsWhenHiddenAndEveryLoadStartsFromTheDesign) {
   window.ShowModal();
   EXPECT_EQ(window.loads, 2);
   EXPECT_FALSE(window.IsLoaded());
-  EXPECT_EQ(host.ShownWindows(), (std::vector<std::string>{"*Probe", "*Probe"}));
+  EXPECT_EQ(host.ShownWindows(), (Strings{"*Probe", "*Probe"}));
   window.Load();
   EXPECT_EQ(window.text->Text(), "");
   EXPECT_FALSE(window.ok->Enabled());
@@ -153,8 +152,8 @@ TEST(Lists, ReadTheRealFileSystemAndTheDrivesOfTheSystem) {
   Probe window;
   window.Load();
   EXPECT_TRUE(window.dirs->SetPath(dir.Path() + "\\"));
-  EXPECT_EQ(window.dirs->Items(), (std::vector<std::string>{dir / "Alpha", dir / "dir.ini", dir / "zeta"}));
-  EXPECT_EQ(window.files->Items(), (std::vector<std::string>{"A.bar", "b.ini", "c.ini"}));
+  EXPECT_EQ(window.dirs->Items(), (Strings{dir / "Alpha", dir / "dir.ini", dir / "zeta"}));
+  EXPECT_EQ(window.files->Items(), (Strings{"A.bar", "b.ini", "c.ini"}));
   EXPECT_FALSE(window.dirs->SetPath(dir / "missing"));
   EXPECT_EQ(window.dirs->Path(), dir.Path());
   EXPECT_EQ(window.files->Path(), dir.Path());
@@ -165,7 +164,7 @@ TEST(Lists, ReadTheRealFileSystemAndTheDrivesOfTheSystem) {
   EXPECT_TRUE(window.drives->SetDrive("T:\\anything"));
   EXPECT_FALSE(window.drives->SetDrive("\\\\server"));
   EXPECT_FALSE(window.drives->SetDrive(""));
-  EXPECT_EQ(window.log, (std::vector<std::string>{"dirs", "drive:t:"}));
+  EXPECT_EQ(window.log, (Strings{"dirs", "drive:t:"}));
 }
 
 TEST(AlwaysOnTop, PinsAndReleasesItsHostThroughItsThreeStates) {

@@ -9,8 +9,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class FilesDialog : public ::testing::Test {
  protected:
   void SetUp() override {

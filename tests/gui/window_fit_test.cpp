@@ -28,8 +28,8 @@ SIZE TextSize(HWND control, const std::wstring& text, int width) {
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-std::vector<std::string> Misfits(HWND window) {
-  std::vector<std::string> misfits;
+Strings Misfits(HWND window) {
+  Strings misfits;
   EnumChildWindows(
       window,
       [](HWND control, LPARAM data) -> BOOL {
@@ -46,7 +46,7 @@ std::vector<std::string> Misfits(HWND window) {
         need.cx = label ? std::min<LONG>(need.cx, client.right) : need.cx + margins;
         need.cy += label ? 0 : platform::Scale(4);
         if (need.cx > client.right || need.cy > client.bottom)
-          reinterpret_cast<std::vector<std::string>*>(data)->push_back(
+          reinterpret_cast<Strings*>(data)->push_back(
               platform::ToUtf8(text) + ": needs " + std::to_string(need.cx) + " x " + std::to_string(need.cy) +
               ", has " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
         return TRUE;

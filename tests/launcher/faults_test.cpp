@@ -16,8 +16,8 @@ namespace {
 using platform::MsgResult;
 using Files = std::map<std::string, std::string>;
 
-std::vector<std::string> LinesOf(const std::string& bytes) {
-  std::vector<std::string> lines;
+Strings LinesOf(const std::string& bytes) {
+  Strings lines;
   for (std::size_t start = 0, end = 0; start < bytes.size(); start = end + 2)
     lines.push_back(bytes.substr(start, (end = std::min(bytes.find("\r\n", start), bytes.size())) - start));
   return lines;
@@ -77,7 +77,7 @@ class FaultyMedium : public LauncherTest {
   // The originals as they were, every portable file missing or whole, nothing else in the folder, and Total
   // Commander started with exactly the portable files that exist.
   void ExpectNothingLost(std::size_t starts = 1, const std::string& removed = "") {
-    std::vector<std::string> expected = {"TOTALCMD64.EXE"};
+    Strings expected = {"TOTALCMD64.EXE"};
     for (const auto& [name, content] : Originals()) {
       if (name == removed) continue;
       EXPECT_TRUE(medium.Read("TC\\" + name) == content) << name << " changed";
@@ -182,9 +182,9 @@ TEST_F(FaultyMedium, AWriteProtectedStickStillStartsTotalCommanderWithoutPortabl
   host.OnModal(test::Close);
   host.Answer({MsgResult::Yes, MsgResult::No});
   Start("");
-  std::vector<std::string> titles;
+  Strings titles;
   for (const auto& message : host.Messages()) titles.push_back(message.title);
-  EXPECT_EQ(titles, (std::vector<std::string>{"First Start: Import file?", "Cancled", "Import failed", "Ambler",
+  EXPECT_EQ(titles, (Strings{"First Start: Import file?", "Cancled", "Import failed", "Ambler",
                                               "Desktop Shortcut?"}));
   EXPECT_EQ(host.Messages().at(3).prompt, "Ini not found");
   EXPECT_EQ(host.Beeps(), 1);

@@ -6,7 +6,6 @@ namespace {
 using platform::MsgIcon;
 
 using Startup = LauncherTest;
-using Texts = std::vector<std::string>;
 using test::Sayings;
 
 const std::string kHelpText =
@@ -62,7 +61,7 @@ TEST_F(Startup, SetupButtonsImportIntoTheLaunchersFolderAndOpenThePluginWindowEa
   EXPECT_EQ(medium.Read("TC\\TC_portable_wcx_ftp.ini"), "");
   EXPECT_FALSE(test::Exists(done));
   for (int i = 0; i < 2; ++i) form.Command2->UserClick();  // "Import Plugins"
-  EXPECT_EQ(host.ShownWindows(), (Texts{"Form1", "*PluginSearch", "*PluginSearch", "*PluginSearch"}));
+  EXPECT_EQ(host.ShownWindows(), (Strings{"Form1", "*PluginSearch", "*PluginSearch", "*PluginSearch"}));
   EXPECT_EQ(host.Ended(), 0);
 }
 
@@ -72,7 +71,7 @@ std::string PortableSwitches(const std::string& folder) {
 
 TEST_F(Startup, TotalCommanderReceivesTheCommandLineAndThePortableFilesAndTheLauncherEnds) {
   struct Case {
-    Texts executables;  // each with both portable files beside it
+    Strings executables;  // each with both portable files beside it
     std::string launcherFolder;
     std::string raw = {};
     Sayings said = {};

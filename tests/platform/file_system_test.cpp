@@ -40,7 +40,7 @@ TEST(FileChanges, NewFilesNeverEmptyOneAndMovesRefuseATakenName) {
   EXPECT_FALSE(platform::MoveFileTo(dir / "a.txt", dir / "b.txt"));
   EXPECT_EQ(test::ReadFile(dir / "b.txt"), "b");
   EXPECT_TRUE(platform::MoveFileTo(dir / "a.txt", dir / "c.txt"));
-  EXPECT_EQ(test::Names(dir.Path()), (std::vector<std::string>{"b.txt", "c.txt", "hidden.ini"}));
+  EXPECT_EQ(test::Names(dir.Path()), (Strings{"b.txt", "c.txt", "hidden.ini"}));
 }
 
 }  // namespace

@@ -8,8 +8,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 // Also lines longer than the reader's buffer, and a CR and LF on both sides of a 64 KiB boundary.
 TEST(TextFileReader, EndsLinesAtCrOrCrLfButNotAtALoneLf) {
   test::TempDir dir;

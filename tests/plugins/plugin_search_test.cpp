@@ -10,7 +10,6 @@
 namespace {
 
 using platform::MsgResult;
-using Strings = std::vector<std::string>;
 
 class PluginWindow : public ::testing::Test {
  protected:

@@ -18,8 +18,6 @@ using test::InQuotes;
 class Downloads : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::create_directories(dir / "dl");
-    std::filesystem::create_directories(dir / "src");
     test::WriteFile(dir / "src\\data.zip", "payload");
     const std::string folder = test::UnixPath(dir.Path());
     SKIP_WITHOUT_WINE("a loopback server of the host");
@@ -62,14 +60,13 @@ TEST_F(Downloads, ModeZeroTakesAFreeNameModeThreeReplacesAndNothingComesFromACac
 }
 
 TEST_F(Downloads, AMissingUpdaterIsReportedAPresentOneIsStartedAndTheProgramEnds) {
-  std::filesystem::create_directory(dir / "Up Dater");
   const std::string updater = dir / "Up Dater\\updater.exe";
   EXPECT_FALSE(DownloadUpdateWithUpdater("http://127.0.0.1:1/new.zip", "T:\\TC\\x.zip", updater,
                                          Address("missing.exe"), ""));
   EXPECT_EQ(host.Said(), (test::Sayings{{"Ambler", updater + "\r\rDownload Failed! "}}));
   EXPECT_EQ(host.Messages()[0].icon, platform::MsgIcon::Critical);
 
-  std::filesystem::copy_file(test::StandInExe(), updater);
+  test::CopyTo(test::StandInExe(), updater);
   test::StandInRecord record(dir / "received.txt");
   EXPECT_THROW(DownloadUpdateWithUpdater("http://host/new.zip", "T:\\TC\\x.zip", updater, Address("unused.exe"), "  "),
                test::ProgramEnded);

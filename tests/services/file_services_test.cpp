@@ -10,8 +10,6 @@
 #include "platform/text.h"
 
 namespace {
-
-using Strings = std::vector<std::string>;
 using test::InQuotes;
 
 Strings SortedLines(const std::string& file) {
@@ -40,10 +38,8 @@ TEST(FileServices, MovesReplaceOnlyWhenAskedAndNamesComeShortAndLong) {
 TEST(FileServices, DirectoryListingIsDepthFirstAndHonoursTheAttributeTest) {
   test::TempDir dir;
   for (const char* f : {"tree\\a.txt", "tree\\b.ini", "tree\\sub\\c.txt", "tree\\sub\\deeper\\d.txt",
-                        "tree\\notes.txt\\e.txt", "tree\\hidden\\f.txt"}) {
-    std::filesystem::create_directories(test::Fs(dir / f).parent_path());
+                        "tree\\notes.txt\\e.txt", "tree\\hidden\\f.txt"})
     test::WriteFile(dir / f, "x");
-  }
   test::SetAttributes(dir / "tree\\hidden", test::kHidden);
   const std::string target = dir / "list.txt";
 
@@ -66,9 +62,8 @@ TEST(FileServices, DirectoryListingIsDepthFirstAndHonoursTheAttributeTest) {
 
 TEST(FileServices, FileRunStartsProgramsDirectlyAndDocumentsWithTheirProgram) {
   test::TempDir dir;
-  std::filesystem::create_directory(dir / "My Tools");
   const std::string tool = dir / "My Tools\\Tool.EXE";
-  std::filesystem::copy_file(test::StandInExe(), tool);
+  test::CopyTo(test::StandInExe(), tool);
   test::StandInRecord record(dir / "received.txt");
   std::string datei = tool;
   EXPECT_TRUE(FileRun(datei, 1).has_value());
@@ -76,7 +71,6 @@ TEST(FileServices, FileRunStartsProgramsDirectlyAndDocumentsWithTheirProgram) {
   EXPECT_EQ(record.Starts().at(0).commandLine, InQuotes(tool));
 
   // A document's program gets the quoted path, and its folder becomes current.
-  std::filesystem::create_directory(dir / "My Files");
   const std::string document = dir / "My Files\\a.amblertest";
   test::WriteFile(document, "x");
   test::Association association("amblertest", tool);

@@ -18,8 +18,7 @@ namespace {
 class Associations : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::create_directories(dir / "Program Files");
-    std::filesystem::copy_file(test::StandInExe(), program);
+    test::CopyTo(test::StandInExe(), program);
     ASSERT_TRUE(association.IsActive());
   }
 
@@ -49,7 +48,7 @@ TEST_F(Associations, FilesAndPatternsFindTheirProgramAndLeaveNoScratchFile) {
   EXPECT_EQ(FindExecutableOf(dir / "missing.amblertest"), "");
   EXPECT_TRUE(SameFile(GetAssociatedProgram(dir / "real.amblertest"), program));
   EXPECT_TRUE(SameFile(GetAssociatedProgram(dir / "new.amblertest"), program));
-  EXPECT_EQ(test::Names(dir.Path()), (std::vector<std::string>{"Program Files", "real.amblertest"}));
+  EXPECT_EQ(test::Names(dir.Path()), (Strings{"Program Files", "real.amblertest"}));
   // A file of a scratch file's name is the user's: another name is taken.
   const std::string own = DriveRoot() + "zzzzzzzTemp_.amblertest";
   test::WriteFile(own, "the user's");

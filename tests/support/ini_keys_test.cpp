@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/test_files.h"
+
 #include "platform/text.h"
 #include "support/line_text.h"
 
@@ -77,7 +79,7 @@ TEST(IniKeys, EveryLineKeepsItsEndAndBytesAndAValueTheCodePageLacksGoesBehindThe
 TEST(IniSectionReader, GathersEntriesKeysAndValuesUntilALineWithABracket) {
   struct Case {
     const char* section;
-    std::vector<std::string> lines;
+    Strings lines;
     std::string entries = {}, keys = {}, values = {};
     std::size_t linesTaken;
   };

@@ -16,13 +16,12 @@
 namespace {
 
 // Spellings that the profile functions take for the same name.
-using Names = std::vector<std::string>;
-const std::vector<Names> kSections = {
+const std::vector<Strings> kSections = {
     {"Configuration", "CONFIGURATION", " configuration\t"}, {"Buttonbar", "buttonBAR"}, {"a]b", "A]B"},
     {"Тотал", "ТОТАЛ", "тотал"}, {"Été", "ÉTÉ", "été"}, {"x y", " X Y "}};
-const std::vector<Names> kKeys = {{"InstallDir", "installdir", " INSTALLDIR "}, {"Buttonbar", "BUTTONBAR"},
+const std::vector<Strings> kKeys = {{"InstallDir", "installdir", " INSTALLDIR "}, {"Buttonbar", "BUTTONBAR"},
                                   {"k", "K", "\tk"}, {"Путь", "ПУТЬ"}, {"é", "É"}, {"[x", "[X"}};
-const std::vector<std::string> kValues = {"",           "v",         "C:\\TC\\x.bar", "\"quoted\"", "'q'", "\"",
+const Strings kValues = {"",           "v",         "C:\\TC\\x.bar", "\"quoted\"", "'q'", "\"",
                                           "' z '",      "a=b",       " spaced out ",  "путь 7",     "é;x", "\"a'"};
 
 // Wine is shown a file it reads as Windows reads the original: Wine also ends a line at a lone CR, which
@@ -44,7 +43,7 @@ class Generator {
 
   std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
   bool Chance(int percent) { return static_cast<int>(Pick(100)) < percent; }
-  const std::string& Spelling(const Names& names) { return names[Pick(names.size())]; }
+  const std::string& Spelling(const Strings& names) { return names[Pick(names.size())]; }
   std::string Blanks() { return std::string(Pick(3), Chance(70) ? ' ' : '\t'); }
 
   std::string File(bool ansi) {
@@ -69,7 +68,7 @@ class Generator {
     std::string bytes;
     return !ansi || platform::Utf8ToAnsi(text, bytes);
   }
-  static bool Fits(const Names& names, bool ansi) {
+  static bool Fits(const Strings& names, bool ansi) {
     return std::all_of(names.begin(), names.end(), [&](const std::string& name) { return Fits(name, ansi); });
   }
   template <typename Pool>
@@ -126,10 +125,10 @@ struct Query {
 };
 
 // Each view under a name of its own: Wine caches the files it read.
-std::vector<std::string> WineReads(const std::string& bytes, bool ansi, const std::vector<Query>& queries,
+Strings WineReads(const std::string& bytes, bool ansi, const std::vector<Query>& queries,
                                    const std::string& view) {
   test::WriteFile(view, WineView(bytes, ansi));
-  std::vector<std::string> answers;
+  Strings answers;
   for (const Query& query : queries) {
     answers.push_back(platform::ReadIniKey(FoldedForWine(query.sectionName), FoldedForWine(query.keyName), view));
     std::replace(answers.back().begin(), answers.back().end(), kWineCr, '\r');
@@ -156,7 +155,7 @@ TEST(IniProfile, EveryKeyReadsAsTheProfileFunctionsReadItBeforeAndAfterEachWrite
     std::vector<Query> queries;
     for (const auto& [s, k] : asked)
       queries.push_back({s, k, generate.Spelling(kSections[s]), generate.Spelling(kKeys[k])});
-    std::vector<std::string> expected;
+    Strings expected;
     for (int round = 0; round <= 1; ++round) {
       const std::string bytes = test::ReadFile(ini);
       // Read in small blocks, the lines are those of the bytes in memory.
@@ -170,7 +169,7 @@ TEST(IniProfile, EveryKeyReadsAsTheProfileFunctionsReadItBeforeAndAfterEachWrite
                     inBlocks.Bytes(b.begin, b.next) == inMemory.Bytes(a.begin, a.next))
             << "seed " << seed << " at " << a.begin;
       }
-      const std::vector<std::string> wine =
+      const Strings wine =
           WineReads(bytes, ansi, queries, dir / (std::to_string(seed) + "_" + std::to_string(round) + ".ini"));
       if (round == 0) expected = wine;
       for (std::size_t i = 0; i < queries.size(); ++i, ++reads) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/test_files.h"
+
 #include <algorithm>
 #include <cctype>
 #include <random>
@@ -102,7 +104,7 @@ std::string StepByStepReplace(const std::string& source, const std::string& find
 
 TEST(ReplaceText, MatchesTheStepByStepRoutineOnRandomText) {
   std::mt19937 random(20261206);
-  const std::vector<std::string> alphabet = {"a", "A", "b", "B", ":", "\\", " ", "c", "C", "ä", "Ä", "т", "Т",
+  const Strings alphabet = {"a", "A", "b", "B", ":", "\\", " ", "c", "C", "ä", "Ä", "т", "Т",
                                              "表", "🧰", "\xE4", "\xA1"};
   auto randomText = [&](std::size_t maxLength) {
     std::string text;

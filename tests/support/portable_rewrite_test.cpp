@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/test_files.h"
+
 #include <random>
 
 #include "platform/path.h"
@@ -56,7 +58,7 @@ TEST(RewriteFileLine, AFolderNameOf32000CharactersIsFound) {
 // on random lines in every form, with and without a drive.
 TEST(PortableLineRewriter, SaysWhatTheRewriteByPiecesSaysOnRandomLines) {
   std::mt19937 random(20261209);
-  std::vector<std::string> pieces = {"a",  "T", "t",  ":",  "\\", "/",  " ",      "\"",           "=",
+  Strings pieces = {"a",  "T", "t",  ":",  "\\", "/",  " ",      "\"",           "=",
                                      "é", "т", "Т", "表", "🧰",  "\xE4", "\xC3\x28", "\xEF\xBB\xBF", std::string(1, '\0')};
   const auto randomText = [&](std::size_t maxLength) {
     std::string text;

@@ -8,7 +8,6 @@
 namespace {
 
 using platform::TextEncoding;
-using Lines = std::vector<std::string>;
 
 class WholeFileRewrite : public ::testing::Test {
  protected:
@@ -46,15 +45,15 @@ TEST_F(WholeFileRewrite, FollowsTheRuleLineByLineDropsTheLastBlankLineAndLeavesA
   }
 }
 
-Lines TextsOf(const std::string& file) {
-  Lines texts;
+Strings TextsOf(const std::string& file) {
+  Strings texts;
   platform::TextFileReader reader(file);
   for (std::string line; reader.ReadLine(line);) texts.push_back(LineText(line, reader.Encoding()));
   return texts;
 }
 
 // With the variables expanded, every line reads as before, and none holds the directory.
-void ExpectOnlyPathsRewritten(const Lines& before, const Lines& after, const std::string& directory) {
+void ExpectOnlyPathsRewritten(const Strings& before, const Strings& after, const std::string& directory) {
   std::size_t expected = before.size();
   if (!before.empty() && before.back().empty()) --expected;  // the dropped last blank line
   ASSERT_EQ(after.size(), expected);
@@ -68,7 +67,7 @@ void ExpectOnlyPathsRewritten(const Lines& before, const Lines& after, const std
   EXPECT_GT(rewritten, 0u);
 }
 
-std::string InForm(const Lines& texts, TextEncoding encoding) {
+std::string InForm(const Strings& texts, TextEncoding encoding) {
   std::string text;
   for (const std::string& line : texts) text += line + "\r\n";
   if (encoding == TextEncoding::Utf16) return "\xFF\xFE" + Utf8ToUtf16(text);
@@ -93,11 +92,11 @@ TEST_F(WholeFileRewrite, RealConfigurationFilesInEveryFormKeepEverythingButTheir
     Rewritten(test::ReadFile(source), directory);
     ExpectOnlyPathsRewritten(test::FileLines(source), test::FileLines(file), directory);
 
-    Lines texts;  // the lines this machine's code page reads
+    Strings texts;  // the lines this machine's code page reads
     for (const std::string& line : test::FileLines(source))
       if (std::string text; platform::AnsiToUtf8(line, text)) texts.push_back(text);
     Rewritten(InForm(texts, TextEncoding::Ansi), directory);
-    const Lines ansi = TextsOf(file);
+    const Strings ansi = TextsOf(file);
     for (const TextEncoding encoding : kUnicodeForms) {
       EXPECT_EQ(platform::EncodingOf(Rewritten(InForm(texts, encoding), directory)), encoding);
       EXPECT_EQ(TextsOf(file), ansi);
@@ -108,9 +107,9 @@ TEST_F(WholeFileRewrite, RealConfigurationFilesInEveryFormKeepEverythingButTheir
 // A folder no code page holds: found in UTF-8 and UTF-16 files, and behind the mark in ANSI ones.
 TEST_F(WholeFileRewrite, AFolderOfAnyScriptIsRewrittenInEveryForm) {
   const std::string directory = "T:\\Тотал 🧰";
-  const Lines before = {"[Configuration]", "a=T:\\Тотал 🧰\\plugins\\x.wfx", "b=t:\\тотал 🧰\\y", "TYPE:1",
+  const Strings before = {"[Configuration]", "a=T:\\Тотал 🧰\\plugins\\x.wfx", "b=t:\\тотал 🧰\\y", "TYPE:1",
                         "c=T:\\Tools\\z.exe", "d=Ĳ ∂ 表"};
-  const Lines after = {"[Configuration]", "a=%COMMANDER_PATH%\\plugins\\x.wfx", "b=%COMMANDER_PATH%\\y", "TYPE:1",
+  const Strings after = {"[Configuration]", "a=%COMMANDER_PATH%\\plugins\\x.wfx", "b=%COMMANDER_PATH%\\y", "TYPE:1",
                        "c=%COMMANDER_DRIVE%\\Tools\\z.exe", "d=Ĳ ∂ 表"};
   for (const TextEncoding encoding : kUnicodeForms)
     EXPECT_EQ(Rewritten(InForm(before, encoding), directory), InForm(after, encoding));
@@ -149,7 +148,7 @@ TEST_F(WholeFileRewrite, BrokenAndHostileFilesLoseNoByte) {
     if (content.size() < 10 * 1024 * 1024) ExpectOnlyPathsRewritten(before, TextsOf(file), "T:\\TC");
     EXPECT_TRUE(!content.starts_with("\xEF\xBB\xBF") || after.starts_with("\xEF\xBB\xBF" "a=\xC3\x28%COMMANDER_PATH%\\x\r\n"));
   }
-  EXPECT_EQ(test::FileLines(file), (Lines{"caf\xE9=%COMMANDER_PATH%\\\xE4\xF6\xFC.wfx", "\xE9T:\\TC"}));
+  EXPECT_EQ(test::FileLines(file), (Strings{"caf\xE9=%COMMANDER_PATH%\\\xE4\xF6\xFC.wfx", "\xE9T:\\TC"}));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ class ShellLinks : public ::testing::Test {
     for (const auto& name : made) platform::RemoveFile(desktop + name);
   }
   std::string desktop = GetDesktopFolder();
-  std::vector<std::string> made = {"Ambler test.lnk", "Ambler test two.lnk"};
+  Strings made = {"Ambler test.lnk", "Ambler test two.lnk"};
 };
 
 TEST_F(ShellLinks, DesktopLinksTrimPlainLinksTakeTheirArgumentsAsPassedAndALinkThatCannotBeSavedSaysSo) {
