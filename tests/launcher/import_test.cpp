@@ -80,7 +80,6 @@ TEST_F(Import, FirstStartMakesThePortableFilesAndChangesNothingElse) {
     const std::size_t asked = host.Said().size();
     Start("", "T:\\" + (c.launcher.empty() ? c.folder : c.launcher));
     for (const auto& [name, content] : c.portable) EXPECT_EQ(medium.Read(at + "TC_portable_" + name), content) << name;
-    for (const auto& [name, content] : c.originals) EXPECT_EQ(medium.Read(at + name), content) << name;
     const Sayings said = host.Said();
     EXPECT_EQ(Sayings(said.begin() + static_cast<long>(asked), said.end()), c.said);
     EXPECT_EQ(medium.Received(c.folder).at(0).commandLine, "T:\\" + at + "TOTALCMD64.EXE  /i=T:\\" + at +

@@ -82,8 +82,6 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
   const std::string before = PortableFiles();
   StartOn('V');
   EXPECT_TRUE(PortableFiles() == before) << PortableFiles();
-  EXPECT_EQ(medium.Received("TC", 6).back().commandLine,
-            "V:\\TC\\TOTALCMD64.EXE  /i=V:\\TC\\TC_portable_wincmd.ini /f=V:\\TC\\TC_portable_wcx_ftp.ini");
 }
 
 TEST_F(Session, OnWindowsOwnDriveOnlyTheFolderIsMadePortable) {

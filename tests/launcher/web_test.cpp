@@ -84,7 +84,6 @@ TEST_F(Web, EveryFileTheConfigurationNamesGetsAPortableCopyThatTheNameThenLeadsT
   EXPECT_EQ(std::count_if(names.begin(), names.end(), [](const auto& name) { return name.starts_with("TC_portable_"); }), 14);
   Start("");
   EXPECT_TRUE(PortableFiles() == after) << PortableFiles();
-  EXPECT_EQ(medium.Received("TC", 2).back().commandLine, kPlainLaunch);
 }
 
 TEST_F(Web, TwoHundredStartsOfTheProgramLeaveThePortableFilesAsTheFirstMadeThemWithoutWritingThem) {
