@@ -96,7 +96,8 @@ void Launcher::CopyIntoPortableFile(const std::string& source, const std::string
 }
 
 void Launcher::MakePortable(const std::string& file) {
-  if (platform::FileExists(file) && ::MakePortable(file, folder_.TCDir, state_.TCPathMatch).failed) ReportUnwritable(file);
+  if (platform::FileExists(file) && ::MakePortable(file, folder_.TCDir, state_.TCPathMatch).failed)
+    ReportUnwritable(file);
 }
 
 void Launcher::PortablePasses(const std::string& source, const std::string& destination, Force pathForce,

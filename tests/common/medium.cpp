@@ -78,7 +78,9 @@ void Medium::MakeDirectory(const std::string& relative) const {
   std::filesystem::create_directories(Fs(dir_ / relative));
 }
 
-void Medium::Write(const std::string& relative, const std::string& bytes) const { WriteFile(dir_ / relative, bytes); }
+void Medium::Write(const std::string& relative, const std::string& bytes) const {
+  WriteFile(dir_ / relative, bytes);
+}
 
 std::string Medium::Read(const std::string& relative) const { return ReadFile(dir_ / relative); }
 
