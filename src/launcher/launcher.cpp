@@ -237,8 +237,10 @@ void Launcher::RememberHandedOver() {
   // Nothing changed, nothing written. A memory that cannot be written (a
   // write-protected stick) is not the user's concern: the next start then
   // goes by the one before, and converts only what it would have converted.
+  // The memory is Ambler's own: a read-only mark (a folder restored from a
+  // CD) would keep it stale for good.
   if (handed.files.empty() || remembered_ == remembered) return;
-  if (platform::ReplaceFileContent(memory, remembered)) remembered_ = remembered;
+  if (platform::MakeWritable(memory) && platform::ReplaceFileContent(memory, remembered)) remembered_ = remembered;
 }
 
 void Launcher::ShowPluginWindow() {

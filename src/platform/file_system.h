@@ -29,6 +29,11 @@ bool HasDirectoryAttribute(const std::string& path);
 
 bool RemoveFile(const std::string& name);
 
+// Takes the read-only mark off a file, keeping its other marks, for a file of
+// the program's own that is to be replaced; true where the file has no such
+// mark now, or is missing.
+bool MakeWritable(const std::string& name);
+
 // Puts a new version of the file in its place: fill writes it beside the
 // file, under the name it is given (besideName, or the file's name and
 // ".ambler-part"), which is flushed to the medium, renamed to the file's name

@@ -101,6 +101,14 @@ bool HasDirectoryAttribute(const std::string& path) {
 
 bool RemoveFile(const std::string& name) { return !name.empty() && DeleteFromMedium(ToWide(name)); }
 
+bool MakeWritable(const std::string& name) {
+  const std::wstring wide = ToWide(name);
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return true;
+  const DWORD kept = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+  return SetAttributesOnMedium(wide, kept ? kept : FILE_ATTRIBUTE_NORMAL);
+}
+
 bool CopyFileSafely(const std::string& from, const std::string& to, bool replaceExisting) {
   if (from.empty() || to.empty()) return false;
   return ReplaceThroughFileBeside(

@@ -19,18 +19,6 @@ using Line = IniLineSpan;
 // white-space controls and the DOS end-of-file mark.
 constexpr std::string_view kBlanks = " \t\r\v\f\x1a";
 
-// The line's first character that is not a blank, where it is ASCII; 0 otherwise.
-// Enough to tell the lines that cannot be a section's or a wanted key's
-// without decoding them.
-char FirstCharacter(std::string_view line, platform::TextEncoding encoding) {
-  const std::size_t unit = encoding == platform::TextEncoding::Utf16 ? 2 : 1;
-  for (std::size_t at = 0; at + unit <= line.size(); at += unit) {
-    if (unit == 2 && line[at + 1] != '\0') return 0;
-    if (kBlanks.find(line[at]) == std::string_view::npos) return static_cast<unsigned char>(line[at]) < 0x80 ? line[at] : 0;
-  }
-  return 0;
-}
-
 // The first LF at or behind at, or the text's size: eight bytes at a time,
 // where the C runtime under Wine looks at one.
 std::size_t FindLineFeed(std::string_view text, std::size_t at) {
@@ -100,7 +88,8 @@ Place Locate(IniLineReader& reader, std::string_view section, std::string_view k
       place.lastEnded = ended;
     }
     const std::string_view bytes = reader.Bytes(line.begin, line.end);
-    if (!inSection && FirstCharacter(bytes, encoding) != '[') continue;
+    // The first character tells the lines that cannot be a section's without decoding them.
+    if (!inSection && IniFirstCharacter(bytes, encoding) != '[') continue;
     const Entry entry = Parse(LineText(bytes, encoding));
     if (entry.isSection) {
       if (inSection) break;
@@ -130,6 +119,21 @@ std::string& SpareWindow() {
 }
 
 }  // namespace
+
+char IniFirstCharacter(std::string_view line, platform::TextEncoding encoding) {
+  const std::size_t unit = encoding == platform::TextEncoding::Utf16 ? 2 : 1;
+  for (std::size_t at = 0; at + unit <= line.size(); at += unit) {
+    if (unit == 2 && line[at + 1] != '\0') return 0;
+    if (kBlanks.find(line[at]) == std::string_view::npos) return static_cast<unsigned char>(line[at]) < 0x80 ? line[at] : 0;
+  }
+  return 0;
+}
+
+IniLineNames NamesOfIniLine(std::string_view line, platform::TextEncoding encoding) {
+  Entry entry = Parse(LineText(line, encoding));
+  if (entry.isSection) return {std::move(entry.name), {}};
+  return {std::nullopt, std::move(entry.name)};
+}
 
 IniLineReader::IniLineReader(std::string_view file)
     : view_(file), encoding_(platform::EncodingOf(file)), at_(platform::MarkLength(encoding_)) {}
@@ -215,7 +219,7 @@ std::vector<IniEntry> IniEntries(IniLineReader& reader, std::string_view initial
   bool counts = false;  // keys before the first section are never asked for
   for (Line line; reader.Next(line);) {
     const std::string_view bytes = reader.Bytes(line.begin, line.end);
-    const char first = FirstCharacter(bytes, encoding);
+    const char first = IniFirstCharacter(bytes, encoding);
     const bool wanted = initials.empty() || (first && initials.find(static_cast<char>(std::toupper(
                                                           static_cast<unsigned char>(first)))) != std::string_view::npos);
     if (first != '[' && (!counts || !wanted)) continue;

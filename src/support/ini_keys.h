@@ -58,6 +58,16 @@ class IniLineReader {
   std::size_t at_;
 };
 
+// What one line of a file in that form says to the profile functions: its
+// first character that is not a blank, where it is ASCII (else 0), the
+// section it opens, if any, and else the name of its key.
+char IniFirstCharacter(std::string_view line, platform::TextEncoding encoding);
+struct IniLineNames {
+  std::optional<std::string> section;
+  std::string key;
+};
+IniLineNames NamesOfIniLine(std::string_view line, platform::TextEncoding encoding);
+
 // The file's lines as UTF-8 text, split where the profile functions split them.
 std::vector<std::string> IniLines(std::string_view file);
 

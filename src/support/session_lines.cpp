@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
+#include "platform/text.h"
 #include "platform/text_file.h"
 #include "support/ini_keys.h"
 #include "support/line_text.h"
@@ -31,6 +33,14 @@ std::uint64_t Hash(std::string_view bytes) {
   for (; at < bytes.size(); ++at) hash = (hash ^ static_cast<unsigned char>(bytes[at])) * kPrime;
   return hash;
 }
+
+// Sections that Total Commander fills with what the user typed to search,
+// select or rename; and in its saved searches, the keys of those texts. Upper
+// case, as the names are compared.
+constexpr std::string_view kTextSections[] = {"SEARCHNAME", "SEARCHTEXT", "SELECTION", "RENAMETEMPLATES"};
+constexpr std::string_view kSavedSearches = "SEARCHES";
+constexpr std::string_view kSavedSearchTexts[] = {"_SEARCHFOR", "_SEARCHTEXT"};
+
 
 // "key=value" and its line end, or nothing where the bytes at from hold no such line.
 std::optional<std::string> Field(std::string_view bytes, std::size_t& from, std::string_view key) {
@@ -113,6 +123,7 @@ void SessionConversion::Restart() {
   else
     reader_.emplace(IniLineReader::FromFile{}, file_);
   found_.assign(handed_ ? handed_->size() : 0, 0);
+  section_ = Section::Paths;
   before_.clear();
   after_.clear();
 }
@@ -136,12 +147,37 @@ bool SessionConversion::Handed(std::uint64_t hash) {
   return true;
 }
 
+bool SessionConversion::HoldsText(std::string_view line) {
+  const char first = IniFirstCharacter(line, reader_->Encoding());
+  if (first == ';') return true;
+  if (first != '[' && section_ != Section::Searches) return section_ == Section::Texts;
+  const IniLineNames names = NamesOfIniLine(line, reader_->Encoding());
+  if (names.section) {
+    const std::string upper = platform::UpperCase(*names.section);
+    section_ = std::find(std::begin(kTextSections), std::end(kTextSections), upper) != std::end(kTextSections)
+                   ? Section::Texts
+               : upper == kSavedSearches ? Section::Searches
+                                         : Section::Paths;
+    return false;
+  }
+  const std::string key = platform::UpperCase(names.key);
+  return section_ == Section::Texts ||
+         std::any_of(std::begin(kSavedSearchTexts), std::end(kSavedSearchTexts),
+                     [&](std::string_view ending) { return key.ends_with(ending); });
+}
+
 bool SessionConversion::Next(bool& changed) {
   changed = false;
   if (!reader_ || !reader_->Next(span_)) return false;
   const std::string_view line = reader_->Bytes(span_.begin, span_.end);
   const std::uint64_t hash = Hash(line);
+  const bool notAPath = HoldsText(line);
   if (Handed(hash)) return true;
+  if (notAPath) {
+    before_.push_back(hash);
+    after_.push_back(hash);
+    return true;
+  }
   std::vector<LinePiece> pieces = DecodeLine(line, reader_->Encoding());
   for (LinePiece& piece : pieces) {
     if (piece.form == LinePiece::Form::Bytes || piece.form == LinePiece::Form::Mark) continue;

@@ -43,7 +43,9 @@ std::string SessionLinePortable(const std::string& text, const HandedOver& hande
 
 // A file's lines whose hash is not among the handed ones (every line where
 // there are none) made portable, the new version handed over in pieces, so
-// that a large file is never held twice. Every other byte stays.
+// that a large file is never held twice. Every other byte stays, and so do
+// comments and what Total Commander keeps of searches, selections and renames
+// (texts and patterns, not paths). 
 class SessionConversion {
  public:
   // The file's bytes in memory, or the file read from the medium block by
@@ -72,6 +74,8 @@ class SessionConversion {
   // text in encoded_ where it changes. False at the end.
   bool Next(bool& changed);
   bool Handed(std::uint64_t hash);
+  // Whether the line holds a text that is not a path; follows the sections.
+  bool HoldsText(std::string_view line);
 
   std::string_view bytes_;
   std::string file_;  // empty where the bytes are in memory
@@ -79,6 +83,7 @@ class SessionConversion {
   const HandedOver& folder_;
   std::optional<IniLineReader> reader_;
   IniLineSpan span_;
+  enum class Section { Paths, Texts, Searches } section_ = Section::Paths;
   std::string encoded_;
   std::vector<char> found_;  // each handed hash that a line of the file still has
   std::vector<std::uint64_t> before_, after_;  // the other lines' hashes, as they were and as they are made

@@ -52,6 +52,7 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
         {"Configuration", "Editor", "T:\\Tools\\ed.exe"},
         {"Configuration", "Keep", "/T: h:mm:ss TYPE:1 t:\\tc2\\x"},
         {"ButtonbarVertical", "Buttonbar", "T:\\TC\\bars\\new.bar"},
+        {"SearchText", "0", "^t:\\d+"},
         // X: is a disk of this host.
         {"right", "path", "X:\\Photos\\"}}},
       {'U', {{"left", "path", "U:\\Data\\"}}},
@@ -75,13 +76,28 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
       {{"Configuration", "Editor"}, "%COMMANDER_DRIVE%\\Tools\\ed.exe"},
       {{"Configuration", "Keep"}, "/T: h:mm:ss TYPE:1 %COMMANDER_DRIVE%\\tc2\\x"},
       {{"right", "path"}, "X:\\Photos\\"},  // written when the medium was T:, and kept when it was X:
-      {{"right", "old"}, "T:\\Old"}};
+      {{"right", "old"}, "T:\\Old"},
+      {{"SearchText", "0"}, "^t:\\d+"}};
   for (const auto& [key, value] : expected) EXPECT_EQ(Reads(key[0], key[1]), value) << key[1];
 
   // A start that finds nothing changed writes nothing, the memory included.
   const std::string before = PortableFiles();
   StartOn('V');
   EXPECT_TRUE(PortableFiles() == before) << PortableFiles();
+}
+
+// Ambler's own memory, made read-only (restored from a CD), is replaced all the same, and keeps its other marks.
+TEST_F(Session, AReadOnlyMemoryIsReplaced) {
+  StartOn('T');
+  const std::string memory = medium.HostWindowsPath("TC\\TC_portable_handed-over.ambler");
+  test::SetAttributes(memory, test::kReadOnly | test::kHidden);
+  Writes("left", "path", "T:\\Data\\");
+  StartOn('U');
+  Writes("right", "path", "U:\\Photos\\");
+  StartOn('T');
+  EXPECT_EQ(Reads("left", "path"), "%COMMANDER_DRIVE%\\Data\\");
+  EXPECT_EQ(Reads("right", "path"), "%COMMANDER_DRIVE%\\Photos\\");
+  EXPECT_EQ(test::Attributes(memory), static_cast<unsigned long>(test::kHidden));
 }
 
 TEST_F(Session, OnWindowsOwnDriveOnlyTheFolderIsMadePortable) {

@@ -34,6 +34,22 @@ TEST(SessionLines, AConversionWritesTheChangedLinesAndKnowsTheLinesOfBothVersion
   }
 }
 
+// What the user typed to search, select or rename, and comments, are no paths.
+TEST(SessionLines, ACommentAndTheTextsOfSearchesSelectionsAndRenamesStay) {
+  const HandedOver folder{"E:\\TC", "E:", {}};
+  const std::string bytes = "; E:\\ is the stick\r\n[SearchText]\r\n0=^e:\\d+\r\n[searches]\r\nx_SearchFor=e:\\*.bak\r\n"
+                            "x_SearchIn=E:\\Data\r\n[Selection]\r\n0=E:\\*.*\r\n[left]\r\npath=E:\\Data\r\n";
+  SessionConversion conversion(bytes, nullptr, folder);
+  ASSERT_TRUE(conversion.FindChange());
+  std::string written;
+  conversion.WriteTo([&](std::string_view piece) {
+    written += piece;
+    return true;
+  });
+  EXPECT_EQ(written, "; E:\\ is the stick\r\n[SearchText]\r\n0=^e:\\d+\r\n[searches]\r\nx_SearchFor=e:\\*.bak\r\n"
+                     "x_SearchIn=%COMMANDER_DRIVE%\\Data\r\n[Selection]\r\n0=E:\\*.*\r\n[left]\r\npath=%COMMANDER_DRIVE%\\Data\r\n");
+}
+
 TEST(SessionLines, TheMemoryReadsBackAndBrokenBytesAreNoMemory) {
   const HandedOver handed{"E:\\TC", "E:", {{"TC_portable_wincmd.ini", LineHashes("[a]\r\nb=1\nc")}}};
   std::string bytes;
