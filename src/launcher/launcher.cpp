@@ -164,13 +164,28 @@ void Launcher::FinishInterruptedReplacements() {
 }
 
 void Launcher::MakeSessionPortable() {
-  if (!platform::ReadFileBytes(folder_.File(kHandedOverFile), remembered_)) return;
-  handed_ = ReadHandedOver(remembered_);
-  if (!handed_) return;
-  for (const auto& [name, hashes] : handed_->files)
-    if (std::vector<std::uint64_t> lines; MakeSessionPortable(folder_.File(name), &hashes, &lines))
-      read_[name] = std::move(lines);
+  if (platform::ReadFileBytes(folder_.File(kHandedOverFile), remembered_)) handed_ = ReadHandedOver(remembered_);
+  if (handed_) {
+    for (const auto& [name, hashes] : handed_->files)
+      if (std::vector<std::uint64_t> lines; MakeSessionPortable(folder_.File(name), &hashes, &lines))
+        read_[name] = std::move(lines);
+  } else if (platform::FileExists(folder_.File(kPortableIni))) {
+    // Portable files without a memory (deleted, broken, of an older version)
+    // hold paths written with a letter nobody knows: they are made portable
+    // with today's folder and drive, as at a first start.
+    handed_ = Today();
+    for (const std::string_view name : {kPortableIni, kPortableFtpIni, kPortableBar})
+      if (std::vector<std::uint64_t> lines; MakeSessionPortable(folder_.File(name), nullptr, &lines))
+        read_[std::string(name)] = std::move(lines);
+  }
   readAtChange_ = platform::MediumChangesCounted();
+}
+
+HandedOver Launcher::Today() const {
+  HandedOver today{folder_.TCDir, folder_.drive, {}};
+  // Windows' own drive is never the medium's, whatever Total Commander writes with its letter.
+  if (platform::UpperCase(today.drive) == platform::UpperCase(platform::SystemDrive())) today.drive.clear();
+  return today;
 }
 
 bool Launcher::MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines,
@@ -210,9 +225,7 @@ const std::string* Launcher::ReadAtStart(const std::string& file) const {
 void Launcher::RememberHandedOver() {
   // Without Total Commander's folder, no later start could convert by it.
   if (folder_.TCDir.empty()) return;
-  HandedOver handed{folder_.TCDir, folder_.drive, {}};
-  // Windows' own drive is never the medium's, whatever Total Commander writes with its letter.
-  if (platform::UpperCase(handed.drive) == platform::UpperCase(platform::SystemDrive())) handed.drive.clear();
+  HandedOver handed = Today();
   std::vector<std::string> files = web_;
   files.insert(files.end(), {folder_.File(kPortableIni), folder_.File(kPortableFtpIni), folder_.File(kPortableBar)});
   // Where nothing was written since the files were read at the start, their lines are known.

@@ -99,7 +99,8 @@ class Launcher {
   // portable file half done.
   void FinishInterruptedReplacements();
   // The lines Total Commander wrote since the last launch, made portable with
-  // that launch's folder and drive.
+  // that launch's folder and drive; without a memory, every line of the
+  // portable files with today's.
   void MakeSessionPortable();
   // One file's lines that are not among those handed over (all of them where
   // there are none) made portable so. True where the file was read; the
@@ -109,6 +110,8 @@ class Launcher {
   // The portable files remembered as they are handed over, where that
   // differs from what is remembered.
   void RememberHandedOver();
+  // This start's folder and drive, as the memory keeps them.
+  HandedOver Today() const;
   // The file the user chose in the file dialog, or empty text.
   std::string BrowseForFile(const std::string& folder, const std::string& caption, const std::string& defaultName);
   // Says once per run that a portable file could not take a change.

@@ -42,7 +42,7 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
     char letter;
     std::vector<std::array<std::string, 3>> writes;  // by Total Commander that day
   };
-  // Nothing is remembered yet: nothing is changed, and the start remembers.
+  // Nothing is remembered yet: the portable ini is made portable with today's letter, and the start remembers.
   medium.Write("TC\\TC_portable_wincmd.ini", "[right]\r\nold=T:\\Old\r\n");
   medium.Write("TC\\bars\\new.bar", "[Buttonbar]\r\ncmd1=T:\\Tools\\n.exe\r\n");
   const Day days[] = {
@@ -60,7 +60,7 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
       {'V', {}},
   };
   StartOn('T');
-  EXPECT_EQ(Reads("right", "old"), "T:\\Old");
+  EXPECT_EQ(Reads("right", "old"), "%COMMANDER_DRIVE%\\Old");
   for (const Day& day : days) {
     if (&day != days) StartOn(day.letter);
     for (const auto& [section, key, value] : day.writes) Writes(section, key, value);
@@ -76,7 +76,7 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
       {{"Configuration", "Editor"}, "%COMMANDER_DRIVE%\\Tools\\ed.exe"},
       {{"Configuration", "Keep"}, "/T: h:mm:ss TYPE:1 %COMMANDER_DRIVE%\\tc2\\x"},
       {{"right", "path"}, "X:\\Photos\\"},  // written when the medium was T:, and kept when it was X:
-      {{"right", "old"}, "T:\\Old"},
+      {{"right", "old"}, "%COMMANDER_DRIVE%\\Old"},
       {{"SearchText", "0"}, "^t:\\d+"}};
   for (const auto& [key, value] : expected) EXPECT_EQ(Reads(key[0], key[1]), value) << key[1];
 
