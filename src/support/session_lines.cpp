@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr std::string_view kTitle = "Ambler: the portable files as the last launch handed them over\r\n";
+constexpr std::string_view kTitle = "Ambler: the values of the portable files as the last launch handed them over\r\n";
 
 // FNV-1a over eight bytes at a time (little-endian, as on every machine the
 // program runs on), each step folded once more: the same for the same bytes
@@ -42,6 +42,19 @@ constexpr std::string_view kSavedSearches = "SEARCHES";
 constexpr std::string_view kSavedSearchTexts[] = {"_SEARCHFOR", "_SEARCHTEXT"};
 
 
+// What of a line counts as handed over: its value, what follows its first
+// "=", so that a value keeps counting when Total Commander renumbers or moves
+// its line (its key counts for nothing); a line without "=" whole.
+std::string_view HandedPart(std::string_view line, platform::TextEncoding encoding) {
+  if (encoding == platform::TextEncoding::Utf16) {
+    for (std::size_t at = 0; at + 1 < line.size(); at += 2)
+      if (line[at] == '=' && line[at + 1] == '\0') return line.substr(at + 2);
+    return line;
+  }
+  const std::size_t equals = line.find('=');
+  return equals == std::string_view::npos ? line : line.substr(equals + 1);
+}
+
 // "key=value" and its line end, or nothing where the bytes at from hold no such line.
 std::optional<std::string> Field(std::string_view bytes, std::size_t& from, std::string_view key) {
   const std::size_t end = bytes.find("\r\n", from);
@@ -56,7 +69,8 @@ std::optional<std::string> Field(std::string_view bytes, std::size_t& from, std:
 std::vector<std::uint64_t> LineHashes(std::string_view bytes) {
   std::vector<std::uint64_t> hashes;
   IniLineReader reader(bytes);
-  for (IniLineSpan line; reader.Next(line);) hashes.push_back(Hash(bytes.substr(line.begin, line.end - line.begin)));
+  for (IniLineSpan line; reader.Next(line);)
+    hashes.push_back(Hash(HandedPart(bytes.substr(line.begin, line.end - line.begin), reader.Encoding())));
   std::sort(hashes.begin(), hashes.end());
   hashes.erase(std::unique(hashes.begin(), hashes.end()), hashes.end());
   return hashes;
@@ -170,7 +184,7 @@ bool SessionConversion::Next(bool& changed) {
   changed = false;
   if (!reader_ || !reader_->Next(span_)) return false;
   const std::string_view line = reader_->Bytes(span_.begin, span_.end);
-  const std::uint64_t hash = Hash(line);
+  const std::uint64_t hash = Hash(HandedPart(line, reader_->Encoding()));
   const bool notAPath = HoldsText(line);
   if (Handed(hash)) return true;
   if (notAPath) {
@@ -187,7 +201,7 @@ bool SessionConversion::Next(bool& changed) {
   }
   changed = changed && EncodeLine(pieces, encoded_);
   before_.push_back(hash);
-  after_.push_back(changed ? Hash(encoded_) : hash);
+  after_.push_back(changed ? Hash(HandedPart(encoded_, reader_->Encoding())) : hash);
   return true;
 }
 

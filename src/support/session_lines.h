@@ -1,11 +1,13 @@
 #pragma once
 // What Total Commander writes during a session, made portable at the next
-// start. At each launch the lines of every portable file are remembered as
-// Ambler hands the file over, as hashes in a file of Ambler's own. A line
-// that is not among them was written in the session, with the folder and the
-// drive the medium had then, and is made portable with those; a line that is
-// among them stays as it is, even where it holds that drive's letter: the
-// letter may have been a disk of the host in an earlier session.
+// start. At each launch the values of every portable file's lines (what
+// follows "=", whatever the key) are remembered as Ambler hands the file over,
+// as hashes in a file of Ambler's own. A line whose value is not among them
+// was written in the session, with the folder and the drive the medium had
+// then, and is made portable with those; a line whose value is among them
+// stays as it is, even where it holds that drive's letter: the letter may have
+// been a disk of the host in an earlier session, and Total Commander renumbers
+// and moves lines.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -26,7 +28,8 @@ struct HandedOver {
 // The memory, in Total Commander's folder; Total Commander never reads it.
 inline constexpr std::string_view kHandedOverFile = "TC_portable_handed-over.ambler";
 
-// The sorted hashes of a file's lines, split where the profile functions split them.
+// The sorted hashes of the values of a file's lines (a line without "=" whole),
+// split where the profile functions split them.
 std::vector<std::uint64_t> LineHashes(std::string_view bytes);
 
 // The memory's bytes, into bytes (a buffer the caller may keep from use to

@@ -86,6 +86,19 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
   EXPECT_TRUE(PortableFiles() == before) << PortableFiles();
 }
 
+// At work the stick is D: and the host has an E:; at home the stick is E:. Total Commander renumbers its history:
+// a value handed over stays so under any key.
+TEST_F(Session, AHostPathThatTotalCommanderRenumbersStaysAsItIs) {
+  StartOn('D');
+  Writes("LeftHistory", "0", "E:\\HostApps\\");
+  StartOn('E');
+  Writes("LeftHistory", "0", "E:\\Music\\");
+  Writes("LeftHistory", "1", "E:\\HostApps\\");
+  StartOn('D');
+  EXPECT_EQ(Reads("LeftHistory", "0"), "%COMMANDER_DRIVE%\\Music\\");
+  EXPECT_EQ(Reads("LeftHistory", "1"), "E:\\HostApps\\");
+}
+
 // Ambler's own memory, made read-only (restored from a CD), is replaced all the same, and keeps its other marks.
 TEST_F(Session, AReadOnlyMemoryIsReplaced) {
   StartOn('T');
