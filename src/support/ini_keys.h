@@ -58,9 +58,9 @@ class IniLineReader {
   std::size_t at_;
 };
 
-// What one line of a file in that form says to the profile functions: its
-// first character that is not a blank, where it is ASCII (else 0), the
-// section it opens, if any, and else the name of its key.
+// One line's bytes, in its file's form, as the profile functions see them:
+// its first character that is not a blank, where that is ASCII (else 0); the
+// section the line opens, if any, and else the name of its key.
 char IniFirstCharacter(std::string_view line, platform::TextEncoding encoding);
 struct IniLineNames {
   std::optional<std::string> section;

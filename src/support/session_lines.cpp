@@ -41,7 +41,6 @@ constexpr std::string_view kTextSections[] = {"SEARCHNAME", "SEARCHTEXT", "SELEC
 constexpr std::string_view kSavedSearches = "SEARCHES";
 constexpr std::string_view kSavedSearchTexts[] = {"_SEARCHFOR", "_SEARCHTEXT"};
 
-
 // What of a line counts as handed over: its value, what follows its first
 // "=", so that a value keeps counting when Total Commander renumbers or moves
 // its line (its key counts for nothing); a line without "=" whole.
