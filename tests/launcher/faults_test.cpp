@@ -118,6 +118,13 @@ class FaultyMedium : public LauncherTest {
     for (const auto& [portable, original] : kPortableOf) EXPECT_TRUE(Has(portable)) << portable;
   }
 
+  // Each portable file byte for byte as a start that was not pulled left it: a copy that a pull left
+  // unrewritten reads back as its original, and only its bytes tell.
+  void ExpectAsUnpulled(const Files& unpulled) {
+    for (const auto& [portable, original] : kPortableOf)
+      EXPECT_TRUE(medium.Read("TC\\" + portable) == unpulled.at(portable)) << portable << " differs from an unpulled start's";
+  }
+
   // Total Commander itself may still run.
   Files TotalCommandersFolder() const {
     Files files;
@@ -240,15 +247,18 @@ using PulledStick = FaultyMedium;
 
 TEST_F(PulledStick, AtAnyChangeOfAFirstStartNothingIsLost) {
   LayOut();
+  Files unpulled;
   // Each pulled start is recorded before the next, so that the starts are recorded in order.
   const std::size_t changes = PullAtEveryChange(
       [&] {
         StartTryingEveryOffer();
         EXPECT_EQ(recorded.Starts().size(), 1u);
+        if (unpulled.empty()) unpulled = TotalCommandersFolder();
       },
       [&] {
         ExpectNothingLost(2);
         ExpectEverythingImported();
+        ExpectAsUnpulled(unpulled);
       });
   EXPECT_GE(changes, 30u);
 }
@@ -335,6 +345,7 @@ TEST_F(FaultyMedium, OnAnExfatStickAFirstStartImportsEverythingTheNextChangesNot
     StartTryingEveryOffer();
     ExpectNothingLost(starts + 1);
     ExpectEverythingImported();
+    ExpectAsUnpulled(imported);
     if (HasFailure()) break;
     PutBack(before);
     medium.Replug();
