@@ -124,7 +124,7 @@ void Launcher::ImportIni(Force FORCE) {
 
   const std::string bar = IniReadValue(kButtonbar, kButtonbar, P, folder_.File("Default.bar"), false);
   const std::string real = folder_.Expand(bar);
-  if (platform::UpperCase(real) != platform::UpperCase(B)) barOriginal_ = real;
+  if (!IsPortableFile(real, folder_)) barOriginal_ = real;
   CopyIntoPortableFile(real, B, Force::Yes);
   MakePortable(B);
   if (!platform::FileExists(B)) CopyFileOver(real, B, false);

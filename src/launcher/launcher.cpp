@@ -13,6 +13,7 @@
 #include "platform/text.h"
 #include "platform/text_file.h"
 #include "plugins/plugin_search.h"
+#include "support/config_web.h"
 #include "support/ini.h"
 #include "support/path_text.h"
 #include "support/portable_rewrite.h"
@@ -111,7 +112,8 @@ void Launcher::KeepBarPortable() {
   const std::string bar = IniReadValue(kButtonbar, kButtonbar, s.PortableIni, folder_.File("Default.bar"), false);
   const std::string real = folder_.Expand(bar);
   if (real.empty() || !platform::FileExists(real)) return;
-  if (platform::UpperCase(real) != platform::UpperCase(folder_.File(kPortableBar))) barOriginal_ = real;
+  // A portable file (a sub-bar's copy made the main bar in a session) is never the original of another.
+  if (!IsPortableFile(real, folder_)) barOriginal_ = real;
   const std::string portable = folder_.Portable(real);
   if (portable != bar && !IniWriteValue(kButtonbar, kButtonbar, portable, s.PortableIni, false))
     ReportUnwritable(s.PortableIni);
@@ -171,6 +173,7 @@ void Launcher::FinishInterruptedReplacements() {
 void Launcher::MakeSessionPortable() {
   if (platform::ReadFileBytes(folder_.File(kHandedOverFile), remembered_)) handed_ = ReadHandedOver(remembered_);
   if (handed_) {
+    if (!handed_->bar.empty()) barOriginal_ = folder_.Expand(handed_->bar);
     for (const auto& [name, hashes] : handed_->files)
       if (std::vector<std::uint64_t> lines; MakeSessionPortable(folder_.File(name), &hashes, &lines))
         read_[name] = std::move(lines);
@@ -231,6 +234,7 @@ void Launcher::RememberHandedOver() {
   // Without Total Commander's folder, no later start could convert by it.
   if (folder_.TCDir.empty()) return;
   HandedOver handed = Today();
+  if (!barOriginal_.empty()) handed.bar = folder_.Portable(barOriginal_);
   std::vector<std::string> files = web_;
   files.insert(files.end(), {folder_.File(kPortableIni), folder_.File(kPortableFtpIni), folder_.File(kPortableBar)});
   // Where nothing was written since the files were read at the start, their lines are known.

@@ -125,8 +125,8 @@ class Launcher {
   StartSwitches switches_;
   TotalCommanderFolder folder_;
   LauncherState state_;
-  // The bar the portable bar was made from in this run: a name of it elsewhere
-  // in the web leads to the portable bar.
+  // The bar the portable bar was made from, in this run or as the memory
+  // keeps it: a name of it elsewhere in the web leads to the portable bar.
   std::string barOriginal_;
   // What the last launch handed over; nothing before the first launch that remembered.
   std::optional<HandedOver> handed_;

@@ -77,7 +77,7 @@ std::vector<std::uint64_t> LineHashes(std::string_view bytes) {
 
 void HandedOverBytes(const HandedOver& handed, std::string& bytes) {
   bytes = kTitle;
-  bytes += "dir=" + handed.dir + "\r\ndrive=" + handed.drive + "\r\n";
+  bytes += "dir=" + handed.dir + "\r\ndrive=" + handed.drive + "\r\nbar=" + handed.bar + "\r\n";
   for (const auto& [name, hashes] : handed.files) {
     bytes += "file=" + name + "\r\nlines=" + std::to_string(hashes.size()) + "\r\n";
     const std::size_t at = bytes.size();
@@ -90,10 +90,12 @@ std::optional<HandedOver> ReadHandedOver(std::string_view bytes) {
   if (!bytes.starts_with(kTitle)) return {};
   std::size_t at = kTitle.size();
   HandedOver handed;
-  const auto dir = Field(bytes, at, "dir"), drive = Field(bytes, at, "drive");
-  if (!dir || dir->empty() || !drive || (!drive->empty() && (drive->size() != 2 || (*drive)[1] != ':'))) return {};
+  const auto dir = Field(bytes, at, "dir"), drive = Field(bytes, at, "drive"), bar = Field(bytes, at, "bar");
+  if (!dir || dir->empty() || !drive || (!drive->empty() && (drive->size() != 2 || (*drive)[1] != ':')) || !bar)
+    return {};
   handed.dir = *dir;
   handed.drive = *drive;
+  handed.bar = *bar;
   while (at < bytes.size()) {
     // Only portable files in Total Commander's own folder.
     const auto name = Field(bytes, at, "file"), lines = Field(bytes, at, "lines");

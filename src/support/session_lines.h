@@ -23,6 +23,9 @@ struct HandedOver {
   std::string dir;    // Total Commander's folder, without its separator
   std::string drive;  // its drive where that is the medium's: empty on a share or on Windows' own drive
   std::map<std::string, std::vector<std::uint64_t>> files;  // each portable file's name, its lines' sorted hashes
+  // The main bar the portable bar was made from, as a portable value (it
+  // holds no letter); empty where there is none.
+  std::string bar = {};
 };
 
 // The memory, in Total Commander's folder; Total Commander never reads it.

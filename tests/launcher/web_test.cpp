@@ -86,6 +86,27 @@ TEST_F(Web, EveryFileTheConfigurationNamesGetsAPortableCopyThatTheNameThenLeadsT
   EXPECT_TRUE(PortableFiles() == after) << PortableFiles();
 }
 
+// The bar the portable bar was made from is known at every start, and a portable copy is never taken for it: a
+// session adds a sub-bar whose back button names the original main bar, and makes a sub-bar's copy its main bar.
+TEST_F(Web, TheMainBarsOriginalIsKnownAtEveryStartAndNoCopyIsTakenForIt) {
+  medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
+  medium.Write("TC\\wincmd.ini", "[Buttonbar]\r\nButtonbar=T:\\TC\\DEFAULT.BAR\r\n");
+  medium.Write("TC\\DEFAULT.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\tools.bar\r\n");
+  medium.Write("TC\\tools.bar", "[Buttonbar]\r\ncmd1=T:\\TC\\DEFAULT.BAR\r\n");
+  DeclineEverything();
+  Start("");
+  const std::string ini = medium.Path("TC\\TC_portable_wincmd.ini"), bar = medium.Path("TC\\TC_portable_Default.bar");
+  const std::string tools = "%COMMANDER_PATH%\\" + PortableCopyName(medium.Path("TC\\tools.bar"));
+  medium.Write("TC\\more.bar", "[Buttonbar]\r\ncmd1=T:\\TC\\DEFAULT.BAR\r\n");
+  IniWriteValue("Buttonbar", "cmd2", "T:\\TC\\more.bar", bar, false);
+  IniWriteValue("Buttonbar", "Buttonbar", tools, ini, false);
+  Start("");
+  EXPECT_EQ(IniReadValue("Buttonbar", "Buttonbar", ini, "", false), "%COMMANDER_PATH%\\TC_portable_Default.bar");
+  EXPECT_EQ(IniReadValue("Buttonbar", "cmd1", bar, "", false), tools);
+  const std::string more = medium.Path("TC\\" + PortableCopyName(medium.Path("TC\\more.bar")));
+  EXPECT_EQ(IniReadValue("Buttonbar", "cmd1", more, "", false), "%COMMANDER_PATH%\\TC_portable_Default.bar");
+}
+
 TEST_F(Web, TwoHundredStartsOfTheProgramLeaveThePortableFilesAsTheFirstMadeThemWithoutWritingThem) {
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
   medium.PutLauncher("TC\\Ambler.exe");
