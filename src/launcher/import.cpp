@@ -229,8 +229,7 @@ void Launcher::KeepWebPortable(bool refresh) {
         copy = folder_.File(PortableCopyName(target));
       if (followed.insert(platform::UpperCase(copy)).second) {
         const bool made = copy != target && BringCopy(target, copy, reference.kind == ConfigKind::Bar, refresh);
-        // A file the last session added to the web was written with that launch's folder.
-        if (handed_ && !handed_->files.contains(ExtractFileName(copy))) MakeSessionPortable(copy, nullptr);
+        if (handed_ && !handed_->files.contains(ExtractFileName(copy))) MakeNewcomerPortable(copy, target, made);
         // A copy kept from before is as the last session left it: what that wrote is made portable above.
         if (made) MakePortable(copy);
         pending.emplace_back(copy, reference.kind, DirectoryPart(target));
@@ -245,6 +244,20 @@ void Launcher::KeepWebPortable(bool refresh) {
     if (!platform::ReadFileBytes(file, updated)) continue;
     for (const auto& [reference, value] : renamed) updated = WithIniValue(updated, reference->section, reference->key, value);
     if (!platform::ReplaceFileContent(file, updated)) ReportUnwritable(file);
+  }
+}
+
+void Launcher::MakeNewcomerPortable(const std::string& copy, const std::string& source, bool made) {
+  // A file written since the last launch was written with that launch's
+  // folder; one written before, with a letter nobody knows: a copy made now
+  // is made portable below as at a first start, one kept from before with
+  // today's folder and drive.
+  const std::optional<std::uint64_t> written = platform::LastWriteTicks(made ? source : copy);
+  if (!rememberedAt_ || (written && *written >= *rememberedAt_)) {
+    MakeSessionPortable(copy, nullptr);
+  } else if (!made) {
+    const HandedOver today = Today();
+    MakeSessionPortable(copy, nullptr, nullptr, &today);
   }
 }
 

@@ -173,6 +173,7 @@ void Launcher::FinishInterruptedReplacements() {
 void Launcher::MakeSessionPortable() {
   if (platform::ReadFileBytes(folder_.File(kHandedOverFile), remembered_)) handed_ = ReadHandedOver(remembered_);
   if (handed_) {
+    rememberedAt_ = platform::LastWriteTicks(folder_.File(kHandedOverFile));
     if (!handed_->bar.empty()) barOriginal_ = folder_.Expand(handed_->bar);
     for (const auto& [name, hashes] : handed_->files)
       if (std::vector<std::uint64_t> lines; MakeSessionPortable(folder_.File(name), &hashes, &lines))
@@ -197,18 +198,19 @@ HandedOver Launcher::Today() const {
 }
 
 bool Launcher::MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines,
-                                   std::vector<std::uint64_t>* lines) {
+                                   std::vector<std::uint64_t>* lines, const HandedOver* letters) {
   // A hidden or system file is the user's own. A large file is read in blocks, never held whole.
   constexpr std::uint64_t kSmall = 64 * 1024;
   const std::optional<std::uint64_t> size = platform::OrdinaryFileSize(file);
   if (!handed_ || !size) return false;
+  if (!letters) letters = &*handed_;
   std::string bytes;
   const bool small = keepSmall_ && *size <= kSmall && platform::ReadFileBytes(file, bytes);
   std::optional<SessionConversion> conversion;
   if (small)
-    conversion.emplace(bytes, handedLines, *handed_);
+    conversion.emplace(bytes, handedLines, *letters);
   else
-    conversion.emplace(IniLineReader::FromFile{}, file, handedLines, *handed_);
+    conversion.emplace(IniLineReader::FromFile{}, file, handedLines, *letters);
   bool written = false;
   if (conversion->FindChange()) {
     written = platform::ReplaceFileContentInPieces(

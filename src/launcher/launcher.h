@@ -106,7 +106,10 @@ class Launcher {
   // there are none) made portable so. True where the file was read; the
   // hashes of its lines as they are then into lines.
   bool MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines,
-                           std::vector<std::uint64_t>* lines = nullptr);
+                           std::vector<std::uint64_t>* lines = nullptr, const HandedOver* letters = nullptr);
+  // A file that joins the web at this start: what the last session wrote into
+  // it holds that launch's letter, what is older today's.
+  void MakeNewcomerPortable(const std::string& copy, const std::string& source, bool made);
   // The portable files remembered as they are handed over, where that
   // differs from what is remembered.
   void RememberHandedOver();
@@ -135,6 +138,7 @@ class Launcher {
   // The memory as read or last written, the lines of each remembered file as
   // the start read them, and the count of the medium's changes then.
   std::string remembered_;
+  std::optional<std::uint64_t> rememberedAt_;  // when the memory was written
   std::map<std::string, std::vector<std::uint64_t>> read_;
   std::size_t readAtChange_ = 0;
   // The small files the start's session pass read (by their upper-cased names), for its web walk

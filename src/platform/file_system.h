@@ -72,6 +72,9 @@ struct DateTime {
 };
 std::optional<DateTime> CreationTime(const std::string& name);
 
+// When the file was last written, in ticks that only compare with each other.
+std::optional<std::uint64_t> LastWriteTicks(const std::string& name);
+
 // Gives the file the bytes as its new content, through a file beside it.
 bool ReplaceFileContent(const std::string& name, const std::string& bytes);
 // The same with the content handed over piece by piece: produce calls write

@@ -130,6 +130,12 @@ std::optional<DateTime> CreationTime(const std::string& name) {
   return DateTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
 }
 
+std::optional<std::uint64_t> LastWriteTicks(const std::string& name) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (name.empty() || !GetFileAttributesExW(ToWide(name).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
 bool ReplaceThroughFileBeside(const std::string& target, const std::function<bool(const std::string&)>& fill,
                               const std::string& besideName, bool replaceExisting) {
   if (target.empty()) return false;

@@ -44,7 +44,6 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
   };
   // Nothing is remembered yet: the portable ini is made portable with today's letter, and the start remembers.
   medium.Write("TC\\TC_portable_wincmd.ini", "[right]\r\nold=T:\\Old\r\n");
-  medium.Write("TC\\bars\\new.bar", "[Buttonbar]\r\ncmd1=T:\\Tools\\n.exe\r\n");
   const Day days[] = {
       {'T',
        {{"left", "path", "T:\\Data\\Projects\\"},
@@ -61,6 +60,7 @@ TEST_F(Session, WhatTheSessionWroteIsMadePortableWithItsLaunchsLetterAndOnlyThat
   };
   StartOn('T');
   EXPECT_EQ(Reads("right", "old"), "%COMMANDER_DRIVE%\\Old");
+  medium.Write("TC\\bars\\new.bar", "[Buttonbar]\r\ncmd1=T:\\Tools\\n.exe\r\n");  // by the first session
   for (const Day& day : days) {
     if (&day != days) StartOn(day.letter);
     for (const auto& [section, key, value] : day.writes) Writes(section, key, value);
@@ -97,6 +97,18 @@ TEST_F(Session, AHostPathThatTotalCommanderRenumbersStaysAsItIs) {
   StartOn('D');
   EXPECT_EQ(Reads("LeftHistory", "0"), "%COMMANDER_DRIVE%\\Music\\");
   EXPECT_EQ(Reads("LeftHistory", "1"), "E:\\HostApps\\");
+}
+
+// A bar written at home (the stick E:, a data disk D:) and named by a button added at work (the stick D:) was not
+// written with the last start's letter: it is made portable as at a first start.
+TEST_F(Session, AnOlderFileThatASessionNewlyNamesIsMadePortableWithTodaysLetter) {
+  StartOn('E');
+  medium.Write("TC\\more.bar", "[Buttonbar]\r\ncmd1=D:\\Photos\\view.exe\r\ncmd2=E:\\Tools\\x.exe\r\n");
+  StartOn('D');
+  Writes("ButtonbarVertical", "Buttonbar", "D:\\TC\\more.bar");
+  StartOn('E');
+  EXPECT_EQ(medium.Read("TC\\" + PortableCopyName(medium.Path("TC\\more.bar"))),
+            "[Buttonbar]\r\ncmd1=D:\\Photos\\view.exe\r\ncmd2=%COMMANDER_DRIVE%\\Tools\\x.exe\r\n");
 }
 
 // Ambler's own memory, made read-only (restored from a CD), is replaced all the same, and keeps its other marks.
