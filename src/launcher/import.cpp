@@ -250,8 +250,8 @@ void Launcher::KeepWebPortable(bool refresh) {
 void Launcher::MakeNewcomerPortable(const std::string& copy, const std::string& source, bool made) {
   // A file written since the last launch was written with that launch's
   // folder; one written before, with a letter nobody knows: a copy made now
-  // is made portable below as at a first start, one kept from before with
-  // today's folder and drive.
+  // is left to the walk, which makes it portable as at a first start, and
+  // one kept from before takes today's folder and drive.
   const std::optional<std::uint64_t> written = platform::LastWriteTicks(made ? source : copy);
   if (!rememberedAt_ || (written && *written >= *rememberedAt_)) {
     MakeSessionPortable(copy, nullptr);

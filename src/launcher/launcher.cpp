@@ -118,12 +118,15 @@ void Launcher::KeepBarPortable() {
   if (portable != bar && !IniWriteValue(kButtonbar, kButtonbar, portable, s.PortableIni, false))
     ReportUnwritable(s.PortableIni);
   if (!platform::FileExists(real)) return;
-  const bool copying = !platform::FileExistsHiddenToo(folder_.File(kPortableBar));
-  CopyAndParseFile(real, folder_.File(kPortableBar), folder_.TCDir, state_.TCPathMatch, kCommanderPath, Force::Yes);
   // A bar copied now (a first start that a pulled stick cut short) is made
   // portable whole, drive included, as the import makes it: a drive left in
   // it would break its buttons on the next letter.
-  if (copying) MakePortable(folder_.File(kPortableBar));
+  if (!platform::FileExistsHiddenToo(folder_.File(kPortableBar))) {
+    CopyIntoPortableFile(real, folder_.File(kPortableBar), Force::Yes);
+    MakePortable(folder_.File(kPortableBar));
+  } else {
+    CopyAndParseFile(real, folder_.File(kPortableBar), folder_.TCDir, state_.TCPathMatch, kCommanderPath, Force::Yes);
+  }
   BringMissingCompanion(real);
   // Where the ini names the portable bar already, reading the whole ini again would change nothing.
   if (portable != InCommanderPath(kPortableBar)) UsePortableBar(s.PortableIni);
