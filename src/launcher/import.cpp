@@ -6,11 +6,14 @@
 #include <tuple>
 #include <unordered_set>
 
+#include "controls/resource_ids.h"
+#include "files_dialog/files.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/path.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
+#include "plugins/plugin_search.h"
 #include "support/config_web.h"
 #include "support/file_copy.h"
 #include "support/ini.h"
@@ -205,9 +208,9 @@ void Launcher::KeepWebPortable(bool refresh) {
     const auto [file, kind, namingFolder] = pending.front();
     pending.pop_front();
     // A hidden or system file is the user's own: named, never rewritten.
-    if (!Exists(file)) continue;
+    if (!memory_.Exists(file)) continue;
     std::vector<FileReference> references;
-    if (const std::string* bytes = ReadAtStart(file)) {
+    if (const std::string* bytes = memory_.ReadAtStart(file)) {
       references = ReferencesIn(*bytes, kind);
     } else {
       // Closed before the file may be replaced below.
@@ -219,7 +222,7 @@ void Launcher::KeepWebPortable(bool refresh) {
     for (const FileReference& reference : references) {
       const std::string target = ReferencedFile(reference.Name(), folder_, namingFolder);
       // Total Commander reads usercmd.ini beside the ini it was given: no copy can stand in for it.
-      if (target.empty() || !Exists(target) ||
+      if (target.empty() || !memory_.Exists(target) ||
           platform::UpperCase(ExtractFileName(target)) == "USERCMD.INI")
         continue;
       std::string copy = target;
@@ -229,14 +232,14 @@ void Launcher::KeepWebPortable(bool refresh) {
         copy = folder_.File(PortableCopyName(target));
       if (followed.insert(platform::UpperCase(copy)).second) {
         const bool made = copy != target && BringCopy(target, copy, reference.kind == ConfigKind::Bar, refresh);
-        if (handed_ && !handed_->files.contains(ExtractFileName(copy))) MakeNewcomerPortable(copy, target, made);
+        memory_.MakeNewcomerPortable(copy, target, made);
         // A copy kept from before is as the last session left it: what that wrote is made portable above.
         if (made) MakePortable(copy);
         pending.emplace_back(copy, reference.kind, DirectoryPart(target));
         web_.push_back(copy);
       }
       std::string value = reference.Renamed(InCommanderPath(ExtractFileName(copy)));
-      if (value != reference.value && (ReadAtStart(copy) || platform::FileExistsHiddenToo(copy)))
+      if (value != reference.value && (memory_.ReadAtStart(copy) || platform::FileExistsHiddenToo(copy)))
         renamed.emplace_back(&reference, std::move(value));
     }
     if (renamed.empty()) continue;
@@ -247,20 +250,6 @@ void Launcher::KeepWebPortable(bool refresh) {
   }
 }
 
-void Launcher::MakeNewcomerPortable(const std::string& copy, const std::string& source, bool made) {
-  // A file written since the last launch was written with that launch's
-  // folder; one written before, with a letter nobody knows: a copy made now
-  // is left to the walk, which makes it portable as at a first start, and
-  // one kept from before takes today's folder and drive.
-  const std::optional<std::uint64_t> written = platform::LastWriteTicks(made ? source : copy);
-  if (!rememberedAt_ || (written && *written >= *rememberedAt_)) {
-    MakeSessionPortable(copy, nullptr);
-  } else if (!made) {
-    const HandedOver today = Today();
-    MakeSessionPortable(copy, nullptr, nullptr, &today);
-  }
-}
-
 bool Launcher::BringCopy(const std::string& file, const std::string& copy, bool isBar, bool refresh) {
   const auto bring = [refresh](const std::string& from, const std::string& to) {
     return platform::FileExists(from) && (!platform::FileExistsHiddenToo(to) || (refresh && !HiddenOrSystem(to))) &&
@@ -268,4 +257,27 @@ bool Launcher::BringCopy(const std::string& file, const std::string& copy, bool 
   };
   if (isBar) bring(CompanionOf(file), CompanionOf(copy));
   return bring(file, copy);
+}
+
+void Launcher::BeginWriting(bool keepReads) {
+  if (memory_.Begin(folder_, keepReads)) barOriginal_ = memory_.BarOriginal();
+}
+
+void Launcher::RememberHandedOver() {
+  std::vector<std::string> files = web_;
+  files.insert(files.end(), {folder_.File(kPortableIni), folder_.File(kPortableFtpIni), folder_.File(kPortableBar)});
+  memory_.Remember(files, barOriginal_);
+}
+
+void Launcher::ShowPluginWindow() {
+  BeginWriting();
+  // It carries the main window's icon.
+  PluginSearch window(folder_, IDI_AMBLER);
+  window.ShowModal();
+}
+
+std::string Launcher::BrowseForFile(const std::string& folder, const std::string& caption,
+                                    const std::string& defaultName) {
+  Files dialog;
+  return dialog.FileOpenDialog(folder, caption, defaultName);
 }

@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "controls/resource_ids.h"
-#include "files_dialog/files.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
-#include "platform/medium_changes.h"
 #include "platform/path.h"
 #include "platform/process.h"
 #include "platform/text.h"
-#include "platform/text_file.h"
-#include "plugins/plugin_search.h"
 #include "support/config_web.h"
 #include "support/ini.h"
 #include "support/path_text.h"
@@ -42,13 +37,10 @@ Launcher::Outcome Launcher::StartUp() {
   if (!LocateTotalCommander()) return Outcome::Help;
   state_.TCPathMatch = folder_.TCPath;
 
-  keepSmall_ = true;
-  BeginWriting();
-  keepSmall_ = false;
+  BeginWriting(true);
   ImportAtStart();
   KeepBarPortable();
   if (!state_.PortableIni.empty()) KeepWebPortable(false);
-  readSmall_.clear();  // what the user may change later in the setup window is read anew
   RememberHandedOver();
   if (state_.FilesImported || switches_.offersShortcuts) CreateDesktopShortCut();
   EnterTotalCommandersFolder();
@@ -160,125 +152,4 @@ void Launcher::StartTotalCommander() {
                               platform::WindowStyle::NormalWithFocus))
     platform::Tell(texts::CannotStart(executable), platform::MsgIcon::Critical,
                std::string(platform::kApplicationTitle));
-}
-
-void Launcher::BeginWriting() {
-  if (begun_) return;
-  begun_ = true;
-  FinishInterruptedReplacements();
-  MakeSessionPortable();
-}
-
-void Launcher::FinishInterruptedReplacements() {
-  platform::FinishInterruptedReplacements(folder_.TCPath, std::string(kPortablePrefix), {kRewriteScratchSuffix});
-}
-
-void Launcher::MakeSessionPortable() {
-  if (platform::ReadFileBytes(folder_.File(kHandedOverFile), remembered_)) handed_ = ReadHandedOver(remembered_);
-  if (handed_) {
-    rememberedAt_ = platform::LastWriteTicks(folder_.File(kHandedOverFile));
-    if (!handed_->bar.empty()) barOriginal_ = folder_.Expand(handed_->bar);
-    for (const auto& [name, hashes] : handed_->files)
-      if (std::vector<std::uint64_t> lines; MakeSessionPortable(folder_.File(name), &hashes, &lines))
-        read_[name] = std::move(lines);
-  } else if (platform::FileExists(folder_.File(kPortableIni))) {
-    // Portable files without a memory (deleted, broken, of an older version)
-    // hold paths written with a letter nobody knows: they are made portable
-    // with today's folder and drive, as at a first start.
-    handed_ = Today();
-    for (const std::string_view name : {kPortableIni, kPortableFtpIni, kPortableBar})
-      if (std::vector<std::uint64_t> lines; MakeSessionPortable(folder_.File(name), nullptr, &lines))
-        read_[std::string(name)] = std::move(lines);
-  }
-  readAtChange_ = platform::MediumChangesCounted();
-}
-
-HandedOver Launcher::Today() const {
-  HandedOver today{folder_.TCDir, folder_.drive, {}};
-  // Windows' own drive is never the medium's, whatever Total Commander writes with its letter.
-  if (platform::UpperCase(today.drive) == platform::UpperCase(platform::SystemDrive())) today.drive.clear();
-  return today;
-}
-
-bool Launcher::MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines,
-                                   std::vector<std::uint64_t>* lines, const HandedOver* letters) {
-  // A hidden or system file is the user's own. A large file is read in blocks, never held whole.
-  constexpr std::uint64_t kSmall = 64 * 1024;
-  const std::optional<std::uint64_t> size = platform::OrdinaryFileSize(file);
-  if (!handed_ || !size) return false;
-  if (!letters) letters = &*handed_;
-  std::string bytes;
-  const bool small = keepSmall_ && *size <= kSmall && platform::ReadFileBytes(file, bytes);
-  std::optional<SessionConversion> conversion;
-  if (small)
-    conversion.emplace(bytes, handedLines, *letters);
-  else
-    conversion.emplace(IniLineReader::FromFile{}, file, handedLines, *letters);
-  bool written = false;
-  if (conversion->FindChange()) {
-    written = platform::ReplaceFileContentInPieces(
-        file, [&](const platform::PieceWriter& write) { return conversion->WriteTo(write); });
-    if (!written && !conversion->Failed()) ReportUnwritable(file);
-  }
-  std::vector<std::uint64_t> known = conversion->Lines(written);
-  if (conversion->Failed()) return false;
-  if (small && !written) readSmall_[platform::UpperCase(file)] = std::move(bytes);
-  if (lines) *lines = std::move(known);
-  return true;
-}
-
-bool Launcher::Exists(const std::string& file) const { return ReadAtStart(file) || platform::FileExists(file); }
-
-const std::string* Launcher::ReadAtStart(const std::string& file) const {
-  if (readSmall_.empty() || platform::MediumChangesCounted() != readAtChange_) return nullptr;
-  const auto found = readSmall_.find(platform::UpperCase(file));
-  return found == readSmall_.end() ? nullptr : &found->second;
-}
-
-void Launcher::RememberHandedOver() {
-  // Without Total Commander's folder, no later start could convert by it.
-  if (folder_.TCDir.empty()) return;
-  HandedOver handed = Today();
-  if (!barOriginal_.empty()) handed.bar = folder_.Portable(barOriginal_);
-  std::vector<std::string> files = web_;
-  files.insert(files.end(), {folder_.File(kPortableIni), folder_.File(kPortableFtpIni), folder_.File(kPortableBar)});
-  // Where nothing was written since the files were read at the start, their lines are known.
-  const bool unchanged = handed_ && platform::MediumChangesCounted() == readAtChange_;
-  // Large lists and buffers are lent, not copied: fresh memory is slow to touch.
-  std::string& read = platform::SharedReadBuffer();
-  for (const std::string& file : files) {
-    const std::string name = ExtractFileName(file);
-    if (handed.files.contains(name)) continue;
-    if (unchanged && read_.contains(name))
-      handed.files[name].swap(read_.at(name));
-    else if (platform::FileExists(file) && platform::ReadFileBytes(file, read))
-      handed.files[name] = LineHashes(read);
-  }
-  const std::string memory = folder_.File(kHandedOverFile);
-  std::string& remembered = read;
-  HandedOverBytes(handed, remembered);
-  if (unchanged)
-    for (auto& [name, lines] : handed.files)
-      if (read_.contains(name)) read_.at(name).swap(lines);
-  if (!unchanged) platform::ReadFileBytes(memory, remembered_);
-  // Nothing changed, nothing written. A memory that cannot be written (a
-  // write-protected stick) is not the user's concern: the next start then
-  // goes by the one before, and converts only what it would have converted.
-  // The memory is Ambler's own: a read-only mark (a folder restored from a
-  // CD) would keep it stale for good.
-  if (handed.files.empty() || remembered_ == remembered) return;
-  if (platform::MakeWritable(memory) && platform::ReplaceFileContent(memory, remembered)) remembered_ = remembered;
-}
-
-void Launcher::ShowPluginWindow() {
-  BeginWriting();
-  // It carries the main window's icon.
-  PluginSearch window(folder_, IDI_AMBLER);
-  window.ShowModal();
-}
-
-std::string Launcher::BrowseForFile(const std::string& folder, const std::string& caption,
-                                    const std::string& defaultName) {
-  Files dialog;
-  return dialog.FileOpenDialog(folder, caption, defaultName);
 }

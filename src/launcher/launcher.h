@@ -11,7 +11,7 @@
 
 #include "launcher/launcher_state.h"
 #include "launcher/start_switches.h"
-#include "support/session_lines.h"
+#include "support/session_memory.h"
 #include "support/total_commander_folder.h"
 
 // FORCE: ask nothing, and redo the step even when its result exists.
@@ -91,38 +91,15 @@ class Launcher {
   // The portable bar's companion, from the bar's own, where it is missing (a
   // first start that a pulled stick cut short).
   void BringMissingCompanion(const std::string& bar);
-  // Once per run, before the first write: what a stick pulled during an
-  // earlier run left of a replacement finished, and what the last session
-  // wrote made portable.
-  void BeginWriting();
-  // A stick pulled during an earlier run may have left a replacement of a
-  // portable file half done.
-  void FinishInterruptedReplacements();
-  // The lines Total Commander wrote since the last launch, made portable with
-  // that launch's folder and drive; without a memory, every line of the
-  // portable files with today's.
-  void MakeSessionPortable();
-  // One file's lines that are not among those handed over (all of them where
-  // there are none) made portable so. True where the file was read; the
-  // hashes of its lines as they are then into lines.
-  bool MakeSessionPortable(const std::string& file, const std::vector<std::uint64_t>* handedLines,
-                           std::vector<std::uint64_t>* lines = nullptr, const HandedOver* letters = nullptr);
-  // A file that joins the web at this start: what the last session wrote into
-  // it holds that launch's letter, what is older today's.
-  void MakeNewcomerPortable(const std::string& copy, const std::string& source, bool made);
-  // The portable files remembered as they are handed over, where that
-  // differs from what is remembered.
+  // Once per run, before the first write: the memory's work at the start
+  // (see SessionMemory::Begin), and the main bar's original as it keeps it.
+  void BeginWriting(bool keepReads = false);
+  // The portable files and the web's copies remembered as they are handed over.
   void RememberHandedOver();
-  // This start's folder and drive, as the memory keeps them.
-  HandedOver Today() const;
   // The file the user chose in the file dialog, or empty text.
   std::string BrowseForFile(const std::string& folder, const std::string& caption, const std::string& defaultName);
   // Says once per run that a portable file could not take a change.
   void ReportUnwritable(const std::string& file);
-  // A small file as the start read it, where nothing was written since; else none.
-  const std::string* ReadAtStart(const std::string& file) const;
-  // FileExists, answered by the start's reading where it can.
-  bool Exists(const std::string& file) const;
 
   StartInfo start_;
   StartSwitches switches_;
@@ -131,20 +108,8 @@ class Launcher {
   // The bar the portable bar was made from, in this run or as the memory
   // keeps it: a name of it elsewhere in the web leads to the portable bar.
   std::string barOriginal_;
-  // What the last launch handed over; nothing before the first launch that remembered.
-  std::optional<HandedOver> handed_;
   // The files of the web as the last walk found them.
   std::vector<std::string> web_;
-  // The memory as read or last written, the lines of each remembered file as
-  // the start read them, and the count of the medium's changes then.
-  std::string remembered_;
-  std::optional<std::uint64_t> rememberedAt_;  // when the memory was written
-  std::map<std::string, std::vector<std::uint64_t>> read_;
-  std::size_t readAtChange_ = 0;
-  // The small files the start's session pass read (by their upper-cased names), for its web walk
-  // while nothing is written: each look at a file costs a trip through Wine.
-  std::map<std::string, std::string> readSmall_;
-  bool keepSmall_ = false;
+  SessionMemory memory_{[this](const std::string& file) { ReportUnwritable(file); }};
   bool toldUnwritable_ = false;
-  bool begun_ = false;
 };

@@ -11,11 +11,8 @@
 #include "support/line_text.h"
 #include "support/path_text.h"
 #include "support/portable_rewrite.h"
-#include "support/total_commander_folder.h"
 
 namespace {
-
-constexpr std::string_view kTitle = "Ambler: the values of the portable files as the last launch handed them over\r\n";
 
 // FNV-1a over eight bytes at a time (little-endian, as on every machine the
 // program runs on), each step folded once more: the same for the same bytes
@@ -54,15 +51,6 @@ std::string_view HandedPart(std::string_view line, platform::TextEncoding encodi
   return equals == std::string_view::npos ? line : line.substr(equals + 1);
 }
 
-// "key=value" and its line end, or nothing where the bytes at from hold no such line.
-std::optional<std::string> Field(std::string_view bytes, std::size_t& from, std::string_view key) {
-  const std::size_t end = bytes.find("\r\n", from);
-  if (end == std::string_view::npos || bytes.substr(from, key.size() + 1) != std::string(key) + "=") return {};
-  std::string value(bytes.substr(from + key.size() + 1, end - from - key.size() - 1));
-  from = end + 2;
-  return value;
-}
-
 }  // namespace
 
 std::vector<std::uint64_t> LineHashes(std::string_view bytes) {
@@ -75,59 +63,23 @@ std::vector<std::uint64_t> LineHashes(std::string_view bytes) {
   return hashes;
 }
 
-void HandedOverBytes(const HandedOver& handed, std::string& bytes) {
-  bytes = kTitle;
-  bytes += "dir=" + handed.dir + "\r\ndrive=" + handed.drive + "\r\nbar=" + handed.bar + "\r\n";
-  for (const auto& [name, hashes] : handed.files) {
-    bytes += "file=" + name + "\r\nlines=" + std::to_string(hashes.size()) + "\r\n";
-    const std::size_t at = bytes.size();
-    bytes.resize(at + hashes.size() * sizeof(std::uint64_t));
-    std::memcpy(bytes.data() + at, hashes.data(), hashes.size() * sizeof(std::uint64_t));
-  }
-}
-
-std::optional<HandedOver> ReadHandedOver(std::string_view bytes) {
-  if (!bytes.starts_with(kTitle)) return {};
-  std::size_t at = kTitle.size();
-  HandedOver handed;
-  const auto dir = Field(bytes, at, "dir"), drive = Field(bytes, at, "drive"), bar = Field(bytes, at, "bar");
-  if (!dir || dir->empty() || !drive || (!drive->empty() && (drive->size() != 2 || (*drive)[1] != ':')) || !bar)
-    return {};
-  handed.dir = *dir;
-  handed.drive = *drive;
-  handed.bar = *bar;
-  while (at < bytes.size()) {
-    // Only portable files in Total Commander's own folder.
-    const auto name = Field(bytes, at, "file"), lines = Field(bytes, at, "lines");
-    if (!name || !name->starts_with(kPortablePrefix) || name->find_first_of("\\/:") != std::string::npos ||
-        !lines || lines->empty() || lines->size() > 12 || lines->find_first_not_of("0123456789") != std::string::npos)
-      return {};
-    const std::size_t count = std::stoull(*lines), size = count * sizeof(std::uint64_t);
-    if (count > bytes.size() || bytes.size() - at < size) return {};
-    std::vector<std::uint64_t>& hashes = handed.files[*name];
-    hashes.resize(count);
-    std::memcpy(hashes.data(), bytes.data() + at, size);
-    at += size;
-  }
-  return handed;
-}
-
-std::string SessionLinePortable(const std::string& text, const HandedOver& handed) {
+std::string SessionLinePortable(const std::string& text, const std::string& dir, const std::string& drive) {
   // At a drive root the folder is the drive: it begins a path only before a separator.
-  const bool root = handed.dir.size() == 2 && handed.dir[1] == ':';
-  std::string line = ReplacePathStart(text, handed.dir, kCommanderPath, root);
-  return handed.drive.empty() ? line : ReplacePathStart(line, handed.drive, kCommanderDrive, true);
+  const bool root = dir.size() == 2 && dir[1] == ':';
+  std::string line = ReplacePathStart(text, dir, kCommanderPath, root);
+  return drive.empty() ? line : ReplacePathStart(line, drive, kCommanderDrive, true);
 }
 
 SessionConversion::SessionConversion(std::string_view bytes, const std::vector<std::uint64_t>* handed,
-                                     const HandedOver& folder)
-    : bytes_(bytes), handed_(handed), folder_(folder) {
+                                     const HandedOver& folder, const std::vector<PendingLines>* pending)
+    : bytes_(bytes), handed_(handed), folder_(folder), pending_(pending) {
   Restart();
 }
 
 SessionConversion::SessionConversion(IniLineReader::FromFile, std::string file,
-                                     const std::vector<std::uint64_t>* handed, const HandedOver& folder)
-    : file_(std::move(file)), handed_(handed), folder_(folder) {
+                                     const std::vector<std::uint64_t>* handed, const HandedOver& folder,
+                                     const std::vector<PendingLines>* pending)
+    : file_(std::move(file)), handed_(handed), folder_(folder), pending_(pending) {
   Restart();
 }
 
@@ -141,6 +93,14 @@ void SessionConversion::Restart() {
   section_ = Section::Paths;
   before_.clear();
   after_.clear();
+  converted_.clear();
+}
+
+const PendingLines* SessionConversion::Waiting(std::uint64_t hash) const {
+  if (pending_)
+    for (const PendingLines& group : *pending_)
+      if (std::binary_search(group.hashes.begin(), group.hashes.end(), hash)) return &group;
+  return nullptr;
 }
 
 bool SessionConversion::Handed(std::uint64_t hash) {
@@ -187,7 +147,9 @@ bool SessionConversion::Next(bool& changed) {
   const std::string_view line = reader_->Bytes(span_.begin, span_.end);
   const std::uint64_t hash = Hash(HandedPart(line, reader_->Encoding()));
   const bool notAPath = HoldsText(line);
-  if (Handed(hash)) return true;
+  // A pending line counts as the session's whatever was handed over since.
+  const PendingLines* waiting = Waiting(hash);
+  if (!waiting && Handed(hash)) return true;
   if (notAPath) {
     before_.push_back(hash);
     after_.push_back(hash);
@@ -196,11 +158,13 @@ bool SessionConversion::Next(bool& changed) {
   std::vector<LinePiece> pieces = DecodeLine(line, reader_->Encoding());
   for (LinePiece& piece : pieces) {
     if (piece.form == LinePiece::Form::Bytes || piece.form == LinePiece::Form::Mark) continue;
-    std::string text = SessionLinePortable(piece.text, folder_);
+    std::string text = waiting ? SessionLinePortable(piece.text, waiting->dir, waiting->drive)
+                               : SessionLinePortable(piece.text, folder_.dir, folder_.drive);
     changed = changed || text != piece.text;
     piece.text = std::move(text);
   }
   changed = changed && EncodeLine(pieces, encoded_);
+  if (changed) converted_.emplace_back(waiting, hash);
   before_.push_back(hash);
   after_.push_back(changed ? Hash(HandedPart(encoded_, reader_->Encoding())) : hash);
   return true;
@@ -224,6 +188,23 @@ bool SessionConversion::WriteTo(const std::function<bool(std::string_view)>& wri
   failed_ = reader_->Failed();
   reader_.reset();
   return writing && !failed_;
+}
+
+std::vector<PendingLines> SessionConversion::Unwritten() const {
+  std::vector<PendingLines> groups;
+  for (const auto& [waiting, hash] : converted_) {
+    const std::string& dir = waiting ? waiting->dir : folder_.dir;
+    const std::string& drive = waiting ? waiting->drive : folder_.drive;
+    auto group = std::find_if(groups.begin(), groups.end(),
+                              [&](const PendingLines& g) { return g.dir == dir && g.drive == drive; });
+    if (group == groups.end()) group = groups.insert(groups.end(), {dir, drive, {}});
+    group->hashes.push_back(hash);
+  }
+  for (PendingLines& group : groups) {
+    std::sort(group.hashes.begin(), group.hashes.end());
+    group.hashes.erase(std::unique(group.hashes.begin(), group.hashes.end()), group.hashes.end());
+  }
+  return groups;
 }
 
 std::vector<std::uint64_t> SessionConversion::Lines(bool written) {

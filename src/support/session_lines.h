@@ -18,6 +18,14 @@
 
 #include "support/ini_keys.h"
 
+// Lines a start could not make portable (the stick was full), with the
+// folder and drive they were written with: a later start converts them so.
+struct PendingLines {
+  std::string dir, drive;
+  std::vector<std::uint64_t> hashes;  // sorted
+  bool operator==(const PendingLines&) const = default;
+};
+
 // What a launch handed over to Total Commander.
 struct HandedOver {
   std::string dir;    // Total Commander's folder, without its separator
@@ -26,39 +34,34 @@ struct HandedOver {
   // The main bar the portable bar was made from, as a portable value (it
   // holds no letter); empty where there is none.
   std::string bar = {};
+  // By a file's name, its lines still waiting to be made portable.
+  std::map<std::string, std::vector<PendingLines>> pending = {};
 };
-
-// The memory, in Total Commander's folder; Total Commander never reads it.
-inline constexpr std::string_view kHandedOverFile = "TC_portable_handed-over.ambler";
 
 // The sorted hashes of the values of a file's lines (a line without "=" whole),
 // split where the profile functions split them.
 std::vector<std::uint64_t> LineHashes(std::string_view bytes);
 
-// The memory's bytes, into bytes (a buffer the caller may keep from use to
-// use), and the memory read back from them (nothing from bytes that are not a
-// whole memory).
-void HandedOverBytes(const HandedOver& handed, std::string& bytes);
-std::optional<HandedOver> ReadHandedOver(std::string_view bytes);
-
 // A line written in the session made portable: the folder, where it is a
 // whole path or a path's beginning, becomes %COMMANDER_PATH%; then the drive,
 // where a path begins with it, %COMMANDER_DRIVE%. "h:mm:ss", "/X:" and
 // "TYPE:1" keep their letters.
-std::string SessionLinePortable(const std::string& text, const HandedOver& handed);
+std::string SessionLinePortable(const std::string& text, const std::string& dir, const std::string& drive);
 
 // A file's lines whose hash is not among the handed ones (every line where
-// there are none) made portable, the new version handed over in pieces, so
+// there are none) made portable with the folder's letters, those of a
+// pending group with the group's, the new version handed over in pieces, so
 // that a large file is never held twice. Every other byte stays, and so do
 // comments and what Total Commander keeps of searches, selections and renames
 // (texts and patterns, not paths). 
 class SessionConversion {
  public:
   // The file's bytes in memory, or the file read from the medium block by
-  // block. bytes, handed and folder must outlive the conversion.
-  SessionConversion(std::string_view bytes, const std::vector<std::uint64_t>* handed, const HandedOver& folder);
+  // block. bytes, handed, folder and pending must outlive the conversion.
+  SessionConversion(std::string_view bytes, const std::vector<std::uint64_t>* handed, const HandedOver& folder,
+                    const std::vector<PendingLines>* pending = nullptr);
   SessionConversion(IniLineReader::FromFile, std::string file, const std::vector<std::uint64_t>* handed,
-                    const HandedOver& folder);
+                    const HandedOver& folder, const std::vector<PendingLines>* pending = nullptr);
   // Reads up to the first line that changes; false where none does.
   bool FindChange();
   // After FindChange: reads the file again from its start and hands the new
@@ -70,6 +73,10 @@ class SessionConversion {
   // version where it was written, else of the file as it was. Reads what is
   // left of the file.
   std::vector<std::uint64_t> Lines(bool written);
+  // After WriteTo: the lines that changed, as they were, by the letters they
+  // were made portable with; they still wait where the new version was not
+  // written.
+  std::vector<PendingLines> Unwritten() const;
   // The file could not be read to its end: its lines are not all known.
   bool Failed() const { return failed_ || (reader_ && reader_->Failed()); }
 
@@ -80,6 +87,8 @@ class SessionConversion {
   // text in encoded_ where it changes. False at the end.
   bool Next(bool& changed);
   bool Handed(std::uint64_t hash);
+  // The pending group that holds the hash, or none.
+  const PendingLines* Waiting(std::uint64_t hash) const;
   // Whether the line holds a text that is not a path; follows the sections.
   bool HoldsText(std::string_view line);
 
@@ -87,11 +96,13 @@ class SessionConversion {
   std::string file_;  // empty where the bytes are in memory
   const std::vector<std::uint64_t>* handed_;
   const HandedOver& folder_;
+  const std::vector<PendingLines>* pending_;
   std::optional<IniLineReader> reader_;
   IniLineSpan span_;
   enum class Section { Paths, Texts, Searches } section_ = Section::Paths;
   std::string encoded_;
   std::vector<char> found_;  // each handed hash that a line of the file still has
   std::vector<std::uint64_t> before_, after_;  // the other lines' hashes, as they were and as they are made
+  std::vector<std::pair<const PendingLines*, std::uint64_t>> converted_;  // a changed line's group (none: the folder's)
   bool failed_ = false;
 };

@@ -9,7 +9,8 @@
 #include "launcher/launcher_test.h"
 #include "platform/medium_changes.h"
 #include "plugins/plugin_search.h"
-#include "support/session_lines.h"
+#include "support/ini.h"
+#include "support/session_memory.h"
 
 namespace {
 
@@ -66,12 +67,12 @@ class FaultyMedium : public LauncherTest {
   bool Has(const std::string& name) const { return test::Exists(medium.HostWindowsPath("TC\\" + name)); }
 
   // Every offer taken but the shortcuts; the plugin window and the file dialog closed.
-  void StartTryingEveryOffer() {
+  void StartTryingEveryOffer(const std::string& folder = "T:\\TC") {
     host.AnswerUnscripted([](const test::ShownMessage& message) {
       return message.title == "Desktop Shortcut?" ? MsgResult::No : MsgResult::Yes;
     });
     host.OnUnscriptedModal(test::Close);
-    Start("");
+    Start("", folder);
   }
 
   // The originals as they were, every portable file missing or whole, nothing else in the folder, and Total
@@ -221,6 +222,25 @@ TEST_P(FullStick, FirstStartLosesNothingAndTheNextStartWithRoomImportsEverything
 }
 
 INSTANTIATE_TEST_SUITE_P(FreeKilobytes, FullStick, ::testing::Values(0, 8, 100, 180, 240, 300, 400, 1024));
+
+// At home the stick is E:; at work (the stick D:) it is full. What the session at home wrote waits, with E:, for a
+// start with room.
+TEST_F(FaultyMedium, WhatAFullStickKeptFromBeingConvertedIsConvertedWithItsLetterOnceThereIsRoom) {
+  if (!medium.MountTmpfs(4 * 1024)) GTEST_SKIP() << "this machine allows no mounts";
+  LayOut();
+  const test::MappedDrive home('E', medium.HostWindowsPath("")), work('D', medium.HostWindowsPath(""));
+  StartTryingEveryOffer("E:\\TC");
+  const std::string ini = medium.HostWindowsPath("TC\\TC_portable_wincmd.ini");
+  IniWriteValue("left", "path", "E:\\Data\\Projects\\", ini, false);
+  const std::string filler = medium.HostPath("filler");
+  test::RunUnix("dd if=/dev/zero of=" + filler + " bs=4k >/dev/null 2>&1; truncate -s -64k " + filler);
+  StartTryingEveryOffer("D:\\TC");
+  EXPECT_EQ(host.Said().back().title, "Not saved");
+  test::RunUnix("rm -f " + filler);
+  StartTryingEveryOffer("D:\\TC");
+  EXPECT_EQ(IniReadValue("left", "path", ini, "", false), "%COMMANDER_DRIVE%\\Data\\Projects\\");
+  EXPECT_EQ(recorded.Starts(3).size(), 3u);
+}
 
 // Removed in the plugin window (pause 0) or at the shortcut question (pause 1).
 class VanishingFile : public FaultyMedium, public ::testing::WithParamInterface<std::tuple<std::string, int>> {};

@@ -6,7 +6,7 @@
 #include "platform/process.h"
 #include "support/config_web.h"
 #include "support/ini.h"
-#include "support/session_lines.h"
+#include "support/session_memory.h"
 
 namespace {
 

@@ -12,7 +12,7 @@ TEST(SessionLines, TheFolderAndThenTheDriveWhereAPathBeginsWithThem) {
       {&folder, "h:mm:ss /E: TYPE:1 E:", "h:mm:ss /E: TYPE:1 E:"},
       {&root, "E:\\x /E: E:", "%COMMANDER_PATH%\\x /E: E:"},
       {&share, "\\\\srv\\s\\TC\\x E:\\y", "%COMMANDER_PATH%\\x E:\\y"}};
-  for (const auto& [handed, line, portable] : cases) EXPECT_EQ(SessionLinePortable(line, *handed), portable) << line;
+  for (const auto& [handed, line, portable] : cases) EXPECT_EQ(SessionLinePortable(line, handed->dir, handed->drive), portable) << line;
 }
 
 // The hashes of both versions' lines are those LineHashes gives, whether the new one was written or not.
@@ -48,20 +48,6 @@ TEST(SessionLines, ACommentAndTheTextsOfSearchesSelectionsAndRenamesStay) {
   });
   EXPECT_EQ(written, "; E:\\ is the stick\r\n[SearchText]\r\n0=^e:\\d+\r\n[searches]\r\nx_SearchFor=e:\\*.bak\r\n"
                      "x_SearchIn=%COMMANDER_DRIVE%\\Data\r\n[Selection]\r\n0=E:\\*.*\r\n[left]\r\npath=%COMMANDER_DRIVE%\\Data\r\n");
-}
-
-TEST(SessionLines, TheMemoryReadsBackAndBrokenBytesAreNoMemory) {
-  const HandedOver handed{"E:\\TC", "E:", {{"TC_portable_wincmd.ini", LineHashes("[a]\r\nb=1\nc")}}};
-  std::string bytes;
-  HandedOverBytes(handed, bytes);
-  const auto back = ReadHandedOver(bytes);
-  ASSERT_TRUE(back.has_value());
-  EXPECT_EQ(back->dir + back->drive, "E:\\TCE:");
-  EXPECT_EQ(back->files, handed.files);
-  for (const std::string& broken : {bytes.substr(0, bytes.size() - 1), bytes.substr(1), std::string("\0\xFF", 2),
-                                   bytes.substr(0, bytes.find("file=")) + "file=..\\x.ini\r\nlines=0\r\n",
-                                   bytes.substr(0, bytes.find("file=")) + "file=TC_portable_x\r\nlines=99999999999999999999\r\n"})
-    EXPECT_FALSE(ReadHandedOver(broken).has_value());
 }
 
 }  // namespace
