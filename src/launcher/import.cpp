@@ -40,6 +40,12 @@ bool HiddenOrSystem(const std::string& file) {
 void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string& DestinationFile,
                                 const std::string& FindSTr1, const std::string& FindStr2,
                                 const std::string& replacestring, Force FORCE) {
+  CopyAndParse(SourceFile, DestinationFile, FindSTr1, FindStr2, replacestring, FORCE, Copy::Plain);
+}
+
+void Launcher::CopyAndParse(const std::string& SourceFile, const std::string& DestinationFile,
+                            const std::string& FindSTr1, const std::string& FindStr2,
+                            const std::string& replacestring, Force FORCE, Copy copy) {
   if (platform::UpperCase(SourceFile) == platform::UpperCase(DestinationFile) && FORCE == Force::No) {
     platform::Tell(texts::SameFile(SourceFile), platform::MsgIcon::Critical, texts::kSameFileTitle);
     return;
@@ -47,7 +53,7 @@ void Launcher::CopyAndParseFile(const std::string& SourceFile, const std::string
   // A hidden or system portable file is the user's own: it is used, never
   // overwritten by an import, and never rewritten.
   if (!platform::FileExistsHiddenToo(DestinationFile) || FORCE == Force::Yes)
-    CopyIntoPortableFile(SourceFile, DestinationFile, FORCE);
+    CopyIntoPortableFile(SourceFile, DestinationFile, FORCE, copy);
   if (!platform::FileExists(DestinationFile)) return;
   const RewriteResult rewrite = RewriteFile(DestinationFile, FindSTr1, FindStr2, replacestring);
   state_.LineFound = rewrite.lineFound;
@@ -83,12 +89,13 @@ std::string Launcher::ChooseSource(const std::string& source, const std::string&
   return chosen;
 }
 
-void Launcher::CopyIntoPortableFile(const std::string& source, const std::string& destination, Force FORCE) {
+void Launcher::CopyIntoPortableFile(const std::string& source, const std::string& destination, Force FORCE,
+                                    Copy copy) {
   bool asked = false;
   const std::string chosen = ChooseSource(source, destination, FORCE, asked);
   bool copied = false, copyFailed = false;
   if (!Trim(chosen).empty() && platform::FileExists(chosen) && !platform::FileExistsHiddenToo(destination)) {
-    copied = CopyFileOver(chosen, destination, true);
+    copied = copy == Copy::MadePortable ? CopyPortable(chosen, destination) : CopyFileOver(chosen, destination, true);
     copyFailed = !copied;
     state_.FilesImported = true;
   }
@@ -98,6 +105,13 @@ void Launcher::CopyIntoPortableFile(const std::string& source, const std::string
   if (asked && !copied) platform::Tell(texts::kImportCancelled, platform::MsgIcon::Information, texts::kCancelled);
 }
 
+bool Launcher::CopyPortable(const std::string& source, const std::string& destination) {
+  const RewriteResult portable = CopyMadePortable(source, destination, folder_.TCDir, state_.TCPathMatch);
+  // A rewritten copy that does not fit is no reason for a plain one: that
+  // would stand, unrewritten, for the portable file from then on.
+  return portable.written || (!portable.failed && CopyFileOver(source, destination, true));
+}
+
 void Launcher::MakePortable(const std::string& file) {
   if (platform::FileExists(file) && ::MakePortable(file, folder_.TCDir, state_.TCPathMatch).failed)
     ReportUnwritable(file);
@@ -105,10 +119,10 @@ void Launcher::MakePortable(const std::string& file) {
 
 void Launcher::PortablePasses(const std::string& source, const std::string& destination, Force pathForce,
                               Force driveForce) {
-  CopyAndParseFile(source, destination, folder_.TCDir, state_.TCPathMatch, kCommanderPath, pathForce);
+  CopyAndParse(source, destination, folder_.TCDir, state_.TCPathMatch, kCommanderPath, pathForce, Copy::MadePortable);
   // Without a drive letter (a network share) there is no drive to replace.
   if (!folder_.drive.empty())
-    CopyAndParseFile(source, destination, folder_.drive, folder_.drive, kCommanderDrive, driveForce);
+    CopyAndParse(source, destination, folder_.drive, folder_.drive, kCommanderDrive, driveForce, Copy::MadePortable);
 }
 
 void Launcher::ImportIni(Force FORCE) {
@@ -128,7 +142,7 @@ void Launcher::ImportIni(Force FORCE) {
   const std::string bar = IniReadValue(kButtonbar, kButtonbar, P, folder_.File("Default.bar"), false);
   const std::string real = folder_.Expand(bar);
   if (!IsPortableFile(real, folder_)) barOriginal_ = real;
-  CopyIntoPortableFile(real, B, Force::Yes);
+  CopyIntoPortableFile(real, B, Force::Yes, Copy::MadePortable);
   MakePortable(B);
   if (!platform::FileExists(B)) CopyFileOver(real, B, false);
   BringMissingCompanion(real);
@@ -166,7 +180,7 @@ void Launcher::ImportButtonBar(Force FORCE) {
   if (bar == "*.bar" || Trim(bar).empty() || !platform::FileExists(bar)) return;
 
   // A hidden or system portable bar or companion is the user's own: never replaced.
-  if (bar != B) CopyFileOver(bar, B, !HiddenOrSystem(B));
+  if (bar != B && !HiddenOrSystem(B)) CopyPortable(bar, B);
   MakePortable(B);
   CopyFileOver(CompanionOf(bar), R, !HiddenOrSystem(R));
 

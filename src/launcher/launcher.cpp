@@ -114,8 +114,7 @@ void Launcher::KeepBarPortable() {
   // portable whole, drive included, as the import makes it: a drive left in
   // it would break its buttons on the next letter.
   if (!platform::FileExistsHiddenToo(folder_.File(kPortableBar))) {
-    CopyIntoPortableFile(real, folder_.File(kPortableBar), Force::Yes);
-    MakePortable(folder_.File(kPortableBar));
+    CopyIntoPortableFile(real, folder_.File(kPortableBar), Force::Yes, Copy::MadePortable);
   } else {
     CopyAndParseFile(real, folder_.File(kPortableBar), folder_.TCDir, state_.TCPathMatch, kCommanderPath, Force::Yes);
   }

@@ -68,13 +68,24 @@ class Launcher {
   // FORCE, what the user accepts of the three offers (asked tells whether
   // one was made).
   std::string ChooseSource(const std::string& source, const std::string& destination, Force FORCE, bool& asked);
+  // How a portable file is copied: as it is, or made portable by both passes
+  // in the same replacement, so that a pull never leaves a copy that is not
+  // yet rewritten (the passes then find nothing left to do).
+  enum class Copy { Plain, MadePortable };
   // The chosen source copied into the portable file, where it is missing.
-  void CopyIntoPortableFile(const std::string& source, const std::string& destination, Force FORCE);
+  void CopyIntoPortableFile(const std::string& source, const std::string& destination, Force FORCE,
+                            Copy copy = Copy::Plain);
+  // CopyAndParseFile, its copy made as asked.
+  void CopyAndParse(const std::string& SourceFile, const std::string& DestinationFile, const std::string& FindSTr1,
+                    const std::string& FindStr2, const std::string& replacestring, Force FORCE, Copy copy);
+  // The source copied into the destination (replaced where it exists) made
+  // portable in one replacement; one without a path to change as it is.
+  bool CopyPortable(const std::string& source, const std::string& destination);
   // The folder, then the drive, made portable in the file, where it exists.
   void MakePortable(const std::string& file);
-  // Both passes of CopyAndParseFile: each brings the file in where it is
-  // missing (the drive pass offers the source again when the first copy
-  // failed), then rewrites it.
+  // Both passes of CopyAndParseFile: each brings the file in, made portable,
+  // where it is missing (the drive pass offers the source again when the
+  // first copy failed), then rewrites it.
   void PortablePasses(const std::string& source, const std::string& destination, Force pathForce, Force driveForce);
   // Points the portable ini at the portable button bar, but only while both
   // exist: after a failed copy (a full stick) the ini keeps naming the bar it

@@ -73,6 +73,7 @@ inline constexpr const char* kRewriteScratchSuffix = "_temp2.txt";
 struct RewriteResult {
   bool lineFound = false;  // a line held a search text
   bool failed = false;     // the file holds it still: the new version could not be written
+  bool written = false;    // the new version took the file's place
 };
 RewriteResult RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
                           const std::string& replacement);
@@ -82,3 +83,10 @@ RewriteResult RewriteFile(const std::string& file, const std::string& find1, con
 // it has one) %COMMANDER_DRIVE%. The file ends as the two rewrites one after
 // the other leave it, but is read and written once.
 RewriteResult MakePortable(const std::string& file, const std::string& TCDir, const std::string& TCPathMatch);
+
+// The source copied into target as MakePortable would leave the copy, in one
+// replacement: the target appears rewritten or not at all, never as a copy
+// still to be rewritten (a stick pulled between the two). Where no line
+// changes nothing is written, for a plain copy.
+RewriteResult CopyMadePortable(const std::string& source, const std::string& target, const std::string& TCDir,
+                               const std::string& TCPathMatch);

@@ -12,20 +12,21 @@ struct Pass {
   std::string find1, find2, replacement;
 };
 
-// The passes over a file, each as RewriteFile would make it on what the pass
-// before left, in one reading and one writing. A pass that changes a line
-// drops the last line when blank, as it writes the file anew; a pass that
-// changes none writes nothing.
-RewriteResult RewriteInPasses(const std::string& file, const std::vector<Pass>& passes) {
+// The passes over the source, each as RewriteFile would make it on what the
+// pass before left, in one reading and one writing, into target (the source
+// itself, or a new file). A pass that changes a line drops the last line when
+// blank, as it writes the file anew; where no pass changes one, nothing is
+// written.
+RewriteResult RewriteInPasses(const std::string& source, const std::string& target, const std::vector<Pass>& passes) {
   std::vector<PortableLineRewriter> rewriters;
   for (const Pass& pass : passes) rewriters.emplace_back(pass.find1, pass.find2, pass.replacement);
   std::vector<std::string> rewritten(passes.size());
   std::size_t passesChanging = 0;
   bool found = false;
   const bool written = platform::ReplaceThroughFileBeside(
-      file,
+      target,
       [&](const std::string& scratch) {
-        platform::TextFileReader reader(file);
+        platform::TextFileReader reader(source);
         std::vector<bool> changing(passes.size());
         // The line after every pass; it lies in line or in one of rewritten.
         std::string line;
@@ -71,20 +72,29 @@ RewriteResult RewriteInPasses(const std::string& file, const std::vector<Pass>& 
         for (blanks -= std::min(blanks, passesChanging); ok && blanks > 0; --blanks) ok = writer.WriteLine("");
         return writer.Close() && ok && !reader.Failed();
       },
-      file + kRewriteScratchSuffix);
-  return {found, passesChanging > 0 && !written};
+      target + kRewriteScratchSuffix);
+  return {found, passesChanging > 0 && !written, written};
+}
+
+std::vector<Pass> BothPasses(const std::string& TCDir, const std::string& TCPathMatch) {
+  std::vector<Pass> passes = {{TCDir, TCPathMatch, kCommanderPath}};
+  if (const std::string drive = platform::DriveOf(TCDir); !drive.empty())
+    passes.push_back({drive, drive, kCommanderDrive});
+  return passes;
 }
 
 }  // namespace
 
 RewriteResult RewriteFile(const std::string& file, const std::string& find1, const std::string& find2,
                           const std::string& replacement) {
-  return RewriteInPasses(file, {{find1, find2, replacement}});
+  return RewriteInPasses(file, file, {{find1, find2, replacement}});
 }
 
 RewriteResult MakePortable(const std::string& file, const std::string& TCDir, const std::string& TCPathMatch) {
-  std::vector<Pass> passes = {{TCDir, TCPathMatch, kCommanderPath}};
-  if (const std::string drive = platform::DriveOf(TCDir); !drive.empty())
-    passes.push_back({drive, drive, kCommanderDrive});
-  return RewriteInPasses(file, passes);
+  return RewriteInPasses(file, file, BothPasses(TCDir, TCPathMatch));
+}
+
+RewriteResult CopyMadePortable(const std::string& source, const std::string& target, const std::string& TCDir,
+                               const std::string& TCPathMatch) {
+  return RewriteInPasses(source, target, BothPasses(TCDir, TCPathMatch));
 }
