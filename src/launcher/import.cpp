@@ -235,9 +235,8 @@ void Launcher::KeepWebPortable(bool refresh) {
     std::vector<std::pair<const FileReference*, std::string>> renamed;
     for (const FileReference& reference : references) {
       const std::string target = ReferencedFile(reference.Name(), folder_, namingFolder);
-      // Total Commander reads usercmd.ini beside the ini it was given: no copy can stand in for it.
       if (target.empty() || !memory_.Exists(target) ||
-          platform::UpperCase(ExtractFileName(target)) == "USERCMD.INI")
+          platform::UpperCase(ExtractFileName(target)) == platform::UpperCase(std::string(kUserCommands)))
         continue;
       std::string copy = target;
       if (platform::UpperCase(target) == platform::UpperCase(barOriginal_))
@@ -262,6 +261,7 @@ void Launcher::KeepWebPortable(bool refresh) {
     for (const auto& [reference, value] : renamed) updated = WithIniValue(updated, reference->section, reference->key, value);
     if (!platform::ReplaceFileContent(file, updated)) ReportUnwritable(file);
   }
+  memory_.TakeInUserFile(folder_.File(kUserCommands));
 }
 
 bool Launcher::BringCopy(const std::string& file, const std::string& copy, bool isBar, bool refresh) {
@@ -279,7 +279,8 @@ void Launcher::BeginWriting(bool keepReads) {
 
 void Launcher::RememberHandedOver() {
   std::vector<std::string> files = web_;
-  files.insert(files.end(), {folder_.File(kPortableIni), folder_.File(kPortableFtpIni), folder_.File(kPortableBar)});
+  files.insert(files.end(), {folder_.File(kPortableIni), folder_.File(kPortableFtpIni), folder_.File(kPortableBar),
+                             folder_.File(kUserCommands)});
   memory_.Remember(files, barOriginal_);
 }
 

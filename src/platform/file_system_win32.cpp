@@ -162,7 +162,7 @@ bool ReplaceThroughFileBeside(const std::string& target, const std::function<boo
   return false;
 }
 
-void FinishInterruptedReplacements(const std::string& directory, const std::string& namePrefix,
+void FinishInterruptedReplacements(const std::string& directory, const std::vector<std::string>& namePrefixes,
                                    const std::vector<std::string>& scratchSuffixes) {
   if (directory.empty()) return;
   const std::string base = WithSeparator(directory);
@@ -174,10 +174,13 @@ void FinishInterruptedReplacements(const std::string& directory, const std::stri
   // scratch file. Each name comes with the file it was written for.
   auto ownFilesEnding = [&](std::string_view suffix) {
     std::vector<std::pair<std::string, std::string>> found;
-    for (const FoundEntry& entry : FindEntries(base + namePrefix + "*" + std::string(suffix))) {
-      if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) || entry.name.size() <= namePrefix.size() + suffix.size() ||
-          !entry.name.ends_with(suffix) ||
-          UpperCase(entry.name.substr(0, namePrefix.size())) != UpperCase(namePrefix))
+    for (const FoundEntry& entry : FindEntries(base + "*" + std::string(suffix))) {
+      const auto own = [&](const std::string& prefix) {
+        return entry.name.size() > prefix.size() + suffix.size() &&
+               UpperCase(entry.name.substr(0, prefix.size())) == UpperCase(prefix);
+      };
+      if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) || !entry.name.ends_with(suffix) ||
+          std::none_of(namePrefixes.begin(), namePrefixes.end(), own))
         continue;
       found.emplace_back(base + entry.name, base + entry.name.substr(0, entry.name.size() - suffix.size()));
     }

@@ -8,6 +8,7 @@
 #include "platform/process.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
+#include "support/file_copy.h"
 #include "support/path_text.h"
 #include "support/portable_rewrite.h"
 
@@ -71,9 +72,10 @@ std::optional<HandedOver> ReadHandedOver(std::string_view bytes) {
   handed.drive = *drive;
   handed.bar = *bar;
   while (at < bytes.size()) {
-    // Only portable files in Total Commander's own folder.
+    // Only portable files and the user commands in Total Commander's own folder.
     const auto name = Field(bytes, at, "file");
-    if (!name || !name->starts_with(kPortablePrefix) || name->find_first_of("\\/:") != std::string::npos ||
+    if (!name || !(name->starts_with(kPortablePrefix) || *name == kUserCommands) ||
+        name->find_first_of("\\/:") != std::string::npos ||
         !ReadHashes(bytes, at, handed.files[*name]))
       return {};
     while (bytes.substr(at).starts_with("pending=")) {
@@ -97,7 +99,8 @@ bool SessionMemory::Begin(const TotalCommanderFolder& folder, bool keepReads) {
   begun_ = true;
   folder_ = folder;
   keepReads_ = keepReads;
-  platform::FinishInterruptedReplacements(folder_.TCPath, std::string(kPortablePrefix), {kRewriteScratchSuffix});
+  platform::FinishInterruptedReplacements(folder_.TCPath, {std::string(kPortablePrefix), "usercmd."},
+                                          {kRewriteScratchSuffix});
   if (platform::ReadFileBytes(folder_.File(kHandedOverFile), remembered_)) handed_ = ReadHandedOver(remembered_);
   if (handed_) {
     rememberedAt_ = platform::LastWriteTicks(folder_.File(kHandedOverFile));
@@ -133,11 +136,12 @@ bool SessionMemory::Convert(const std::string& file, const std::vector<std::uint
   // A hidden or system file is the user's own. A large file is read in blocks, never held whole.
   constexpr std::uint64_t kSmall = 64 * 1024;
   const std::optional<std::uint64_t> size = platform::OrdinaryFileSize(file);
-  if (!handed_ || !size) return false;
+  if (!size || (!handed_ && !letters)) return false;
   if (!letters) letters = &*handed_;
   const std::string name = ExtractFileName(file);
-  const auto pending = handed_->pending.find(name);
-  const std::vector<PendingLines>* waiting = pending == handed_->pending.end() ? nullptr : &pending->second;
+  const std::vector<PendingLines>* waiting = nullptr;
+  if (handed_)
+    if (const auto pending = handed_->pending.find(name); pending != handed_->pending.end()) waiting = &pending->second;
   std::string bytes;
   const bool small = keepReads_ && *size <= kSmall && platform::ReadFileBytes(file, bytes);
   std::optional<SessionConversion> conversion;
@@ -147,8 +151,12 @@ bool SessionMemory::Convert(const std::string& file, const std::vector<std::uint
     conversion.emplace(IniLineReader::FromFile{}, file, handedLines, *letters, waiting);
   bool written = false;
   if (conversion->FindChange()) {
-    written = platform::ReplaceFileContentInPieces(
-        file, [&](const platform::PieceWriter& write) { return conversion->WriteTo(write); });
+    // The user's own file, changed in place, keeps what it was before its first change.
+    const std::string original = folder_.File(std::string(kPortablePrefix) + name + ".original");
+    written = (name.starts_with(kPortablePrefix) || platform::FileExistsHiddenToo(original) ||
+               CopyFileOver(file, original, false)) &&
+              platform::ReplaceFileContentInPieces(
+                  file, [&](const platform::PieceWriter& write) { return conversion->WriteTo(write); });
     // What could not be written waits, with its letters, for a start with room.
     if (!written && !conversion->Failed()) {
       unwritten_[name] = conversion->Unwritten();
@@ -174,6 +182,15 @@ void SessionMemory::MakeNewcomerPortable(const std::string& copy, const std::str
   } else if (!made) {
     const HandedOver today = Today();
     Convert(copy, nullptr, nullptr, &today);
+  }
+}
+
+void SessionMemory::TakeInUserFile(const std::string& file) {
+  if (handed_) {
+    MakeNewcomerPortable(file, file, false);
+  } else {
+    const HandedOver today = Today();
+    Convert(file, nullptr, nullptr, &today);
   }
 }
 

@@ -41,6 +41,11 @@ class SessionMemory {
   // kept from before): what the last session wrote into it holds that
   // launch's letter, what is older today's.
   void MakeNewcomerPortable(const std::string& copy, const std::string& source, bool made);
+  // A file of the user's own that Total Commander reads where it is, made
+  // portable in place where it is not remembered yet: as a newcomer, or at a
+  // first start with today's folder and drive. Before the first change of
+  // such a file its bytes are kept, once, as TC_portable_<name>.original.
+  void TakeInUserFile(const std::string& file);
   // A small file as the start read it, where nothing was written since; else none.
   const std::string* ReadAtStart(const std::string& file) const;
   // FileExists, answered by the start's reading where it can.

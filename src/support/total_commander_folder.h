@@ -13,6 +13,9 @@ inline constexpr std::string_view kPortableIni = "TC_portable_wincmd.ini";
 inline constexpr std::string_view kPortableFtpIni = "TC_portable_wcx_ftp.ini";
 inline constexpr std::string_view kPortableBar = "TC_portable_Default.bar";
 inline constexpr std::string_view kPortableBarCompanion = "TC_portable_Default.br1";
+// Total Commander's user commands, which it reads beside the ini it was given:
+// no copy can stand in for them, so they are made portable in place.
+inline constexpr std::string_view kUserCommands = "usercmd.ini";
 // The ini's section, and its key, that name the button bar.
 inline constexpr const char* kButtonbar = "Buttonbar";
 

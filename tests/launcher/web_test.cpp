@@ -30,12 +30,14 @@ TEST_F(Web, EveryFileTheConfigurationNamesGetsAPortableCopyThatTheNameThenLeadsT
       {"bars\\vertical.bar", "[Buttonbar]\r\ncmd1=T:\\Data\\z.exe\r\n"},
       {"dirmenu.ini", "[DirMenu]\r\ncmd1=cd T:\\Data\r\n"},
       {"user\\history.ini", "\xFF\xFE" + Utf8ToUtf16("[left]\r\npath=T:\\TC\\plugins\\\r\n")},
-      {"user\\alt.ini", "[x]\r\ny=T:\\TC\\z\r\n"},
-      {"usercmd.ini", "[em_x]\r\ncmd=T:\\Tools\\q.exe\r\n"}};
+      {"user\\alt.ini", "[x]\r\ny=T:\\TC\\z\r\n"}};
   const auto copy = [&](const std::string& name) { return PortableCopyName(medium.Path("TC\\" + name)); };
   const auto named = [&](const std::string& name) { return "%COMMANDER_PATH%\\" + copy(name); };
   medium.PutTotalCommander("TC\\TOTALCMD64.EXE");
   for (const auto& [name, content] : originals) medium.Write("TC\\" + name, content);
+  // Made portable where it is, its bytes kept once.
+  const std::string commands = "[em_x]\r\ncmd=T:\\Tools\\q.exe\r\n";
+  medium.Write("TC\\usercmd.ini", commands);
   // A copy the user hid is his own: named, never written.
   const std::string own = "TC\\" + copy("user\\alt.ini");
   medium.Write(own, "[x]\r\ny=T:\\mine\r\n");
@@ -67,7 +69,8 @@ TEST_F(Web, EveryFileTheConfigurationNamesGetsAPortableCopyThatTheNameThenLeadsT
       {copy("bars\\vertical.bar"), {{"Buttonbar", "cmd1", "%COMMANDER_DRIVE%\\Data\\z.exe"}}},
       {copy("dirmenu.ini"), {{"DirMenu", "cmd1", "cd %COMMANDER_DRIVE%\\Data"}}},
       {copy("user\\history.ini"), {{"left", "path", "%COMMANDER_PATH%\\plugins\\"}}},
-      {copy("user\\alt.ini"), {{"x", "y", "(missing)"}}}};  // hidden
+      {copy("user\\alt.ini"), {{"x", "y", "(missing)"}}},  // hidden
+      {"usercmd.ini", {{"em_x", "cmd", "%COMMANDER_DRIVE%\\Tools\\q.exe"}}}};
   for (const auto& [file, values] : expected)
     for (const auto& [section, key, value] : values)
       EXPECT_EQ(IniReadValue(section, key, medium.Path("TC\\" + file), "(missing)", false), value) << file << " " << key;
@@ -75,13 +78,14 @@ TEST_F(Web, EveryFileTheConfigurationNamesGetsAPortableCopyThatTheNameThenLeadsT
             "tools' companion");
   EXPECT_TRUE(medium.Read("TC\\" + copy("user\\history.ini")).starts_with("\xFF\xFE"));
   EXPECT_EQ(medium.Read(own), "[x]\r\ny=T:\\mine\r\n");
+  EXPECT_EQ(medium.Read("TC\\TC_portable_usercmd.ini.original"), commands);
   for (const auto& [name, content] : originals) EXPECT_TRUE(medium.Read("TC\\" + name) == content) << name;
 
   // A second start finds everything portable and writes nothing.
   const std::string after = PortableFiles();
   const auto names = test::Names(medium.HostWindowsPath("TC"));
-  // The four files of every start, nine copies (one a companion), the memory.
-  EXPECT_EQ(std::count_if(names.begin(), names.end(), [](const auto& name) { return name.starts_with("TC_portable_"); }), 14);
+  // The four files of every start, nine copies (one a companion), the user commands' original, the memory.
+  EXPECT_EQ(std::count_if(names.begin(), names.end(), [](const auto& name) { return name.starts_with("TC_portable_"); }), 15);
   Start("");
   EXPECT_TRUE(PortableFiles() == after) << PortableFiles();
 }
