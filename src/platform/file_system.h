@@ -46,12 +46,16 @@ bool ReplaceThroughFileBeside(const std::string& target, const std::function<boo
                               const std::string& besideName = {}, bool replaceExisting = true);
 
 // What a pulled stick left of replacements of the directory's files whose
-// names begin with one of the prefixes: a complete new version takes its file's place,
+// names begin with the prefix: a complete new version takes its file's place,
 // and what was still being written (names ending ".ambler-part", or one of the
 // scratch suffixes beside the file, not folder, they were written for) is
 // removed. Every other file is left alone.
-void FinishInterruptedReplacements(const std::string& directory, const std::vector<std::string>& namePrefixes,
+void FinishInterruptedReplacements(const std::string& directory, const std::string& namePrefix,
                                    const std::vector<std::string>& scratchSuffixes);
+
+// The same for one file wherever it lies, at the cost of a look at one name:
+// what was still being written is left to the next replacement.
+void FinishInterruptedReplacement(const std::string& file);
 
 // Copies, and moves, a file from one name to another. An existing target is
 // replaced only when every byte of the copy has been written: a copy that

@@ -162,7 +162,13 @@ bool ReplaceThroughFileBeside(const std::string& target, const std::function<boo
   return false;
 }
 
-void FinishInterruptedReplacements(const std::string& directory, const std::vector<std::string>& namePrefixes,
+void FinishInterruptedReplacement(const std::string& file) {
+  const std::string complete = file + std::string(kCompleteSuffix);
+  if (NameTaken(complete) && !HasDirectoryAttribute(file)) RenameOnMedium(ToWide(complete), ToWide(file), true);
+  RemoveIfThere(file + std::string(kPartSuffix));
+}
+
+void FinishInterruptedReplacements(const std::string& directory, const std::string& namePrefix,
                                    const std::vector<std::string>& scratchSuffixes) {
   if (directory.empty()) return;
   const std::string base = WithSeparator(directory);
@@ -174,13 +180,10 @@ void FinishInterruptedReplacements(const std::string& directory, const std::vect
   // scratch file. Each name comes with the file it was written for.
   auto ownFilesEnding = [&](std::string_view suffix) {
     std::vector<std::pair<std::string, std::string>> found;
-    for (const FoundEntry& entry : FindEntries(base + "*" + std::string(suffix))) {
-      const auto own = [&](const std::string& prefix) {
-        return entry.name.size() > prefix.size() + suffix.size() &&
-               UpperCase(entry.name.substr(0, prefix.size())) == UpperCase(prefix);
-      };
-      if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) || !entry.name.ends_with(suffix) ||
-          std::none_of(namePrefixes.begin(), namePrefixes.end(), own))
+    for (const FoundEntry& entry : FindEntries(base + namePrefix + "*" + std::string(suffix))) {
+      if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) || entry.name.size() <= namePrefix.size() + suffix.size() ||
+          !entry.name.ends_with(suffix) ||
+          UpperCase(entry.name.substr(0, namePrefix.size())) != UpperCase(namePrefix))
         continue;
       found.emplace_back(base + entry.name, base + entry.name.substr(0, entry.name.size() - suffix.size()));
     }

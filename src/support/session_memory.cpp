@@ -99,8 +99,8 @@ bool SessionMemory::Begin(const TotalCommanderFolder& folder, bool keepReads) {
   begun_ = true;
   folder_ = folder;
   keepReads_ = keepReads;
-  platform::FinishInterruptedReplacements(folder_.TCPath, {std::string(kPortablePrefix), "usercmd."},
-                                          {kRewriteScratchSuffix});
+  platform::FinishInterruptedReplacements(folder_.TCPath, std::string(kPortablePrefix), {kRewriteScratchSuffix});
+  platform::FinishInterruptedReplacement(folder_.File(kUserCommands));
   if (platform::ReadFileBytes(folder_.File(kHandedOverFile), remembered_)) handed_ = ReadHandedOver(remembered_);
   if (handed_) {
     rememberedAt_ = platform::LastWriteTicks(folder_.File(kHandedOverFile));

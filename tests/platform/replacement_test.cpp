@@ -20,7 +20,7 @@ TEST(Replacement, RecoveryTouchesOnlyWhatReplacementsOfItsOwnFilesLeave) {
   for (const auto& [name, content] : files) test::WriteFile(dir / name, content);
   for (const char* folder : {"backup", "TC_portable_dir", "TC_portable_e.ambler-done"})
     std::filesystem::create_directory(test::Fs(dir / folder));
-  platform::FinishInterruptedReplacements(dir.Path(), {"TC_portable_"}, {"_temp2.txt"});
+  platform::FinishInterruptedReplacements(dir.Path(), "TC_portable_", {"_temp2.txt"});
   std::map<std::string, std::string> left;
   for (const std::string& name : test::Names(dir.Path()))
     left[name] = std::filesystem::is_directory(test::Fs(dir / name)) ? "(folder)" : test::ReadFile(dir / name);
