@@ -19,6 +19,7 @@
 #include "support/ini.h"
 #include "support/ini_keys.h"
 #include "support/path_text.h"
+#include "support/plugin_settings.h"
 #include "support/portable_rewrite.h"
 #include "support/shell_links.h"
 #include "support/user_texts.h"
@@ -216,6 +217,9 @@ void Launcher::KeepWebPortable(bool refresh) {
   std::deque<std::tuple<std::string, ConfigKind, std::string>> pending = {{ini, ConfigKind::Ini, folder_.TCPath}};
   std::unordered_set<std::string> followed = {platform::UpperCase(ini), platform::UpperCase(bar)};
   web_.clear();
+  // The plugins' own settings stay where the plugins read them.
+  std::vector<std::string> pluginSettings;
+  for (const std::string_view name : kPluginSettingsFiles) pluginSettings.push_back(folder_.File(name));
   if (platform::FileExists(bar))
     pending.emplace_back(bar, ConfigKind::Bar, barOriginal_.empty() ? folder_.TCPath : DirectoryPart(barOriginal_));
   while (!pending.empty()) {
@@ -238,6 +242,10 @@ void Launcher::KeepWebPortable(bool refresh) {
       if (target.empty() || !memory_.Exists(target) ||
           platform::UpperCase(ExtractFileName(target)) == platform::UpperCase(std::string(kUserCommands)))
         continue;
+      if (reference.kind == ConfigKind::PluginSettings) {
+        pluginSettings.push_back(target);
+        continue;
+      }
       std::string copy = target;
       if (platform::UpperCase(target) == platform::UpperCase(barOriginal_))
         copy = bar;
@@ -262,6 +270,9 @@ void Launcher::KeepWebPortable(bool refresh) {
     if (!platform::ReplaceFileContent(file, updated)) ReportUnwritable(file);
   }
   memory_.TakeInUserFile(folder_.File(kUserCommands));
+  std::unordered_set<std::string> kept;
+  for (const std::string& file : pluginSettings)
+    if (kept.insert(platform::UpperCase(file)).second) memory_.KeepPluginSettingsOnToday(file);
 }
 
 bool Launcher::BringCopy(const std::string& file, const std::string& copy, bool isBar, bool refresh) {

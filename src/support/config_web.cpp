@@ -77,8 +77,11 @@ std::vector<FileReference> ReferencesIn(std::string_view bytes, ConfigKind kind)
 
 std::vector<FileReference> ReferencesIn(IniLineReader& reader, ConfigKind kind) {
   std::vector<FileReference> references;
-  // Only the keys that can name a file are read: RedirectSection, AlternateUserIni, Buttonbar; cmd in a bar.
-  for (const IniEntry& entry : IniEntries(reader, kind == ConfigKind::Bar ? "C" : "RAB")) {
+  // Only the keys that can name a file are read: RedirectSection, AlternateUserIni, Buttonbar, those of
+  // [ReplaceIniLocation]; cmd in a bar.
+  constexpr std::string_view kPluginLocations = "REPLACEINILOCATION";
+  for (const IniEntry& entry :
+       IniEntries(reader, kind == ConfigKind::Bar ? "C" : "RAB", kind == ConfigKind::Bar ? "" : kPluginLocations)) {
     const std::string section = platform::UpperCase(entry.section), key = platform::UpperCase(entry.key);
     FileReference reference{entry.section, entry.key, entry.value, 0, entry.value.size(), ConfigKind::Ini};
     if (kind == ConfigKind::Bar) {
@@ -88,6 +91,8 @@ std::vector<FileReference> ReferencesIn(IniLineReader& reader, ConfigKind kind) 
       reference.kind = ConfigKind::Bar;
     } else if (key == "BUTTONBAR" && (section == "BUTTONBAR" || section == "BUTTONBARVERTICAL")) {
       reference.kind = ConfigKind::Bar;
+    } else if (section == kPluginLocations) {
+      reference.kind = ConfigKind::PluginSettings;
     } else if (!(key == "REDIRECTSECTION" && entry.value != "0" && entry.value != "1") &&
                !(key == "ALTERNATEUSERINI" && section == "CONFIGURATION")) {
       continue;

@@ -9,7 +9,10 @@
 #include "support/ini_keys.h"
 #include "support/total_commander_folder.h"
 
-enum class ConfigKind { Ini, Bar };
+// What a named file is: an ini or a bar of Total Commander's, which gets a
+// portable copy, or a plugin's own settings (see plugin_settings.h), which
+// stay where they are.
+enum class ConfigKind { Ini, Bar, PluginSettings };
 
 // A key whose value names another file.
 struct FileReference {
@@ -24,7 +27,7 @@ struct FileReference {
 // An ini's references: RedirectSection= of any section (a file's name, not
 // "0", nothing, or "1", the AlternateUserIni), AlternateUserIni= of
 // [Configuration], Buttonbar= of the horizontal and the vertical bar's
-// section. A bar's: each button's command that names a .bar file, alone or
+// section, and each key of [ReplaceIniLocation] (a plugin's settings). A bar's: each button's command that names a .bar file, alone or
 // behind OPENBAR or OPENBARMENU.
 std::vector<FileReference> ReferencesIn(std::string_view bytes, ConfigKind kind);
 std::vector<FileReference> ReferencesIn(IniLineReader& reader, ConfigKind kind);

@@ -206,26 +206,29 @@ std::vector<std::string> IniLines(std::string_view file) {
   return texts;
 }
 
-std::vector<IniEntry> IniEntries(std::string_view file, std::string_view initials) {
+std::vector<IniEntry> IniEntries(std::string_view file, std::string_view initials, std::string_view wholeSection) {
   IniLineReader reader(file);
-  return IniEntries(reader, initials);
+  return IniEntries(reader, initials, wholeSection);
 }
 
-std::vector<IniEntry> IniEntries(IniLineReader& reader, std::string_view initials) {
+std::vector<IniEntry> IniEntries(IniLineReader& reader, std::string_view initials, std::string_view wholeSection) {
   const platform::TextEncoding encoding = reader.Encoding();
   std::vector<IniEntry> entries;
   std::unordered_set<std::string> sections, keys;  // upper-cased: the sections seen, the keys of the current one
   std::string section;
   bool counts = false;  // keys before the first section are never asked for
+  bool whole = false;   // in the section whose keys are all asked for
   for (Line line; reader.Next(line);) {
     const std::string_view bytes = reader.Bytes(line.begin, line.end);
     const char first = IniFirstCharacter(bytes, encoding);
-    const bool wanted = initials.empty() || (first && initials.find(static_cast<char>(std::toupper(
-                                                          static_cast<unsigned char>(first)))) != std::string_view::npos);
+    const bool wanted = initials.empty() || whole ||
+                        (first && initials.find(static_cast<char>(std::toupper(static_cast<unsigned char>(first)))) !=
+                                      std::string_view::npos);
     if (first != '[' && (!counts || !wanted)) continue;
     const Entry entry = Parse(LineText(bytes, encoding));
     if (entry.isSection) {
       counts = sections.insert(platform::UpperCase(entry.name)).second;
+      whole = platform::UpperCase(entry.name) == wholeSection;
       section = entry.name;
       keys.clear();
     } else if (counts && !entry.blank && keys.insert(platform::UpperCase(entry.name)).second) {
@@ -279,4 +282,14 @@ std::string WithIniValue(std::string_view file, std::string_view section, std::s
   result += added;
   result.append(file.substr(at));
   return result;
+}
+
+std::string_view IniValuePart(std::string_view line, platform::TextEncoding encoding) {
+  if (encoding == platform::TextEncoding::Utf16) {
+    for (std::size_t at = 0; at + 1 < line.size(); at += 2)
+      if (line[at] == '=' && line[at + 1] == '\0') return line.substr(at + 2);
+    return line;
+  }
+  const std::size_t equals = line.find('=');
+  return equals == std::string_view::npos ? line : line.substr(equals + 1);
 }

@@ -67,18 +67,24 @@ struct IniLineNames {
   std::string key;
 };
 IniLineNames NamesOfIniLine(std::string_view line, platform::TextEncoding encoding);
+// A line's value as bytes: what follows its first "=", whatever the key; a
+// line without "=" whole.
+std::string_view IniValuePart(std::string_view line, platform::TextEncoding encoding);
 
 // The file's lines as UTF-8 text, split where the profile functions split them.
 std::vector<std::string> IniLines(std::string_view file);
 
 // Every key as the profile functions find it, in the file's order: in the
 // first section of each name, the first key of each name; with initials (upper
-// case ASCII letters) only the keys whose name begins with one of them.
+// case ASCII letters) only the keys whose name begins with one of them, and
+// every key of the section wholeSection (its name upper-cased).
 struct IniEntry {
   std::string section, key, value;  // UTF-8; the value as FindIniValue gives it
 };
-std::vector<IniEntry> IniEntries(std::string_view file, std::string_view initials = "");
-std::vector<IniEntry> IniEntries(IniLineReader& reader, std::string_view initials = "");
+std::vector<IniEntry> IniEntries(std::string_view file, std::string_view initials = "",
+                                 std::string_view wholeSection = "");
+std::vector<IniEntry> IniEntries(IniLineReader& reader, std::string_view initials = "",
+                                 std::string_view wholeSection = "");
 
 // The value stored under the key, as UTF-8; nothing when the section or the
 // key is missing.

@@ -38,26 +38,13 @@ constexpr std::string_view kTextSections[] = {"SEARCHNAME", "SEARCHTEXT", "SELEC
 constexpr std::string_view kSavedSearches = "SEARCHES";
 constexpr std::string_view kSavedSearchTexts[] = {"_SEARCHFOR", "_SEARCHTEXT"};
 
-// What of a line counts as handed over: its value, what follows its first
-// "=", so that a value keeps counting when Total Commander renumbers or moves
-// its line (its key counts for nothing); a line without "=" whole.
-std::string_view HandedPart(std::string_view line, platform::TextEncoding encoding) {
-  if (encoding == platform::TextEncoding::Utf16) {
-    for (std::size_t at = 0; at + 1 < line.size(); at += 2)
-      if (line[at] == '=' && line[at + 1] == '\0') return line.substr(at + 2);
-    return line;
-  }
-  const std::size_t equals = line.find('=');
-  return equals == std::string_view::npos ? line : line.substr(equals + 1);
-}
-
 }  // namespace
 
 std::vector<std::uint64_t> LineHashes(std::string_view bytes) {
   std::vector<std::uint64_t> hashes;
   IniLineReader reader(bytes);
   for (IniLineSpan line; reader.Next(line);)
-    hashes.push_back(Hash(HandedPart(bytes.substr(line.begin, line.end - line.begin), reader.Encoding())));
+    hashes.push_back(Hash(IniValuePart(bytes.substr(line.begin, line.end - line.begin), reader.Encoding())));
   std::sort(hashes.begin(), hashes.end());
   hashes.erase(std::unique(hashes.begin(), hashes.end()), hashes.end());
   return hashes;
@@ -145,7 +132,7 @@ bool SessionConversion::Next(bool& changed) {
   changed = false;
   if (!reader_ || !reader_->Next(span_)) return false;
   const std::string_view line = reader_->Bytes(span_.begin, span_.end);
-  const std::uint64_t hash = Hash(HandedPart(line, reader_->Encoding()));
+  const std::uint64_t hash = Hash(IniValuePart(line, reader_->Encoding()));
   const bool notAPath = HoldsText(line);
   // A pending line counts as the session's whatever was handed over since.
   const PendingLines* waiting = Waiting(hash);
@@ -166,7 +153,7 @@ bool SessionConversion::Next(bool& changed) {
   changed = changed && EncodeLine(pieces, encoded_);
   if (changed) converted_.emplace_back(waiting, hash);
   before_.push_back(hash);
-  after_.push_back(changed ? Hash(HandedPart(encoded_, reader_->Encoding())) : hash);
+  after_.push_back(changed ? Hash(IniValuePart(encoded_, reader_->Encoding())) : hash);
   return true;
 }
 

@@ -8,8 +8,10 @@
 #include "platform/process.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
+#include "support/config_web.h"
 #include "support/file_copy.h"
 #include "support/path_text.h"
+#include "support/plugin_settings.h"
 #include "support/portable_rewrite.h"
 
 namespace {
@@ -192,6 +194,25 @@ void SessionMemory::TakeInUserFile(const std::string& file) {
     const HandedOver today = Today();
     Convert(file, nullptr, nullptr, &today);
   }
+}
+
+void SessionMemory::KeepPluginSettingsOnToday(const std::string& file) {
+  const std::string& today = folder_.drive;
+  if (today.empty()) return;
+  platform::FinishInterruptedReplacement(file);
+  std::string bytes, shadow;
+  if (!platform::FileExists(file) || !platform::ReadFileBytes(file, bytes)) return;
+  const std::string shadowFile = folder_.File(PortableCopyName(file) + ".shadow");
+  platform::ReadFileBytes(shadowFile, shadow);
+  // Without a memory the file was last written with a letter nobody knows: today's is the best guess.
+  const std::string last = handed_ && !handed_->drive.empty() ? handed_->drive : today;
+  const PluginSettings next = PluginSettingsOnToday(bytes, shadow, last, today);
+  // The shadow first: a pull between the two leaves a file that the shadow still explains.
+  if (next.shadow != shadow && !platform::ReplaceFileContent(shadowFile, next.shadow)) {
+    unwritable_(shadowFile);
+    return;
+  }
+  if (next.day != bytes && !platform::ReplaceFileContent(file, next.day)) unwritable_(file);
 }
 
 bool SessionMemory::Exists(const std::string& file) const { return ReadAtStart(file) || platform::FileExists(file); }

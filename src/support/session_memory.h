@@ -46,6 +46,11 @@ class SessionMemory {
   // first start with today's folder and drive. Before the first change of
   // such a file its bytes are kept, once, as TC_portable_<name>.original.
   void TakeInUserFile(const std::string& file);
+  // A plugin's own settings kept on today's drive letter, through its shadow
+  // TC_portable_<copy name>.shadow (see plugin_settings.h): the paths that
+  // were the stick's when written take today's letter. Nothing without a
+  // drive (a share); a hidden or system file is the user's own.
+  void KeepPluginSettingsOnToday(const std::string& file);
   // A small file as the start read it, where nothing was written since; else none.
   const std::string* ReadAtStart(const std::string& file) const;
   // FileExists, answered by the start's reading where it can.

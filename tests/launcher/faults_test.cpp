@@ -67,12 +67,12 @@ class FaultyMedium : public LauncherTest {
   bool Has(const std::string& name) const { return test::Exists(medium.HostWindowsPath("TC\\" + name)); }
 
   // Every offer taken but the shortcuts; the plugin window and the file dialog closed.
-  void StartTryingEveryOffer(const std::string& folder = "T:\\TC") {
+  void StartTryingEveryOffer() {
     host.AnswerUnscripted([](const test::ShownMessage& message) {
       return message.title == "Desktop Shortcut?" ? MsgResult::No : MsgResult::Yes;
     });
     host.OnUnscriptedModal(test::Close);
-    Start("", folder);
+    Start("", launcherFolder);
   }
 
   // The originals as they were, every portable file missing or whole, nothing else in the folder, and Total
@@ -175,6 +175,7 @@ class FaultyMedium : public LauncherTest {
     host.OnUnscriptedModal(test::Close);
   }
 
+  std::string launcherFolder = "T:\\TC";
   test::TempDir elsewhere;
   // A full or write-protected medium gives the stand-in no room to record.
   const test::StandInRecord recorded{elsewhere / "received.txt"};
@@ -228,15 +229,17 @@ TEST_F(FaultyMedium, WhatAFullStickKeptFromBeingConvertedIsConvertedWithItsLette
   if (!medium.MountTmpfs(4 * 1024)) GTEST_SKIP() << "this machine allows no mounts";
   LayOut();
   const test::MappedDrive home('E', medium.HostWindowsPath("")), work('D', medium.HostWindowsPath(""));
-  StartTryingEveryOffer("E:\\TC");
+  launcherFolder = "E:\\TC";
+  StartTryingEveryOffer();
   const std::string ini = medium.HostWindowsPath("TC\\TC_portable_wincmd.ini");
   IniWriteValue("left", "path", "E:\\Data\\Projects\\", ini, false);
   const std::string filler = medium.HostPath("filler");
   test::RunUnix("dd if=/dev/zero of=" + filler + " bs=4k >/dev/null 2>&1; truncate -s -64k " + filler);
-  StartTryingEveryOffer("D:\\TC");
+  launcherFolder = "D:\\TC";
+  StartTryingEveryOffer();
   EXPECT_EQ(host.Said().back().title, "Not saved");
   test::RunUnix("rm -f " + filler);
-  StartTryingEveryOffer("D:\\TC");
+  StartTryingEveryOffer();
   EXPECT_EQ(IniReadValue("left", "path", ini, "", false), "%COMMANDER_DRIVE%\\Data\\Projects\\");
   EXPECT_EQ(recorded.Starts(3).size(), 3u);
 }
@@ -311,19 +314,25 @@ TEST_F(PulledStick, AtAnyChangeOfAPluginSaveTheIniHoldsTheKeysSavedSoFar) {
             12u);
 }
 
-// A session wrote the day's letter and a host disk's: pulled anywhere, the next start ends as an unpulled one
-// would.
+// A session wrote the day's letter and a host disk's, into the ini, new user commands and a plugin's settings:
+// pulled anywhere, the next start (the stick now U:) ends as an unpulled one would.
 TEST_F(PulledStick, AtAnyChangeOfAStartAfterASessionNothingIsConvertedTwiceOrByMistake) {
   LayOutTotalCommander();
   StartTryingEveryOffer();
   const std::string ini = "TC\\TC_portable_wincmd.ini";
   medium.Write(ini, medium.Read(ini) + "[Session]\r\nnew=T:\\TC\\plugins\\new.wfx\r\nphotos=X:\\Photos\\\r\n"
                                       "editor=T:\\Tools\\ed.exe /T:\r\n");
+  medium.Write("TC\\usercmd.ini", "[em_new]\r\ncmd=T:\\Tools\\new.exe\r\n");
+  medium.Write("TC\\lsplugin.ini", "[x]\r\np=T:\\Tools\\p.exe\r\nh=X:\\Photos\r\n");
+  const test::MappedDrive u('U', medium.HostWindowsPath(""));
+  launcherFolder = "U:\\TC";
   const auto before = TotalCommandersFolder();
   StartTryingEveryOffer();
   const auto after = TotalCommandersFolder();
   ASSERT_TRUE(Contains(after.at("TC_portable_wincmd.ini"), "[Session]\r\nnew=%COMMANDER_PATH%\\plugins\\new.wfx\r\n"
                                                             "photos=X:\\Photos\\\r\neditor=%COMMANDER_DRIVE%\\Tools\\ed.exe /T:\r\n"));
+  ASSERT_EQ(after.at("usercmd.ini"), "[em_new]\r\ncmd=%COMMANDER_DRIVE%\\Tools\\new.exe\r\n");
+  ASSERT_EQ(after.at("lsplugin.ini"), "[x]\r\np=U:\\Tools\\p.exe\r\nh=X:\\Photos\r\n");
   PutBack(before);
   EXPECT_GE(PullAtEveryChange([&] { StartTryingEveryOffer(); },
                               [&] { EXPECT_TRUE(TotalCommandersFolder() == after) << "the start ended otherwise"; }),

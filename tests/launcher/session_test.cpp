@@ -6,6 +6,7 @@
 #include "platform/process.h"
 #include "support/config_web.h"
 #include "support/ini.h"
+#include "support/line_text.h"
 #include "support/session_memory.h"
 
 namespace {
@@ -123,6 +124,52 @@ TEST_F(Session, AReadOnlyMemoryIsReplaced) {
   EXPECT_EQ(Reads("left", "path"), "%COMMANDER_DRIVE%\\Data\\");
   EXPECT_EQ(Reads("right", "path"), "%COMMANDER_DRIVE%\\Photos\\");
   EXPECT_EQ(test::Attributes(memory), static_cast<unsigned long>(test::kHidden));
+}
+
+// The user commands become portable where Total Commander reads them; a plugin's own settings, which it reads
+// as they are, keep the stick's paths on the day's letter and a host disk's on its own, also after a day on which
+// the stick had that disk's letter.
+TEST_F(Session, UserCommandsTravelAndPluginSettingsKeepTheStickOnTheDaysLetter) {
+  medium.Write("TC\\TC_portable_wincmd.ini",
+               "[ReplaceIniLocation]\r\npass.wfx=%COMMANDER_PATH%\\plugins\\pass\\passStore.ini\r\n");
+  const std::string commands = "[em_copy]\r\ncmd=T:\\TC\\FastCopy\\FastCopy.exe\r\nbutton=T:\\TC\\FastCopy\\FastCopy.exe,6\r\n"
+                               "[em_gitk]\r\ncmd=*T:\\Tools\\gitk.exe\r\nparam=\"\"T:\\TC\\bin\\gitk\" --all --\"\r\n";
+  medium.Write("TC\\usercmd.ini", commands);
+  medium.Write("TC\\lsplugin.ini", "[pdfview]\r\nexepath='T:\\Tools\\gs\\gs.exe'\r\n");
+  medium.Write("TC\\plugins\\pass\\passStore.ini", "\xFF\xFE" + Utf8ToUtf16("[MAIN]\r\ndatafile=T:\\TC\\plugins\\db.xml\r\n"));
+  const auto value = [&](const std::string& file, const std::string& section, const std::string& key) {
+    return IniReadValue(section, key, medium.HostWindowsPath("TC\\" + file), "", false);
+  };
+  StartOn('T');
+  EXPECT_EQ(medium.Read("TC\\TC_portable_usercmd.ini.original"), commands);
+  EXPECT_EQ(value("usercmd.ini", "em_copy", "button"), "%COMMANDER_PATH%\\FastCopy\\FastCopy.exe,6");
+  EXPECT_EQ(value("usercmd.ini", "em_gitk", "cmd"), "*%COMMANDER_DRIVE%\\Tools\\gitk.exe");
+  EXPECT_EQ(value("usercmd.ini", "em_gitk", "param"), "\"%COMMANDER_PATH%\\bin\\gitk\" --all --");
+  // The session adds a user command, a plugin's tool and a host disk's program.
+  IniWriteValue("em_new", "cmd", "T:\\Tools\\new.exe", medium.HostWindowsPath("TC\\usercmd.ini"), false);
+  IniWriteValue("pdfview", "tool", "T:\\Tools\\t.exe", medium.HostWindowsPath("TC\\lsplugin.ini"), false);
+  IniWriteValue("pdfview", "host", "X:\\Host\\h.exe", medium.HostWindowsPath("TC\\lsplugin.ini"), false);
+  for (const char letter : {'U', 'X', 'T'}) {
+    StartOn(letter);
+    const std::string drive = std::string(1, letter) + ":";
+    EXPECT_EQ(value("usercmd.ini", "em_new", "cmd"), "%COMMANDER_DRIVE%\\Tools\\new.exe");
+    EXPECT_TRUE(Contains(medium.Read("TC\\lsplugin.ini"), "exepath='" + drive + "\\Tools\\gs\\gs.exe'\r\n"));
+    EXPECT_EQ(value("lsplugin.ini", "pdfview", "tool"), drive + "\\Tools\\t.exe");
+    EXPECT_EQ(value("lsplugin.ini", "pdfview", "host"), "X:\\Host\\h.exe");
+    EXPECT_EQ(value("plugins\\pass\\passStore.ini", "MAIN", "datafile"), drive + "\\TC\\plugins\\db.xml");
+  }
+  EXPECT_TRUE(medium.Read("TC\\plugins\\pass\\passStore.ini").starts_with("\xFF\xFE"));
+  EXPECT_EQ(medium.Read("TC\\TC_portable_usercmd.ini.original"), commands);
+}
+
+// A hidden usercmd.ini is the user's own: Total Commander reads it, Ambler leaves it.
+TEST_F(Session, AHiddenUserCommandsFileIsLeftAlone) {
+  const std::string commands = "[em_x]\r\ncmd=T:\\TC\\x.exe\r\n";
+  medium.Write("TC\\usercmd.ini", commands);
+  test::SetAttributes(medium.HostWindowsPath("TC\\usercmd.ini"), test::kHidden);
+  StartOn('T');
+  EXPECT_EQ(medium.Read("TC\\usercmd.ini"), commands);
+  EXPECT_FALSE(test::Exists(medium.HostWindowsPath("TC\\TC_portable_usercmd.ini.original")));
 }
 
 TEST_F(Session, OnWindowsOwnDriveOnlyTheFolderIsMadePortable) {
