@@ -184,12 +184,7 @@ TEST(AlwaysOnTop, PinsAndReleasesItsHostThroughItsThreeStates) {
       {[&] { pin.Surface->UserMouseMove(); }, "Off"},
       {[&] { pin.AOT_Disabled->UserClick(); }, "On+top+on"},
       {[&] { pin.AOT_Enabled->UserClick(); }, "Hover"},
-      // The window methods leave the pictures alone.
-      {[&] { pin.SetWindowAlwayOnTop(window); }, "Hover+top+on"},
-      {[&] { pin.SetWindowBackToNormal(window); }, "Hover"},
       {[&] { pin.SetToTop(true); }, "On+top+on"},
-      {[&] { pin.SetToNormal(false); }, "Hover"},
-      {[&] { pin.LoadSettings(); }, "On+top+on"},
   };
   for (const auto& [step, expected] : steps) {
     step();

@@ -18,23 +18,6 @@ Strings SortedLines(const std::string& file) {
   return lines;
 }
 
-TEST(FileServices, MovesReplaceOnlyWhenAskedAndNamesComeShortAndLong) {
-  test::TempDir dir;
-  const auto a = dir / "a.txt", b = dir / "b.txt";
-  test::WriteFile(a, "a");
-  test::WriteFile(b, "b");
-  EXPECT_FALSE(FileMove(a, b));
-  EXPECT_EQ(test::ReadFile(b), "b");
-  EXPECT_TRUE(FileMove(a, b, true));
-  EXPECT_EQ(test::Names(dir.Path()), Strings{"b.txt"});
-  EXPECT_EQ(test::ReadFile(b), "a");
-  EXPECT_TRUE(FileMove(b, dir / "c.txt"));
-  EXPECT_TRUE(getFileDate(dir / "c.txt").has_value());
-  // Windows' short names, and a missing file's name as it was given.
-  EXPECT_EQ(FileGetLongFileName(FileGetShortFileName(dir / "c.txt")), dir / "c.txt");
-  EXPECT_EQ(FileGetShortFileName(dir / "missing file.txt"), dir / "missing file.txt");
-}
-
 TEST(FileServices, DirectoryListingIsDepthFirstAndHonoursTheAttributeTest) {
   test::TempDir dir;
   for (const char* f : {"tree\\a.txt", "tree\\b.ini", "tree\\sub\\c.txt", "tree\\sub\\deeper\\d.txt",

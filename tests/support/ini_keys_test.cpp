@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/portable_lines.h"
 #include "common/test_files.h"
 
 #include "platform/text.h"
@@ -12,13 +13,6 @@
 
 namespace {
 
-struct Form {
-  const char* name;
-  std::string (*bytes)(const std::string& text);
-};
-const Form kForms[] = {{"ANSI", [](const std::string& text) { return text; }},
-                        {"UTF-8", [](const std::string& text) { return "\xEF\xBB\xBF" + text; }},
-                        {"UTF-16", [](const std::string& text) { return "\xFF\xFE" + Utf8ToUtf16(text); }}};
 
 const std::string kFile =
     "; Total Commander\r\n[Configuration]\r\n  InstallDir = C:\\TC  \r\nEditor=\"C:\\Tools\\ed.exe\"\r\n"
@@ -26,19 +20,20 @@ const std::string kFile =
     "[configuration]\r\nLater=1\r\n";
 
 TEST(IniKeys, WritingChangesOnlyTheOneLineInEveryForm) {
-  for (const Form& form : kForms) {
-    SCOPED_TRACE(form.name);
-    const std::string file = form.bytes(kFile);
+  using platform::TextEncoding;
+  for (const TextEncoding form : {TextEncoding::Ansi, TextEncoding::Utf8, TextEncoding::Utf16}) {
+    SCOPED_TRACE(static_cast<int>(form));
+    const std::string file = InForm(kFile, form);
     std::string expected = kFile;
     expected.replace(expected.find("Buttonbar=C:\\TC\\Default.bar"), 27, "Buttonbar=%COMMANDER_PATH%\\x.bar");
-    EXPECT_EQ(WithIniValue(file, "BUTTONBAR", "ButtonBar", "%COMMANDER_PATH%\\x.bar"), form.bytes(expected));
+    EXPECT_EQ(WithIniValue(file, "BUTTONBAR", "ButtonBar", "%COMMANDER_PATH%\\x.bar"), InForm(expected, form));
     // A new key: at the end of its section, before the blank line.
     expected = kFile;
     expected.insert(expected.find("\r\n\r\n[configuration]") + 2, "New=1\r\n");
-    EXPECT_EQ(WithIniValue(file, "Buttonbar", "New", "1"), form.bytes(expected));
+    EXPECT_EQ(WithIniValue(file, "Buttonbar", "New", "1"), InForm(expected, form));
     // A new section: at the end of the file.
     EXPECT_EQ(WithIniValue(file, "FileSystemPlugins", "ftp", "%COMMANDER_PATH%\\ftp.wfx"),
-              form.bytes(kFile + "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\ftp.wfx\r\n"));
+              InForm(kFile + "[FileSystemPlugins]\r\nftp=%COMMANDER_PATH%\\ftp.wfx\r\n", form));
   }
   EXPECT_EQ(WithIniValue("[a]", "b", "n", "2"), "[a]\r\n[b]\r\nn=2\r\n");
   EXPECT_EQ(WithIniValue("", "b", "n", "2"), "[b]\r\nn=2\r\n");
@@ -48,7 +43,8 @@ TEST(IniKeys, WritingChangesOnlyTheOneLineInEveryForm) {
 TEST(IniKeys, EveryLineKeepsItsEndAndBytesAndAValueTheCodePageLacksGoesBehindTheMark) {
   struct Case { std::string file, value, written; };
   const std::string value = "%COMMANDER_DRIVE%\\Тотал 🧰\\x.bar", mark = "\xEF\xBB\xBF";
-  const std::string odd = "\xFF\xFE" + Utf8ToUtf16("[a]\r\nn=1\r\n") + "\x41";
+  const auto utf16 = [](const std::string& text) { return InForm(text, platform::TextEncoding::Utf16); };
+  const std::string odd = utf16("[a]\r\nn=1\r\n") + "\x41";
   const std::string binary("MZ\x90\0\x03\0\r\n[a]\r\n\0\xFF", 15);
   const Case cases[] = {
       // Edited with a Unix editor: the key is found, its neighbours stay.
@@ -61,9 +57,9 @@ TEST(IniKeys, EveryLineKeepsItsEndAndBytesAndAValueTheCodePageLacksGoesBehindThe
       {"[a]\r\nn=1\rj=2\r\r\n", "x", "[a]\r\nn=x\r\n"},
       // No code page holds 🧰: behind the mark in an ANSI file, as it is in a UTF-16 one.
       {"[a]\r\nn=old\r\n", value, "[a]\r\nn=" + mark + value + "\r\n"},
-      {"\xFF\xFE" + Utf8ToUtf16("[a]\r\n"), value, "\xFF\xFE" + Utf8ToUtf16("[a]\r\nn=" + value + "\r\n")},
+      {utf16("[a]\r\n"), value, utf16("[a]\r\nn=" + value + "\r\n")},
       // An odd last byte of UTF-16, no UTF-8 behind the mark, bytes of no code page.
-      {odd, "2", "\xFF\xFE" + Utf8ToUtf16("[a]\r\nn=2\r\n") + "\x41"},
+      {odd, "2", utf16("[a]\r\nn=2\r\n") + "\x41"},
       {"[a]\r\nv=" + mark + "\xC3\x28\x81\r\nn=1\r\n", "2", "[a]\r\nv=" + mark + "\xC3\x28\x81\r\nn=2\r\n"},
       {binary, "1", binary + "\r\nn=1\r\n"},
   };

@@ -70,15 +70,6 @@ TEST_F(IniTest, BareNamesAreTakenFromTheCurrentDirectory) {
   ASSERT_TRUE(platform::ChangeDirectory(before));
 }
 
-TEST_F(IniTest, BinaryFilesAreReadWithoutHarm) {
-  test::ScriptedHost host;
-  std::string binary;
-  for (int i = 0; i < 70000; ++i) binary += static_cast<char>((i * 7919) % 256);
-  WriteFile(ini, binary);
-  EXPECT_NO_FATAL_FAILURE(IniReadValue("a", "b", ini, "d", false));
-  EXPECT_NO_FATAL_FAILURE(Section("a"));
-}
-
 // Lines end at line feeds as in the key functions; a missing file is reported.
 TEST_F(IniTest, SectionEntriesKeysAndValues) {
   WriteFile(ini, "[Other]\r\nz=0\r\n[FileSystemPlugins]\r\na=x\r\n  b = y  \r\n[Next]\r\nc=1\r\n");

@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "support/line_text.h"
+#include "common/portable_lines.h"
 
 namespace {
 
 // At home the stick is E: and the data disk D:; at work the stick is D: and the host has an E:. Each day's
 // file holds the stick's paths on that day's letter, in either form; the host's paths keep theirs.
 TEST(PluginSettings, PathsOnTheStickFollowItsLetterAndTheHostsKeepTheirs) {
-  for (const bool utf16 : {false, true}) {
-    SCOPED_TRACE(utf16 ? "UTF-16" : "ANSI");
-    const auto form = [utf16](const std::string& text) { return utf16 ? "\xFF\xFE" + Utf8ToUtf16(text) : text; };
+  for (const platform::TextEncoding encoding : {platform::TextEncoding::Ansi, platform::TextEncoding::Utf16}) {
+    SCOPED_TRACE(static_cast<int>(encoding));
+    const auto form = [encoding](const std::string& text) { return InForm(text, encoding); };
     const std::string home = "[adb]\r\nADBPath=E:\\TC\\adb\r\nkey='E:/keys/k.pem'\r\nlist=E:\\a;D:\\b\r\n";
     PluginSettings day = PluginSettingsOnToday(form(home), "", "E:", "E:");
     EXPECT_EQ(day.day, form(home));

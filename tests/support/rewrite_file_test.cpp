@@ -70,11 +70,7 @@ void ExpectOnlyPathsRewritten(const Strings& before, const Strings& after, const
 std::string InForm(const Strings& texts, TextEncoding encoding) {
   std::string text;
   for (const std::string& line : texts) text += line + "\r\n";
-  if (encoding == TextEncoding::Utf16) return "\xFF\xFE" + Utf8ToUtf16(text);
-  if (encoding == TextEncoding::Utf8) return "\xEF\xBB\xBF" + text;
-  std::string ansi;
-  EXPECT_TRUE(platform::Utf8ToAnsi(text, ansi));
-  return ansi;
+  return ::InForm(text, encoding);
 }
 
 constexpr TextEncoding kUnicodeForms[] = {TextEncoding::Utf8, TextEncoding::Utf16};
@@ -133,7 +129,7 @@ std::string Binary(std::string text, std::size_t size, unsigned state, const std
 // of the code page: what they say is rewritten, every other byte kept.
 TEST_F(WholeFileRewrite, BrokenAndHostileFilesLoseNoByte) {
   const std::string hostile[] = {
-      "\xFF\xFE" + Utf8ToUtf16("a=T:\\TC\\x\r\nb=1\r\n") + "\x41",
+      ::InForm("a=T:\\TC\\x\r\nb=1\r\n", TextEncoding::Utf16) + "\x41",
       Binary("\xFF\xFE", 4 * 1024 * 1024, 54321, Utf8ToUtf16(" T:\\TC\\x ")) + "\x42",
       "\xEF\xBB\xBF" "a=\xC3\x28T:\\TC\\x\r\nb=\xFF T:\\TC\r\n",
       Binary("", 50 * 1024 * 1024, 12345, " T:\\TC\\x "),

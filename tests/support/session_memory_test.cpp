@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "common/test_files.h"
-#include "platform/medium_changes.h"
-
 namespace {
 
 TEST(SessionMemory, TheMemoryReadsBackAndBrokenBytesAreNoMemory) {
@@ -24,30 +21,6 @@ TEST(SessionMemory, TheMemoryReadsBackAndBrokenBytesAreNoMemory) {
                                    files + "file=TC_portable_x\r\nlines=99999999999999999999\r\n",
                                    files + "file=TC_portable_x\r\nlines=0\r\npending=D:\\TC\r\ndrive=D\r\nlines=0\r\n"})
     EXPECT_FALSE(ReadHandedOver(broken).has_value());
-}
-
-// The session at home (the stick E:) wrote a path; at work the stick was full. The line waits with E:, and the
-// next start with room converts it so, though the memory has the letters of work since.
-TEST(SessionMemory, ALineThatCouldNotBeConvertedWaitsWithItsLetters) {
-  test::TempDir dir;
-  const TotalCommanderFolder folder = FolderOf(dir.Path());
-  const std::string ini = folder.File(kPortableIni);
-  std::string memory;
-  HandedOverBytes({"E:\\TC", "E:", {{std::string(kPortableIni), LineHashes("[left]\r\n")}}}, memory);
-  test::WriteFile(folder.File(kHandedOverFile), memory);
-  test::WriteFile(ini, "[left]\r\npath=E:\\Data\\\r\n");
-  Strings unwritable;
-  SessionMemory full([&](const std::string& file) { unwritable.push_back(file); });
-  platform::PullMediumAtChange(1);
-  EXPECT_TRUE(full.Begin(folder, false));
-  platform::PullMediumAtChange(0);
-  full.Remember({ini}, "");
-  EXPECT_EQ(unwritable, Strings{ini});
-  EXPECT_EQ(test::ReadFile(ini), "[left]\r\npath=E:\\Data\\\r\n");
-
-  SessionMemory room([](const std::string&) {});
-  room.Begin(folder, false);
-  EXPECT_EQ(test::ReadFile(ini), "[left]\r\npath=%COMMANDER_DRIVE%\\Data\\\r\n");
 }
 
 }  // namespace
