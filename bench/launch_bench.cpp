@@ -85,7 +85,7 @@ int main() {
   }
   // Each round runs both, in turns first, so that both meet the same drifts.
   std::vector<double> amblerMs, minimalMs;
-  for (int round = 0; round < 31; ++round) {
+  for (int round = 0; round < 61; ++round) {
     const bool amblerFirst = round % 2 == 0;
     const double first = RunMs(amblerFirst ? ambler : minimal), second = RunMs(amblerFirst ? minimal : ambler);
     amblerMs.push_back(amblerFirst ? first : second);

@@ -210,16 +210,31 @@ void Launcher::ReportUnwritable(const std::string& file) {
 }
 
 void Launcher::KeepWebPortable(bool refresh) {
+  if (!platform::FileExists(folder_.File(kPortableIni))) return;
+  // The plugins' own settings stay where the plugins read them.
+  pluginSettings_.clear();
+  for (const std::string_view name : kPluginSettingsFiles) pluginSettings_.push_back(folder_.File(name));
+  if (memory_.WebUnchanged() && !refresh) {
+    web_ = memory_.RememberedWeb();
+    const std::vector<std::string> remembered = memory_.RememberedSettings();
+    pluginSettings_.insert(pluginSettings_.end(), remembered.begin(), remembered.end());
+  } else {
+    FollowWeb(refresh);
+  }
+  memory_.TakeInUserFile(folder_.File(kUserCommands));
+  std::unordered_set<std::string> kept;
+  std::erase_if(pluginSettings_,
+                [&](const std::string& file) { return !kept.insert(platform::UpperCase(file)).second; });
+  for (const std::string& file : pluginSettings_) memory_.KeepPluginSettingsOnToday(file);
+}
+
+void Launcher::FollowWeb(bool refresh) {
   const std::string ini = folder_.File(kPortableIni), bar = folder_.File(kPortableBar);
-  if (!platform::FileExists(ini)) return;
   // Each file with what it is and the folder its relative names start from:
   // a copy's are its original's.
   std::deque<std::tuple<std::string, ConfigKind, std::string>> pending = {{ini, ConfigKind::Ini, folder_.TCPath}};
   std::unordered_set<std::string> followed = {platform::UpperCase(ini), platform::UpperCase(bar)};
   web_.clear();
-  // The plugins' own settings stay where the plugins read them.
-  std::vector<std::string> pluginSettings;
-  for (const std::string_view name : kPluginSettingsFiles) pluginSettings.push_back(folder_.File(name));
   if (platform::FileExists(bar))
     pending.emplace_back(bar, ConfigKind::Bar, barOriginal_.empty() ? folder_.TCPath : DirectoryPart(barOriginal_));
   while (!pending.empty()) {
@@ -243,7 +258,7 @@ void Launcher::KeepWebPortable(bool refresh) {
           platform::UpperCase(ExtractFileName(target)) == platform::UpperCase(std::string(kUserCommands)))
         continue;
       if (reference.kind == ConfigKind::PluginSettings) {
-        pluginSettings.push_back(target);
+        pluginSettings_.push_back(target);
         continue;
       }
       std::string copy = target;
@@ -269,10 +284,6 @@ void Launcher::KeepWebPortable(bool refresh) {
     for (const auto& [reference, value] : renamed) updated = WithIniValue(updated, reference->section, reference->key, value);
     if (!platform::ReplaceFileContent(file, updated)) ReportUnwritable(file);
   }
-  memory_.TakeInUserFile(folder_.File(kUserCommands));
-  std::unordered_set<std::string> kept;
-  for (const std::string& file : pluginSettings)
-    if (kept.insert(platform::UpperCase(file)).second) memory_.KeepPluginSettingsOnToday(file);
 }
 
 bool Launcher::BringCopy(const std::string& file, const std::string& copy, bool isBar, bool refresh) {
@@ -292,7 +303,7 @@ void Launcher::RememberHandedOver() {
   std::vector<std::string> files = web_;
   files.insert(files.end(), {folder_.File(kPortableIni), folder_.File(kPortableFtpIni), folder_.File(kPortableBar),
                              folder_.File(kUserCommands)});
-  memory_.Remember(files, barOriginal_);
+  memory_.Remember(files, barOriginal_, pluginSettings_);
 }
 
 void Launcher::ShowPluginWindow() {

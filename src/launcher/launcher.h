@@ -91,10 +91,14 @@ class Launcher {
   // exist: after a failed copy (a full stick) the ini keeps naming the bar it
   // had, so Total Commander keeps a bar and the next start tries again.
   void UsePortableBar(const std::string& ini);
+  // The web of files behind the portable ini kept portable (followed anew
+  // where anything of it was written since it was remembered, or with
+  // refresh), then the user commands and the plugins' own settings.
+  void KeepWebPortable(bool refresh);
   // The files the portable files name, followed from the portable ini: each
   // one on the medium is brought into its portable copy (anew with refresh,
   // an import's), made portable and named by the copy, and followed in turn.
-  void KeepWebPortable(bool refresh);
+  void FollowWeb(bool refresh);
   // A file's portable copy, where it is missing or with refresh; a copy the
   // user hid or made a system file stays his. A bar brings its companion.
   // True where the copy was made.
@@ -119,8 +123,9 @@ class Launcher {
   // The bar the portable bar was made from, in this run or as the memory
   // keeps it: a name of it elsewhere in the web leads to the portable bar.
   std::string barOriginal_;
-  // The files of the web as the last walk found them.
+  // The files of the web, and the plugins' settings files, as the last walk found them.
   std::vector<std::string> web_;
+  std::vector<std::string> pluginSettings_;
   SessionMemory memory_{[this](const std::string& file) { ReportUnwritable(file); }};
   bool toldUnwritable_ = false;
 };

@@ -15,6 +15,12 @@ namespace platform {
 bool FileExists(const std::string& name);
 // The size of a file that FileExists finds; none where it finds none.
 std::optional<std::uint64_t> OrdinaryFileSize(const std::string& name);
+// Its size and last write time together, which a write changes.
+struct FileStamp {
+  std::uint64_t size = 0, ticks = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> OrdinaryFileStamp(const std::string& name);
 
 // True when the name is a file, hidden, system and read-only ones included.
 bool FileExistsHiddenToo(const std::string& name);

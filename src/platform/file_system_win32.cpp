@@ -67,6 +67,11 @@ bool CopyBytes(const std::string& from, const std::string& to) {
 bool FileExists(const std::string& name) { return OrdinaryFileSize(name).has_value(); }
 
 std::optional<std::uint64_t> OrdinaryFileSize(const std::string& name) {
+  const std::optional<FileStamp> stamp = OrdinaryFileStamp(name);
+  return stamp ? std::optional<std::uint64_t>(stamp->size) : std::nullopt;
+}
+
+std::optional<FileStamp> OrdinaryFileStamp(const std::string& name) {
   if (name.empty() || name.find_first_of("*?") != std::string::npos) return std::nullopt;
   if (EndsWithSeparator(name)) return std::nullopt;
   // Not FindFirstFileW: under Wine it opens and reads the directory, a
@@ -74,7 +79,8 @@ std::optional<std::uint64_t> OrdinaryFileSize(const std::string& name) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExW(ToWide(name).c_str(), GetFileExInfoStandard, &data) || !IsOrdinary(data.dwFileAttributes))
     return std::nullopt;
-  return static_cast<std::uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+  return FileStamp{static_cast<std::uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow,
+                   (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime};
 }
 
 bool FileExistsHiddenToo(const std::string& name) {
@@ -177,21 +183,25 @@ void FinishInterruptedReplacements(const std::string& directory, const std::stri
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   };
   // Only the program's own files: a user's file that merely ends alike is no
-  // scratch file. Each name comes with the file it was written for.
+  // scratch file. The folder is listed once: each listing costs a trip
+  // through Wine.
+  std::vector<std::string> names;
+  for (const FoundEntry& entry : FindEntries(base + namePrefix + "*"))
+    if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        UpperCase(entry.name.substr(0, namePrefix.size())) == UpperCase(namePrefix))
+      names.push_back(entry.name);
+  // Each name that ends so, with the file it was written for.
   auto ownFilesEnding = [&](std::string_view suffix) {
     std::vector<std::pair<std::string, std::string>> found;
-    for (const FoundEntry& entry : FindEntries(base + namePrefix + "*" + std::string(suffix))) {
-      if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) || entry.name.size() <= namePrefix.size() + suffix.size() ||
-          !entry.name.ends_with(suffix) ||
-          UpperCase(entry.name.substr(0, namePrefix.size())) != UpperCase(namePrefix))
-        continue;
-      found.emplace_back(base + entry.name, base + entry.name.substr(0, entry.name.size() - suffix.size()));
-    }
+    for (const std::string& name : names)
+      if (name.size() > namePrefix.size() + suffix.size() && name.ends_with(suffix))
+        found.emplace_back(base + name, base + name.substr(0, name.size() - suffix.size()));
     return found;
   };
   // Complete versions first: one of them may be a scratch file's.
   for (const auto& [name, target] : ownFilesEnding(kCompleteSuffix))
-    if (!HasDirectoryAttribute(target)) RenameOnMedium(ToWide(name), ToWide(target), true);
+    if (!HasDirectoryAttribute(target) && RenameOnMedium(ToWide(name), ToWide(target), true))
+      names.push_back(target.substr(base.size()));
   for (const auto& [name, target] : ownFilesEnding(kPartSuffix)) RemoveFile(name);
   // A scratch file lies beside the file it was written for.
   for (const std::string& suffix : scratchSuffixes)

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "support/ini_keys.h"
 
 // Lines a start could not make portable (the stick was full), with the
@@ -36,6 +37,10 @@ struct HandedOver {
   std::string bar = {};
   // By a file's name, its lines still waiting to be made portable.
   std::map<std::string, std::vector<PendingLines>> pending = {};
+  // By a file's name, its size and last write time as it was remembered.
+  std::map<std::string, platform::FileStamp> stamps = {};
+  // The plugins' own settings files, as portable values.
+  std::vector<std::string> settings = {};
 };
 
 // The sorted hashes of the values of a file's lines (a line without "=" whole),

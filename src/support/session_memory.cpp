@@ -1,5 +1,8 @@
 #include "support/session_memory.h"
 
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/file_system.h"
@@ -52,9 +55,13 @@ bool ReadHashes(std::string_view bytes, std::size_t& at, std::vector<std::uint64
 
 void HandedOverBytes(const HandedOver& handed, std::string& bytes) {
   bytes = kTitle;
-  bytes += "dir=" + handed.dir + "\r\ndrive=" + handed.drive + "\r\nbar=" + handed.bar + "\r\n";
+  bytes += "dir=" + handed.dir + "\r\ndrive=" + handed.drive + "\r\nbar=" + handed.bar + "\r\nsettings=";
+  for (const std::string& file : handed.settings) bytes += file + "|";
+  bytes += "\r\n";
   for (const auto& [name, hashes] : handed.files) {
     bytes += "file=" + name + "\r\n";
+    if (const auto stamp = handed.stamps.find(name); stamp != handed.stamps.end())
+      bytes += "stamp=" + std::to_string(stamp->second.size) + "," + std::to_string(stamp->second.ticks) + "\r\n";
     AppendHashes(bytes, hashes);
     if (const auto pending = handed.pending.find(name); pending != handed.pending.end())
       for (const PendingLines& group : pending->second) {
@@ -73,17 +80,29 @@ std::optional<HandedOver> ReadHandedOver(std::string_view bytes) {
   handed.dir = *dir;
   handed.drive = *drive;
   handed.bar = *bar;
+  // What a memory of an earlier version lacks counts as unknown.
+  if (bytes.substr(at).starts_with("settings=")) {
+    const std::string list = *Field(bytes, at, "settings");  // each name ends with "|"
+    for (std::size_t from = 0, end; (end = list.find('|', from)) != std::string::npos; from = end + 1)
+      handed.settings.push_back(list.substr(from, end - from));
+  }
   while (at < bytes.size()) {
     // Only portable files and the user commands in Total Commander's own folder.
     const auto name = Field(bytes, at, "file");
     if (!name || !(name->starts_with(kPortablePrefix) || *name == kUserCommands) ||
-        name->find_first_of("\\/:") != std::string::npos ||
-        !ReadHashes(bytes, at, handed.files[*name]))
+        name->find_first_of("\\/:") != std::string::npos)
       return {};
+    if (bytes.substr(at).starts_with("stamp=")) {
+      platform::FileStamp& stamp = handed.stamps[*name];
+      if (std::sscanf(Field(bytes, at, "stamp")->c_str(), "%" SCNu64 ",%" SCNu64, &stamp.size, &stamp.ticks) != 2)
+        return {};
+    }
+    if (!ReadHashes(bytes, at, handed.files[*name])) return {};
     while (bytes.substr(at).starts_with("pending=")) {
       PendingLines group;
       const auto groupDir = Field(bytes, at, "pending"), groupDrive = Field(bytes, at, "drive");
-      if (!groupDir || groupDir->empty() || !groupDrive || !IsDrive(*groupDrive) || !ReadHashes(bytes, at, group.hashes))
+      if (!groupDir || groupDir->empty() || !groupDrive || !IsDrive(*groupDrive) ||
+          !ReadHashes(bytes, at, group.hashes))
         return {};
       group.dir = *groupDir;
       group.drive = *groupDrive;
@@ -106,8 +125,12 @@ bool SessionMemory::Begin(const TotalCommanderFolder& folder, bool keepReads) {
   if (platform::ReadFileBytes(folder_.File(kHandedOverFile), remembered_)) handed_ = ReadHandedOver(remembered_);
   if (handed_) {
     rememberedAt_ = platform::LastWriteTicks(folder_.File(kHandedOverFile));
-    for (const auto& [name, hashes] : handed_->files)
-      if (std::vector<std::uint64_t> lines; Convert(folder_.File(name), &hashes, &lines)) read_[name] = std::move(lines);
+    webUnchanged_ = NothingWrittenSinceRemembered();
+    for (auto& [name, hashes] : handed_->files)
+      if (webUnchanged_)
+        read_[name].swap(hashes);  // nothing left to convert with them
+      else if (std::vector<std::uint64_t> lines; Convert(folder_.File(name), &hashes, &lines))
+        read_[name] = std::move(lines);
   } else if (platform::FileExists(folder_.File(kPortableIni))) {
     // Portable files without a memory (deleted, broken, of an older version)
     // hold paths written with a letter nobody knows: they are made portable
@@ -120,6 +143,34 @@ bool SessionMemory::Begin(const TotalCommanderFolder& folder, bool keepReads) {
   keepReads_ = false;
   readAtChange_ = platform::MediumChangesCounted();
   return true;
+}
+
+bool SessionMemory::NothingWrittenSinceRemembered() const {
+  // Lines waiting to be converted count as a change; a memory without stamps
+  // (of an earlier version) cannot tell.
+  if (!handed_->pending.empty() || handed_->stamps.size() != handed_->files.size()) return false;
+  return std::all_of(handed_->stamps.begin(), handed_->stamps.end(), [&](const auto& remembered) {
+    return platform::OrdinaryFileStamp(folder_.File(remembered.first)) == remembered.second;
+  });
+}
+
+bool SessionMemory::WebUnchanged() const {
+  return webUnchanged_ && platform::MediumChangesCounted() == readAtChange_;
+}
+
+std::vector<std::string> SessionMemory::RememberedWeb() const {
+  std::vector<std::string> web;
+  for (const auto& [name, lines] : read_)
+    if (name != kPortableIni && name != kPortableFtpIni && name != kPortableBar && name != kUserCommands)
+      web.push_back(folder_.File(name));
+  return web;
+}
+
+std::vector<std::string> SessionMemory::RememberedSettings() const {
+  std::vector<std::string> settings;
+  if (handed_)
+    for (const std::string& file : handed_->settings) settings.push_back(folder_.Expand(file));
+  return settings;
 }
 
 std::string SessionMemory::BarOriginal() const {
@@ -223,13 +274,16 @@ const std::string* SessionMemory::ReadAtStart(const std::string& file) const {
   return found == readSmall_.end() ? nullptr : &found->second;
 }
 
-void SessionMemory::Remember(const std::vector<std::string>& files, const std::string& barOriginal) {
+void SessionMemory::Remember(const std::vector<std::string>& files, const std::string& barOriginal,
+                             const std::vector<std::string>& settings) {
   readSmall_.clear();
+  webUnchanged_ = false;
   // Without Total Commander's folder, no later start could convert by it.
   if (folder_.TCDir.empty()) return;
   HandedOver handed = Today();
   if (!barOriginal.empty()) handed.bar = folder_.Portable(barOriginal);
   handed.pending = unwritten_;
+  for (const std::string& file : settings) handed.settings.push_back(folder_.Portable(file));
   // Where nothing was written since the files were read at the start, their lines are known.
   const bool unchanged = handed_ && platform::MediumChangesCounted() == readAtChange_;
   // Large lists and buffers are lent, not copied: fresh memory is slow to touch.
@@ -241,6 +295,8 @@ void SessionMemory::Remember(const std::vector<std::string>& files, const std::s
       handed.files[name].swap(read_.at(name));
     else if (platform::FileExists(file) && platform::ReadFileBytes(file, read))
       handed.files[name] = LineHashes(read);
+    if (const auto stamp = platform::OrdinaryFileStamp(file); stamp && handed.files.contains(name))
+      handed.stamps[name] = *stamp;
   }
   const std::string memory = folder_.File(kHandedOverFile);
   std::string& remembered = read;

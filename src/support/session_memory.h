@@ -37,6 +37,13 @@ class SessionMemory {
   bool Begin(const TotalCommanderFolder& folder, bool keepReads);
   // The main bar the portable bar was made from, as remembered; else empty.
   std::string BarOriginal() const;
+  // Since the memory was written, no remembered file was written (its size
+  // and last write time are as remembered) and no line waits: the web is as
+  // it was, and there is nothing to convert or follow. Its copies and the
+  // plugins' settings files are then as remembered.
+  bool WebUnchanged() const;
+  std::vector<std::string> RememberedWeb() const;
+  std::vector<std::string> RememberedSettings() const;
   // A file that joins the web at this start (copy, made now from source or
   // kept from before): what the last session wrote into it holds that
   // launch's letter, what is older today's.
@@ -56,9 +63,11 @@ class SessionMemory {
   // FileExists, answered by the start's reading where it can.
   bool Exists(const std::string& file) const;
   // The files as they are handed over now remembered, with the bar the
-  // portable bar was made from, where that differs from what is remembered.
-  // The start's reads are forgotten: the user may change the files later.
-  void Remember(const std::vector<std::string>& files, const std::string& barOriginal);
+  // portable bar was made from and the plugins' settings files, where that
+  // differs from what is remembered. The start's reads are forgotten: the
+  // user may change the files later.
+  void Remember(const std::vector<std::string>& files, const std::string& barOriginal,
+                const std::vector<std::string>& settings);
 
  private:
   // One file's lines that are not among those handed over (all of them where
@@ -69,6 +78,8 @@ class SessionMemory {
                std::vector<std::uint64_t>* lines = nullptr, const HandedOver* letters = nullptr);
   // This start's folder and drive, as the memory keeps them.
   HandedOver Today() const;
+  // See WebUnchanged.
+  bool NothingWrittenSinceRemembered() const;
 
   std::function<void(const std::string&)> unwritable_;
   TotalCommanderFolder folder_;
@@ -87,4 +98,5 @@ class SessionMemory {
   // walk while nothing is written: each look at a file costs a trip through Wine.
   std::map<std::string, std::string> readSmall_;
   bool keepReads_ = false;
+  bool webUnchanged_ = false;
 };

@@ -136,6 +136,14 @@ class FaultyMedium : public LauncherTest {
     return files;
   }
 
+  // The memory's stamps hold the times its files were written, which differ from run to run.
+  static Files WithoutStamps(Files files) {
+    std::string& memory = files.at(std::string(kHandedOverFile));
+    for (auto at = memory.find("stamp="); at != std::string::npos; at = memory.find("stamp=", at))
+      memory.erase(at, memory.find("\r\n", at) + 2 - at);
+    return files;
+  }
+
   void PutBack(const Files& files) {
     for (const auto& entry : std::filesystem::directory_iterator(medium.HostWindowsPath("TC")))
       if (entry.path().filename() != "TOTALCMD64.EXE") std::filesystem::remove_all(entry.path());
@@ -335,7 +343,9 @@ TEST_F(PulledStick, AtAnyChangeOfAStartAfterASessionNothingIsConvertedTwiceOrByM
   ASSERT_EQ(after.at("lsplugin.ini"), "[x]\r\np=U:\\Tools\\p.exe\r\nh=X:\\Photos\r\n");
   PutBack(before);
   EXPECT_GE(PullAtEveryChange([&] { StartTryingEveryOffer(); },
-                              [&] { EXPECT_TRUE(TotalCommandersFolder() == after) << "the start ended otherwise"; }),
+                              [&] {
+                                EXPECT_TRUE(WithoutStamps(TotalCommandersFolder()) == WithoutStamps(after));
+                              }),
             2u);
 }
 
