@@ -159,6 +159,43 @@ TEST_F(Session, UserCommandsTravelAndPluginSettingsKeepTheStickOnTheDaysLetter) 
   EXPECT_EQ(medium.Read("TC\\TC_portable_usercmd.ini.original"), commands);
 }
 
+// Real users' commands and plugins' settings (their C: and F: paths moved onto the stick, D: at work): only
+// the paths on the stick change, and the settings follow it to E: at home.
+TEST_F(Session, RealUserCommandsAndPluginSettingsKeepEverythingButTheSticksPaths) {
+  for (const char* name : {"Envl-reinstall-soft-configuration-usercmd.ini", "dmitriyK1-configs-usercmd.ini",
+                           "huleiak47-hl-configs-usercmd.ini", "igorepst-windowsConfig-usercmd.ini"}) {
+    const std::string source = test::CorpusFile(name);
+    if (source.empty()) GTEST_SKIP() << "no corpus beside this checkout";
+    SCOPED_TRACE(name);
+    std::string hostDrive = "C:\\";
+    const std::string commands = ReplaceText(test::ReadFile(source), hostDrive, "D:\\", false);
+    medium.Write("TC\\usercmd.ini", commands);
+    std::filesystem::remove(test::Fs(medium.HostWindowsPath("TC\\TC_portable_usercmd.ini.original")));
+    StartOn('D');
+    const std::string portable = medium.Read("TC\\usercmd.ini");
+    EXPECT_NE(portable, commands);
+    EXPECT_EQ(ExpandedUpper(portable, "D:\\TC"), ExpandedUpper(commands, "D:\\TC"));
+    EXPECT_EQ(medium.Read("TC\\TC_portable_usercmd.ini.original"), commands);
+  }
+  const std::pair<const char*, const char*> settings[] = {{"cviorel-tc-lsplugin.ini", "lsplugin.ini"},
+                                                          {"bvcft6-totalcmd-fsplugin.ini", "fsplugin.ini"},
+                                                          {"Envl-reinstall-soft-configuration-passStore.ini", "contplug.ini"}};
+  Strings laidOut;
+  for (const auto& [name, file] : settings) {
+    std::string hostDrive = "C:\\", otherDrive = "F:\\";
+    const std::string text = ReplaceText(test::ReadFile(test::CorpusFile(name)), hostDrive, "D:\\", false);
+    laidOut.push_back(ReplaceText(text, otherDrive, "D:\\", false));
+    medium.Write("TC\\" + std::string(file), laidOut.back());
+  }
+  StartOn('D');
+  StartOn('E');
+  for (std::size_t i = 0; i < laidOut.size(); ++i) {
+    std::string stick = "D:\\";
+    EXPECT_EQ(platform::UpperCase(medium.Read("TC\\" + std::string(settings[i].second))),
+              platform::UpperCase(ReplaceText(laidOut[i], stick, "E:\\", false)));
+  }
+}
+
 // A hidden usercmd.ini is the user's own: Total Commander reads it, Ambler leaves it.
 TEST_F(Session, AHiddenUserCommandsFileIsLeftAlone) {
   const std::string commands = "[em_x]\r\ncmd=T:\\TC\\x.exe\r\n";
