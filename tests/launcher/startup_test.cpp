@@ -156,10 +156,12 @@ TEST_F(Startup, ATotalCommanderMissingUnstartableOrVanishedIsReported) {
   // Without Total Commander's folder no path is known to be its own: the import leaves them all.
   const std::string ini = "[Configuration]\r\nInstallDir=T:\\Empty\r\nx=T:\\Empty\\plugins\\a.wfx\r\npath=T:\\Data\\\r\n";
   medium.Write("Empty\\wincmd.ini", ini);
+  medium.Write("Empty\\usercmd.ini", ini);
   host.OnUnscriptedModal(test::Close);
   form.Command3->UserClick();
   EXPECT_EQ(medium.Read("Empty\\TC_portable_wincmd.ini"),
             ini + "[Buttonbar]\r\nButtonbar=%COMMANDER_PATH%\\TC_portable_Default.bar\r\n");
+  EXPECT_EQ(medium.Read("Empty\\usercmd.ini"), ini);
 
   LayOutTotalCommander();
   medium.Write("TC\\TOTALCMD64.EXE", "not a program");
