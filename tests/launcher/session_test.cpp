@@ -129,11 +129,12 @@ TEST_F(Session, AReadOnlyMemoryIsReplaced) {
 TEST_F(Session, UserCommandsTravelAndPluginSettingsKeepTheStickOnTheDaysLetter) {
   medium.Write("TC\\TC_portable_wincmd.ini",
                "[ReplaceIniLocation]\r\npass.wfx=%COMMANDER_PATH%\\plugins\\pass\\passStore.ini\r\n");
-  const std::string commands = "[em_copy]\r\ncmd=T:\\TC\\FastCopy\\FastCopy.exe\r\nbutton=T:\\TC\\FastCopy\\FastCopy.exe,6\r\n"
-                               "[em_gitk]\r\ncmd=*T:\\Tools\\gitk.exe\r\nparam=\"\"T:\\TC\\bin\\gitk\" --all --\"\r\n";
+  const std::string commands = "[em_copy]\r\ncmd=T:\\TC\\FastCopy\\FastCopy.exe\r\n"
+                               "button=T:\\TC\\FastCopy\\FastCopy.exe,6\r\n[em_gitk]\r\ncmd=*T:\\Tools\\gitk.exe\r\nparam=\"\"T:\\TC\\bin\\gitk\" --all --\"\r\n";
   medium.Write("TC\\usercmd.ini", commands);
   medium.Write("TC\\lsplugin.ini", "[pdfview]\r\nexepath='T:\\Tools\\gs\\gs.exe'\r\n");
-  medium.Write("TC\\plugins\\pass\\passStore.ini", InForm("[MAIN]\r\ndatafile=T:\\TC\\plugins\\db.xml\r\n", platform::TextEncoding::Utf16));
+  medium.Write("TC\\plugins\\pass\\passStore.ini",
+               InForm("[MAIN]\r\ndatafile=T:\\TC\\plugins\\db.xml\r\n", platform::TextEncoding::Utf16));
   const auto value = [&](const std::string& file, const std::string& section, const std::string& key) {
     return IniReadValue(section, key, medium.HostWindowsPath("TC\\" + file), "", false);
   };
