@@ -41,6 +41,7 @@ struct HandedOver {
   std::map<std::string, platform::FileStamp> stamps = {};
   // The plugins' own settings files, as portable values.
   std::vector<std::string> settings = {};
+  bool operator==(const HandedOver&) const = default;
 };
 
 // The sorted hashes of the values of a file's lines (a line without "=" whole),

@@ -160,7 +160,7 @@ TEST_F(Session, UserCommandsTravelAndPluginSettingsKeepTheStickOnTheDaysLetter) 
   EXPECT_EQ(medium.Read("TC\\TC_portable_usercmd.ini.original"), commands);
 }
 
-// Real users' commands and plugins' settings (their C: and F: paths moved onto the stick, D: at work): only
+// Real users' commands and plugins' settings (their C: paths moved onto the stick, D: at work): only
 // the paths on the stick change, and the settings follow it to E: at home.
 TEST_F(Session, RealUserCommandsAndPluginSettingsKeepEverythingButTheSticksPaths) {
   for (const char* name : {"Envl-reinstall-soft-configuration-usercmd.ini", "dmitriyK1-configs-usercmd.ini",
@@ -183,9 +183,8 @@ TEST_F(Session, RealUserCommandsAndPluginSettingsKeepEverythingButTheSticksPaths
                                                           {"Envl-reinstall-soft-configuration-passStore.ini", "contplug.ini"}};
   Strings laidOut;
   for (const auto& [name, file] : settings) {
-    std::string hostDrive = "C:\\", otherDrive = "F:\\";
-    const std::string text = ReplaceText(test::ReadFile(test::CorpusFile(name)), hostDrive, "D:\\", false);
-    laidOut.push_back(ReplaceText(text, otherDrive, "D:\\", false));
+    std::string hostDrive = "C:\\";
+    laidOut.push_back(ReplaceText(test::ReadFile(test::CorpusFile(name)), hostDrive, "D:\\", false));
     medium.Write("TC\\" + std::string(file), laidOut.back());
   }
   StartOn('D');

@@ -17,8 +17,7 @@ TEST_F(Web, EveryFileTheConfigurationNamesGetsAPortableCopyThatTheNameThenLeadsT
        "[Configuration]\r\nAlternateUserIni=%COMMANDER_PATH%\\user\\alt.ini\r\n[Buttonbar]\r\n"
        "Buttonbar=T:\\TC\\DEFAULT.BAR\r\n[ButtonbarVertical]\r\nButtonbar=bars\\vertical.bar\r\n[DirMenu]\r\n"
        "RedirectSection=%COMMANDER_PATH%\\dirmenu.ini\r\n[left]\r\nRedirectSection=%COMMANDER_INI%\\..\\user\\"
-       "history.ini\r\n[right]\r\nRedirectSection=1\r\n[Lister]\r\nRedirectSection=C:\\Elsewhere\\lister.ini\r\n"
-       "[Packer]\r\nRedirectSection=%APPDATA%\\x.ini\r\n[Editor]\r\nRedirectSection=%COMMANDER_PATH%\\usercmd.ini\r\n"},
+       "history.ini\r\n[right]\r\nRedirectSection=1\r\n[Editor]\r\nRedirectSection=%COMMANDER_PATH%\\usercmd.ini\r\n"},
       {"DEFAULT.BAR", "[Buttonbar]\r\ncmd1=T:\\TC\\bars\\tools.bar\r\ncmd2=OPENBARMENU \"%COMMANDER_PATH%\\bars\\"
                       "ring a.bar\"\r\ncmd3=T:\\TC\\missing.bar\r\ncmd4=T:\\Tools\\x.exe\r\n"},
       {"DEFAULT.br1", "companion"},
@@ -52,8 +51,6 @@ TEST_F(Web, EveryFileTheConfigurationNamesGetsAPortableCopyThatTheNameThenLeadsT
         {"DirMenu", "RedirectSection", named("dirmenu.ini")},
         {"left", "RedirectSection", named("user\\history.ini")},
         {"right", "RedirectSection", "1"},
-        {"Lister", "RedirectSection", "C:\\Elsewhere\\lister.ini"},
-        {"Packer", "RedirectSection", "%APPDATA%\\x.ini"},
         {"Editor", "RedirectSection", "%COMMANDER_PATH%\\usercmd.ini"}}},
       {"TC_portable_Default.bar",
        {{"Buttonbar", "cmd1", named("bars\\tools.bar")},

@@ -6,15 +6,13 @@ namespace {
 
 TEST(SessionMemory, TheMemoryReadsBackAndBrokenBytesAreNoMemory) {
   const std::string ini(kPortableIni);
-  HandedOver handed{"E:\\TC", "E:", {{ini, LineHashes("[a]\r\nb=1\nc")}}};
-  handed.pending[ini] = {{"D:\\TC", "D:", {7, 9}}, {"E:", "", {8}}};
+  HandedOver handed{"E:\\TC", "E:", {{ini, LineHashes("[a]\r\nb=1\nc")}}, "%COMMANDER_PATH%\\x.bar"};
+  handed.pending[ini] = {{"D:\\TC", "D:", {7, 9}}};
+  handed.stamps[ini] = {12, 34};
+  handed.settings = {"%COMMANDER_PATH%\\a.ini", "X:\\b.ini"};
   std::string bytes;
   HandedOverBytes(handed, bytes);
-  const auto back = ReadHandedOver(bytes);
-  ASSERT_TRUE(back.has_value());
-  EXPECT_EQ(back->dir + back->drive, "E:\\TCE:");
-  EXPECT_EQ(back->files, handed.files);
-  EXPECT_EQ(back->pending, handed.pending);
+  EXPECT_TRUE(ReadHandedOver(bytes) == handed);
   const std::string files = bytes.substr(0, bytes.find("file="));
   for (const std::string& broken : {bytes.substr(0, bytes.size() - 1), bytes.substr(1), std::string("\0\xFF", 2),
                                    files + "file=..\\x.ini\r\nlines=0\r\n",
