@@ -5,8 +5,8 @@
 
 #include "support/ini_keys.h"
 #include "support/line_text.h"
-#include "support/path_text.h"
 #include "support/portable_rewrite.h"
+#include "support/session_lines.h"
 
 namespace {
 
@@ -24,12 +24,8 @@ std::string Replaced(std::string_view bytes, std::string_view find, std::string_
 
 // A line the session wrote: its paths that begin with the drive are the stick's.
 std::string SessionLine(std::string_view line, platform::TextEncoding encoding, const std::string& drive) {
-  std::vector<LinePiece> pieces = DecodeLine(line, encoding);
-  for (LinePiece& piece : pieces)
-    if (piece.form != LinePiece::Form::Bytes && piece.form != LinePiece::Form::Mark)
-      piece.text = ReplacePathStart(piece.text, drive, kCommanderDrive, true);
   std::string bytes;
-  return EncodeLine(pieces, bytes) ? bytes : std::string(line);
+  return SessionLineBytesPortable(line, encoding, "", drive, bytes) ? bytes : std::string(line);
 }
 
 }  // namespace

@@ -53,8 +53,21 @@ std::vector<std::uint64_t> LineHashes(std::string_view bytes) {
 std::string SessionLinePortable(const std::string& text, const std::string& dir, const std::string& drive) {
   // At a drive root the folder is the drive: it begins a path only before a separator.
   const bool root = dir.size() == 2 && dir[1] == ':';
-  std::string line = ReplacePathStart(text, dir, kCommanderPath, root);
+  std::string line = dir.empty() ? text : ReplacePathStart(text, dir, kCommanderPath, root);
   return drive.empty() ? line : ReplacePathStart(line, drive, kCommanderDrive, true);
+}
+
+bool SessionLineBytesPortable(std::string_view line, platform::TextEncoding encoding, const std::string& dir,
+                              const std::string& drive, std::string& bytes) {
+  std::vector<LinePiece> pieces = DecodeLine(line, encoding);
+  bool changed = false;
+  for (LinePiece& piece : pieces) {
+    if (piece.form == LinePiece::Form::Bytes || piece.form == LinePiece::Form::Mark) continue;
+    std::string text = SessionLinePortable(piece.text, dir, drive);
+    changed = changed || text != piece.text;
+    piece.text = std::move(text);
+  }
+  return changed && EncodeLine(pieces, bytes);
 }
 
 SessionConversion::SessionConversion(std::string_view bytes, const std::vector<std::uint64_t>* handed,
@@ -142,15 +155,8 @@ bool SessionConversion::Next(bool& changed) {
     after_.push_back(hash);
     return true;
   }
-  std::vector<LinePiece> pieces = DecodeLine(line, reader_->Encoding());
-  for (LinePiece& piece : pieces) {
-    if (piece.form == LinePiece::Form::Bytes || piece.form == LinePiece::Form::Mark) continue;
-    std::string text = waiting ? SessionLinePortable(piece.text, waiting->dir, waiting->drive)
-                               : SessionLinePortable(piece.text, folder_.dir, folder_.drive);
-    changed = changed || text != piece.text;
-    piece.text = std::move(text);
-  }
-  changed = changed && EncodeLine(pieces, encoded_);
+  changed = waiting ? SessionLineBytesPortable(line, reader_->Encoding(), waiting->dir, waiting->drive, encoded_)
+                    : SessionLineBytesPortable(line, reader_->Encoding(), folder_.dir, folder_.drive, encoded_);
   if (changed) converted_.emplace_back(waiting, hash);
   before_.push_back(hash);
   after_.push_back(changed ? Hash(IniValuePart(encoded_, reader_->Encoding())) : hash);

@@ -52,7 +52,13 @@ std::vector<std::uint64_t> LineHashes(std::string_view bytes);
 // whole path or a path's beginning, becomes %COMMANDER_PATH%; then the drive,
 // where a path begins with it, %COMMANDER_DRIVE%. "h:mm:ss", "/X:" and
 // "TYPE:1" keep their letters.
+// An empty folder or drive is not looked for.
 std::string SessionLinePortable(const std::string& text, const std::string& dir, const std::string& drive);
+// The same for a line's bytes in its file's form, into bytes; every byte that
+// decodes to no character stays. False where nothing changes (or the text no
+// longer fits the form).
+bool SessionLineBytesPortable(std::string_view line, platform::TextEncoding encoding, const std::string& dir,
+                              const std::string& drive, std::string& bytes);
 
 // A file's lines whose hash is not among the handed ones (every line where
 // there are none) made portable with the folder's letters, those of a

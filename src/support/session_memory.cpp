@@ -191,8 +191,6 @@ bool SessionMemory::Convert(const std::string& file, const std::vector<std::uint
   const std::optional<std::uint64_t> size = platform::OrdinaryFileSize(file);
   if (!size || (!handed_ && !letters)) return false;
   if (!letters) letters = &*handed_;
-  // Without Total Commander's folder (it was not found) no path is known to be its own.
-  if (letters->dir.empty()) return false;
   const std::string name = ExtractFileName(file);
   const std::vector<PendingLines>* waiting = nullptr;
   if (handed_)
